@@ -1,0 +1,85 @@
+#pragma once
+// The main run loop: timers, posted work and file-descriptor sources, all run on
+// the one main thread. Its clock is real time, or virtual time in headless runs
+// and tests, where waiting takes no real time and timers fire in order at their
+// exact virtual instants (same instant: in the order they were scheduled).
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <poll.h>
+#include <vector>
+
+namespace dispatch {
+
+// A source the loop polls: it says what to wait for before each poll, and is
+// told what happened. The bus connection is one.
+class PollSource {
+public:
+    virtual ~PollSource() = default;
+    virtual int fileDescriptor() const = 0;
+    virtual short events() const = 0;
+    // Nanoseconds of real time until the source needs servicing anyway, or -1.
+    virtual int64_t timeoutNanoseconds() const { return -1; }
+    virtual void dispatch(short revents) = 0;
+};
+
+class RunLoop {
+public:
+    enum class ClockMode { Real, Virtual };
+    using TimerId = uint64_t;
+
+    static RunLoop& main();
+
+    void setClockMode(ClockMode mode);
+    ClockMode clockMode() const { return m_mode; }
+    int64_t nowNanoseconds() const;
+    double now() const { return static_cast<double>(nowNanoseconds()) / 1e9; }
+
+    TimerId scheduleAt(int64_t nanoseconds, std::function<void()> work);
+    TimerId post(std::function<void()> work) { return scheduleAt(nowNanoseconds(), std::move(work)); }
+    void cancel(TimerId timer);
+    // The instant of the earliest pending timer, or -1.
+    int64_t nextTimerNanoseconds() const;
+    size_t pendingTimerCount() const { return m_timers.size(); }
+
+    void addSource(PollSource* source);
+    void removeSource(PollSource* source);
+
+    // Runs before virtual time moves on, until it reports that nothing more
+    // arrived (the bus layer uses it to collect messages in flight).
+    void setSettleHook(std::function<bool()> hook) { m_settleHook = std::move(hook); }
+
+    // Runs everything due up to `until` (virtual: moving the clock there; real:
+    // waiting for it), returning early when `stop` is called.
+    void runUntil(int64_t nanoseconds);
+    void runFor(double seconds) { runUntil(nowNanoseconds() + static_cast<int64_t>(seconds * 1e9)); }
+    // Runs everything already due and services ready sources, without waiting.
+    void drain();
+    void run();
+    void stop() { m_stopped = true; }
+    bool isStopped() const { return m_stopped; }
+
+    // Forgets every timer and source, returns to real time at zero; for tests.
+    void reset();
+
+private:
+    RunLoop();
+    bool runDueTimers();
+    bool pollSources(int timeoutMilliseconds);
+    void runWork(const std::function<void()>& work);
+
+    ClockMode m_mode = ClockMode::Real;
+    int64_t m_virtualNow = 0;
+    int64_t m_realStart = 0;
+    uint64_t m_nextSequence = 1;
+    // Keyed by (instant, sequence): same-instant timers keep scheduling order.
+    std::map<std::pair<int64_t, uint64_t>, std::function<void()>> m_timers;
+    std::map<TimerId, int64_t> m_timerInstants;
+    std::vector<PollSource*> m_sources;
+    std::function<bool()> m_settleHook;
+    bool m_stopped = false;
+};
+
+}
