@@ -1,0 +1,79 @@
+#include "UIApplication.h"
+#include "UIWindow.h"
+
+#include "foundation/NSArray.h"
+#include "foundation/SystemLog.h"
+
+namespace {
+
+Class g_UIApplication;
+
+struct ApplicationState {
+    Strong<UIApplication> shared;
+};
+
+ApplicationState& state()
+{
+    static auto* application = new ApplicationState;
+    return *application;
+}
+
+UIApplication* self_(id self) { return static_cast<UIApplication*>(self); }
+
+id init(id self, SEL)
+{
+    auto& application = state();
+    if (!application.shared) {
+        application.shared = self_(self);
+        return self;
+    }
+    // The phone refuses a second application object; here it simply stays
+    // unshared, and the first keeps answering sharedApplication.
+    systemlog::write(kCFLogLevelError, std::string("-[") + class_getName(self->isa) + " init]: there is already an application object; this one is not the shared application");
+    return self;
+}
+
+id sharedApplicationMethod(id, SEL) { return state().shared; }
+
+void handleDeviceOrientationChangedEvent(id self, SEL, id event)
+{
+    auto* application = self_(self);
+    ++application->deviceOrientationEventCount;
+    application->lastDeviceOrientationEvent = event;
+}
+
+// Which application is in front; the home screen (nil) until applications run.
+id accessibilityFrontMostApplication(id, SEL) { return nullptr; }
+
+id keyWindowMethod(id, SEL) { return uikit::keyWindow(); }
+
+id windows(id, SEL)
+{
+    NSArray* list = NSArray::array();
+    for (UIWindow* window : uikit::visibleWindowsBackToFront())
+        list->items.emplace_back(window);
+    return list;
+}
+
+}
+
+namespace uikit {
+
+Class UIApplicationClass() { return g_UIApplication; }
+
+UIApplication* sharedApplication() { return state().shared; }
+
+void resetApplication() { state().shared = nullptr; }
+
+void registerUIApplication()
+{
+    g_UIApplication = runtime::defineClass("UIApplication", UIResponderClass(), runtime::makeInstance<UIApplication>);
+    addClassMethod(g_UIApplication, "sharedApplication"_sel, sharedApplicationMethod);
+    addMethod(g_UIApplication, "init"_sel, init);
+    addMethod(g_UIApplication, "_handleDeviceOrientationChangedEvent:"_sel, handleDeviceOrientationChangedEvent);
+    addMethod(g_UIApplication, "_accessibilityFrontMostApplication"_sel, accessibilityFrontMostApplication);
+    addMethod(g_UIApplication, "keyWindow"_sel, keyWindowMethod);
+    addMethod(g_UIApplication, "windows"_sel, windows);
+}
+
+}

@@ -1,0 +1,56 @@
+#include "UIFont.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+Class g_UIFont;
+constexpr const char* kSystemFontName = ".SFUIText";
+
+UIFont* self_(id self) { return static_cast<UIFont*>(self); }
+
+id systemFontOfSize(id, SEL, CGFloat size) { return UIFont::systemFont(size); }
+CGFloat pointSize(id self, SEL) { return self_(self)->pointSize; }
+id fontName(id self, SEL) { return self_(self)->fontName; }
+
+bool isEqual(id self, SEL, id other)
+{
+    if (!foundation::isKindOf(other, g_UIFont))
+        return false;
+    return self_(self)->pointSize == self_(other)->pointSize && send<bool>(self_(self)->fontName, "isEqual:"_sel, static_cast<id>(self_(other)->fontName));
+}
+
+id description(id self, SEL)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, "<UIFont: %p> font-family: \"%s\"; font-size: %gpt", static_cast<void*>(self), foundation::describe(self_(self)->fontName).c_str(), self_(self)->pointSize);
+    return NSString::make(text);
+}
+
+}
+
+UIFont* UIFont::systemFont(CGFloat pointSize)
+{
+    auto* font = static_cast<UIFont*>(class_createInstance(g_UIFont, 0));
+    font->fontName = NSString::make(kSystemFontName);
+    // A size that cannot be drawn gets the platform's default size instead.
+    font->pointSize = std::isfinite(pointSize) && pointSize > 0 ? pointSize : 17;
+    return static_cast<UIFont*>(objc_autorelease(font));
+}
+
+namespace uikit {
+
+Class UIFontClass() { return g_UIFont; }
+
+void registerUIFont()
+{
+    g_UIFont = runtime::defineClass("UIFont", foundation::NSObjectClass(), runtime::makeInstance<UIFont>);
+    addClassMethod(g_UIFont, "systemFontOfSize:"_sel, systemFontOfSize);
+    addMethod(g_UIFont, "pointSize"_sel, pointSize);
+    addMethod(g_UIFont, "fontName"_sel, fontName);
+    addMethod(g_UIFont, "isEqual:"_sel, isEqual);
+    addMethod(g_UIFont, "description"_sel, description);
+}
+
+}

@@ -1,0 +1,31 @@
+#include "UIKit.h"
+
+namespace uikit {
+
+void registerClasses()
+{
+    if (UIViewClass())
+        return;
+    foundation::registerClasses();
+    quartz::registerClasses();
+    registerUIResponder();
+    registerUIColor();
+    registerUIFont();
+    registerUIImage();
+    registerUIView();
+    registerUIWindow();
+    registerUIImageView();
+    registerUILabel();
+    registerUIScreen();
+    registerUIApplication();
+    registerUIViewController();
+}
+
+void reset()
+{
+    resetWindows();
+    resetApplication();
+    resetScreen();
+}
+
+}

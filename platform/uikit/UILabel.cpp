@@ -1,0 +1,60 @@
+#include "UILabel.h"
+
+namespace {
+
+Class g_UILabel;
+constexpr CGFloat kDefaultFontSize = 17;
+
+UILabel* self_(id self) { return static_cast<UILabel*>(self); }
+
+id text(id self, SEL) { return self_(self)->text; }
+void setText(id self, SEL, id text)
+{
+    self_(self)->text = static_cast<NSString*>(uikit::acceptOnly(text, foundation::NSStringClass(), "-[UILabel setText:]"));
+}
+
+id textColor(id self, SEL)
+{
+    auto* label = self_(self);
+    return label->textColor ? static_cast<id>(label->textColor) : UIColor::make(0, 0, 0, 1);
+}
+
+void setTextColor(id self, SEL, id color)
+{
+    self_(self)->textColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UILabel setTextColor:]"));
+}
+
+id font(id self, SEL)
+{
+    auto* label = self_(self);
+    return label->font ? static_cast<id>(label->font) : UIFont::systemFont(kDefaultFontSize);
+}
+
+void setFont(id self, SEL, id font)
+{
+    self_(self)->font = static_cast<UIFont*>(uikit::acceptOnly(font, uikit::UIFontClass(), "-[UILabel setFont:]"));
+}
+
+long textAlignment(id self, SEL) { return self_(self)->textAlignment; }
+void setTextAlignment(id self, SEL, long alignment) { self_(self)->textAlignment = alignment; }
+
+}
+
+namespace uikit {
+
+Class UILabelClass() { return g_UILabel; }
+
+void registerUILabel()
+{
+    g_UILabel = runtime::defineClass("UILabel", UIViewClass(), runtime::makeInstance<UILabel>);
+    addMethod(g_UILabel, "text"_sel, text);
+    addMethod(g_UILabel, "setText:"_sel, setText);
+    addMethod(g_UILabel, "textColor"_sel, textColor);
+    addMethod(g_UILabel, "setTextColor:"_sel, setTextColor);
+    addMethod(g_UILabel, "font"_sel, font);
+    addMethod(g_UILabel, "setFont:"_sel, setFont);
+    addMethod(g_UILabel, "textAlignment"_sel, textAlignment);
+    addMethod(g_UILabel, "setTextAlignment:"_sel, setTextAlignment);
+}
+
+}

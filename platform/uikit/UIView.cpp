@@ -1,0 +1,217 @@
+#include "UIView.h"
+#include "UIWindow.h"
+
+#include "foundation/NSArray.h"
+#include "foundation/SystemLog.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+Class g_UIView;
+
+UIView* self_(id self) { return static_cast<UIView*>(self); }
+
+// Takes the view out of its superview's list without a message: the tree
+// changes the same way whoever asks for it.
+void detach(UIView* view)
+{
+    UIView* parent = view->superview;
+    if (!parent)
+        return;
+    Strong<UIView> keepAlive(view);
+    view->superview = nullptr;
+    auto& siblings = parent->subviews;
+    siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [&](const Strong<UIView>& s) { return s.get() == view; }), siblings.end());
+}
+
+id initWithFrame(id self, SEL, CGRect frame)
+{
+    self_(self)->setFrame(frame);
+    return self;
+}
+
+id init(id self, SEL) { return send<id>(self, "initWithFrame:"_sel, CGRectZero); }
+
+CGRect frame(id self, SEL) { return self_(self)->frame(); }
+void setFrame(id self, SEL, CGRect frame) { self_(self)->setFrame(frame); }
+CGRect bounds(id self, SEL) { return self_(self)->bounds(); }
+void setBounds(id self, SEL, CGRect bounds) { self_(self)->setBounds(bounds); }
+CGPoint center(id self, SEL) { return self_(self)->center(); }
+void setCenter(id self, SEL, CGPoint center) { self_(self)->setCenter(center); }
+CGAffineTransform transform(id self, SEL) { return self_(self)->transform; }
+void setTransform(id self, SEL, CGAffineTransform transform) { self_(self)->transform = transform; }
+
+bool isHidden(id self, SEL) { return self_(self)->hidden; }
+void setHidden(id self, SEL, bool hidden)
+{
+    auto* view = self_(self);
+    if (view->hidden == hidden)
+        return;
+    view->hidden = hidden;
+    view->hiddenDidChange();
+}
+
+CGFloat alpha(id self, SEL) { return self_(self)->alpha; }
+void setAlpha(id self, SEL, CGFloat alpha) { self_(self)->alpha = alpha; }
+bool isUserInteractionEnabled(id self, SEL) { return self_(self)->userInteractionEnabled; }
+void setUserInteractionEnabled(id self, SEL, bool enabled) { self_(self)->userInteractionEnabled = enabled; }
+// Clipping is the layer's: the two flags are one.
+bool clipsToBounds(id self, SEL) { return self_(self)->layer->masksToBounds; }
+void setClipsToBounds(id self, SEL, bool clips) { self_(self)->layer->masksToBounds = clips; }
+long contentMode(id self, SEL) { return self_(self)->contentMode; }
+void setContentMode(id self, SEL, long mode) { self_(self)->contentMode = mode; }
+
+id backgroundColor(id self, SEL) { return self_(self)->backgroundColor; }
+void setBackgroundColor(id self, SEL, id color)
+{
+    self_(self)->backgroundColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UIView setBackgroundColor:]"));
+}
+
+id tintColor(id self, SEL) { return self_(self)->effectiveTintColor(); }
+void setTintColor(id self, SEL, id color)
+{
+    self_(self)->tintColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UIView setTintColor:]"));
+}
+
+id accessibilityHint(id self, SEL) { return self_(self)->accessibilityHint; }
+void setAccessibilityHint(id self, SEL, id hint)
+{
+    self_(self)->accessibilityHint = static_cast<NSString*>(uikit::acceptOnly(hint, foundation::NSStringClass(), "-[UIView setAccessibilityHint:]"));
+}
+
+id layer(id self, SEL) { return self_(self)->layer; }
+id superview(id self, SEL) { return self_(self)->superview; }
+
+id window(id self, SEL)
+{
+    UIView* root = self_(self);
+    while (root->superview)
+        root = root->superview;
+    return foundation::isKindOf(root, uikit::UIWindowClass()) ? root : nullptr;
+}
+
+id subviews(id self, SEL)
+{
+    NSArray* list = NSArray::array();
+    for (auto const& subview : self_(self)->subviews)
+        list->items.emplace_back(subview.get());
+    return list;
+}
+
+void addSubview(id self, SEL, id subview)
+{
+    if (!uikit::acceptOnly(subview, g_UIView, "-[UIView addSubview:]"))
+        return;
+    auto* child = self_(subview);
+    // A view inside its own subtree would own itself and never be freed.
+    for (UIView* ancestor = self_(self); ancestor; ancestor = ancestor->superview) {
+        if (ancestor == child) {
+            systemlog::write(kCFLogLevelError, "-[UIView addSubview:]: refused: the view is the receiver or one of its superviews");
+            return;
+        }
+    }
+    Strong<UIView> keepAlive(child);
+    detach(child);
+    child->superview = self_(self);
+    self_(self)->subviews.emplace_back(child);
+}
+
+void removeFromSuperview(id self, SEL) { detach(self_(self)); }
+
+id description(id self, SEL)
+{
+    CGRect const f = self_(self)->frame();
+    char text[200];
+    std::snprintf(text, sizeof text, "<%s: %p; frame = (%g %g; %g %g)%s>", class_getName(self->isa), static_cast<void*>(self), f.origin.x, f.origin.y, f.size.width, f.size.height, self_(self)->hidden ? "; hidden = YES" : "");
+    return NSString::make(text);
+}
+
+}
+
+UIView::UIView()
+    : layer(adopt(quartz::makeLayer()))
+{
+    layer->delegate = this;
+}
+
+UIView::~UIView()
+{
+    for (auto& subview : subviews)
+        subview->superview = nullptr;
+    if (layer)
+        layer->delegate = nullptr;
+}
+
+UIColor* UIView::effectiveTintColor() const
+{
+    for (const UIView* view = this; view; view = view->superview) {
+        if (view->tintColor)
+            return view->tintColor;
+    }
+    return uikit::defaultTintColor();
+}
+
+namespace uikit {
+
+Class UIViewClass() { return g_UIView; }
+
+UIColor* defaultTintColor()
+{
+    // The phone's system blue.
+    return UIColor::make(0, 122.0 / 255, 1, 1);
+}
+
+id acceptOnly(id object, Class cls, const char* what)
+{
+    if (!object || foundation::isKindOf(object, cls))
+        return object;
+    systemlog::write(kCFLogLevelError, std::string(what) + ": refused an object of class " + class_getName(object->isa) + " where " + class_getName(cls) + " was expected");
+    return nullptr;
+}
+
+void registerUIViewHitTesting(Class view);
+
+void registerUIView()
+{
+    g_UIView = runtime::defineClass("UIView", UIResponderClass(), runtime::makeInstance<UIView>);
+    addMethod(g_UIView, "initWithFrame:"_sel, initWithFrame);
+    addMethod(g_UIView, "init"_sel, init);
+    addMethod(g_UIView, "frame"_sel, frame);
+    addMethod(g_UIView, "setFrame:"_sel, setFrame);
+    addMethod(g_UIView, "bounds"_sel, bounds);
+    addMethod(g_UIView, "setBounds:"_sel, setBounds);
+    addMethod(g_UIView, "center"_sel, center);
+    addMethod(g_UIView, "setCenter:"_sel, setCenter);
+    addMethod(g_UIView, "transform"_sel, transform);
+    addMethod(g_UIView, "setTransform:"_sel, setTransform);
+    addMethod(g_UIView, "hidden"_sel, isHidden);
+    addMethod(g_UIView, "isHidden"_sel, isHidden);
+    addMethod(g_UIView, "setHidden:"_sel, setHidden);
+    addMethod(g_UIView, "alpha"_sel, alpha);
+    addMethod(g_UIView, "setAlpha:"_sel, setAlpha);
+    addMethod(g_UIView, "userInteractionEnabled"_sel, isUserInteractionEnabled);
+    addMethod(g_UIView, "isUserInteractionEnabled"_sel, isUserInteractionEnabled);
+    addMethod(g_UIView, "setUserInteractionEnabled:"_sel, setUserInteractionEnabled);
+    addMethod(g_UIView, "clipsToBounds"_sel, clipsToBounds);
+    addMethod(g_UIView, "setClipsToBounds:"_sel, setClipsToBounds);
+    addMethod(g_UIView, "contentMode"_sel, contentMode);
+    addMethod(g_UIView, "setContentMode:"_sel, setContentMode);
+    addMethod(g_UIView, "backgroundColor"_sel, backgroundColor);
+    addMethod(g_UIView, "setBackgroundColor:"_sel, setBackgroundColor);
+    addMethod(g_UIView, "tintColor"_sel, tintColor);
+    addMethod(g_UIView, "setTintColor:"_sel, setTintColor);
+    addMethod(g_UIView, "accessibilityHint"_sel, accessibilityHint);
+    addMethod(g_UIView, "setAccessibilityHint:"_sel, setAccessibilityHint);
+    addMethod(g_UIView, "layer"_sel, layer);
+    addMethod(g_UIView, "superview"_sel, superview);
+    addMethod(g_UIView, "window"_sel, window);
+    addMethod(g_UIView, "subviews"_sel, subviews);
+    addMethod(g_UIView, "addSubview:"_sel, addSubview);
+    addMethod(g_UIView, "removeFromSuperview"_sel, removeFromSuperview);
+    addMethod(g_UIView, "description"_sel, description);
+    registerUIViewHitTesting(g_UIView);
+}
+
+}

@@ -1,0 +1,42 @@
+#include "UIViewController.h"
+#include "UIScreen.h"
+
+namespace {
+
+Class g_UIViewController;
+
+UIViewController* self_(id self) { return static_cast<UIViewController*>(self); }
+
+id view(id self, SEL)
+{
+    auto* controller = self_(self);
+    if (!controller->view) {
+        // Made on first use, screen-sized, as loadView does on the phone.
+        id made = send<id>(send<id>(uikit::UIViewClass(), "alloc"_sel), "initWithFrame:"_sel, uikit::mainScreenBounds());
+        controller->view = adopt(static_cast<UIView*>(made));
+    }
+    return controller->view;
+}
+
+void setView(id self, SEL, id view)
+{
+    self_(self)->view = static_cast<UIView*>(uikit::acceptOnly(view, uikit::UIViewClass(), "-[UIViewController setView:]"));
+}
+
+void viewDidAppear(id, SEL, bool) { }
+
+}
+
+namespace uikit {
+
+Class UIViewControllerClass() { return g_UIViewController; }
+
+void registerUIViewController()
+{
+    g_UIViewController = runtime::defineClass("UIViewController", UIResponderClass(), runtime::makeInstance<UIViewController>);
+    addMethod(g_UIViewController, "view"_sel, view);
+    addMethod(g_UIViewController, "setView:"_sel, setView);
+    addMethod(g_UIViewController, "viewDidAppear:"_sel, viewDidAppear);
+}
+
+}
