@@ -1,0 +1,48 @@
+#include "SBApplication.h"
+
+namespace {
+
+Class g_SBApplication;
+
+SBApplication* self_(id self) { return static_cast<SBApplication*>(self); }
+
+void willActivate(id self, SEL) { ++self_(self)->activationCount; }
+
+void willDeactivateForEventsOnly(id self, SEL, bool eventsOnly)
+{
+    ++self_(self)->deactivationCount;
+    self_(self)->lastDeactivationForEventsOnly = eventsOnly;
+}
+
+id bundleIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
+// On this shell version the display identifier is the bundle identifier.
+id displayIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
+id displayName(id self, SEL) { return self_(self)->displayName; }
+id badgeNumberOrString(id self, SEL) { return self_(self)->badge; }
+
+}
+
+SBApplication* SBApplication::make(std::string_view bundleIdentifier, std::string_view displayName)
+{
+    auto* application = static_cast<SBApplication*>(class_createInstance(g_SBApplication, 0));
+    application->bundleIdentifier = NSString::make(bundleIdentifier);
+    application->displayName = NSString::make(displayName);
+    return static_cast<SBApplication*>(objc_autorelease(application));
+}
+
+namespace springboard {
+
+Class SBApplicationClass() { return g_SBApplication; }
+
+void registerSBApplication()
+{
+    g_SBApplication = runtime::defineClass("SBApplication", foundation::NSObjectClass(), runtime::makeInstance<SBApplication>);
+    addMethod(g_SBApplication, "willActivate"_sel, willActivate);
+    addMethod(g_SBApplication, "willDeactivateForEventsOnly:"_sel, willDeactivateForEventsOnly);
+    addMethod(g_SBApplication, "bundleIdentifier"_sel, bundleIdentifier);
+    addMethod(g_SBApplication, "displayIdentifier"_sel, displayIdentifier);
+    addMethod(g_SBApplication, "displayName"_sel, displayName);
+    addMethod(g_SBApplication, "badgeNumberOrString"_sel, badgeNumberOrString);
+}
+
+}

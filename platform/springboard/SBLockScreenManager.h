@@ -1,0 +1,17 @@
+#pragma once
+// The manager of the lock state.
+//
+// Encodings, which replacements must match exactly:
+//   _finishUIUnlockFromSource:withOptions:  "v@:i@"
+
+#include "foundation/NSObject.h"
+
+struct SBLockScreenManager : NSObject {
+    long finishedUnlockCount = 0;
+    int lastUnlockSource = 0;
+};
+
+namespace springboard {
+Class SBLockScreenManagerClass();
+void registerSBLockScreenManager();
+}

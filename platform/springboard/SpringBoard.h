@@ -1,0 +1,30 @@
+#pragma once
+// The shell's application class. The simulator makes the one SpringBoard
+// object (alloc, init: it becomes the shared application) and sends it
+// applicationDidFinishLaunching: through the runtime, so a replacement runs.
+//
+// Encodings, which replacements must match exactly:
+//   applicationDidFinishLaunching:               "v@:@"
+//   _handleMenuButtonEvent                       "v@:"
+//   noteInterfaceOrientationChanged:duration:    "v@:qd"
+
+#include "uikit/UIApplication.h"
+
+enum UIInterfaceOrientation : long {
+    UIInterfaceOrientationPortrait = 1,
+    UIInterfaceOrientationPortraitUpsideDown = 2,
+    UIInterfaceOrientationLandscapeRight = 3,
+    UIInterfaceOrientationLandscapeLeft = 4,
+};
+
+struct SpringBoard : UIApplication {
+    bool finishedLaunching = false;
+    // Home-button presses that went home.
+    long homePressCount = 0;
+    long interfaceOrientation = UIInterfaceOrientationPortrait;
+};
+
+namespace springboard {
+Class SpringBoardClass();
+void registerSpringBoard();
+}
