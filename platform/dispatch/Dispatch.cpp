@@ -27,7 +27,7 @@ dispatch_time_t dispatch_time(dispatch_time_t when, int64_t delta)
     int64_t base = when == DISPATCH_TIME_NOW ? dispatch::RunLoop::main().nowNanoseconds() : fromDispatchTime(when);
     // Saturate instead of overflowing; a time before the start means "now".
     int64_t result;
-    if (__builtin_add_overflow(base, delta, &result))
+    if (__builtin_add_overflow(base, delta, &result) || result == INT64_MAX)
         return delta > 0 ? DISPATCH_TIME_FOREVER : toDispatchTime(0);
     return toDispatchTime(std::max<int64_t>(result, 0));
 }

@@ -184,16 +184,21 @@ void RunLoop::run()
     runUntil(INT64_MAX);
 }
 
-void RunLoop::reset()
+void RunLoop::restartClock()
+{
+    m_virtualNow = 0;
+    m_realStart = steadyNanoseconds();
+}
+
+void RunLoop::reset(ClockMode mode)
 {
     m_timers.clear();
     m_timerInstants.clear();
     m_sources.clear();
     m_settleHook = nullptr;
     m_stopped = false;
-    m_mode = ClockMode::Real;
-    m_virtualNow = 0;
-    m_realStart = steadyNanoseconds();
+    m_mode = mode;
+    restartClock();
 }
 
 }

@@ -61,8 +61,11 @@ public:
     void stop() { m_stopped = true; }
     bool isStopped() const { return m_stopped; }
 
-    // Forgets every timer and source, returns to real time at zero; for tests.
-    void reset();
+    // Starts the clock again at zero (virtual time 0 is the end of launch).
+    void restartClock();
+
+    // Forgets every timer and source, with the clock at zero in `mode`; for tests.
+    void reset(ClockMode mode = ClockMode::Real);
 
 private:
     RunLoop();

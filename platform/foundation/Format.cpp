@@ -20,7 +20,7 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
         out += "(missing)";
         return;
     }
-    char buffer[512];
+    char buffer[1200];
     auto print = [&](auto value) {
         int n = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
         if (n > 0)
