@@ -1,0 +1,64 @@
+# Drawlet: `make demo` and `make test` install what is missing (Debian
+# packages), configure, build, and then run the demo or the tests.
+#
+#   make demo               a short headless scenario of the simulated shell, printing its log
+#   make test               every test through ctest
+#   make sanitize-test      the tests once in a clang ASan+UBSan build (build-sanitize/)
+#   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
+#   make build / clean
+
+BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+FUZZ_SECONDS ?= 20
+DEMO_SCRIPT ?= sim/scenarios/demo.txt
+CMAKE_ARGS ?=
+
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps out-of-source configure build demo test sanitize sanitize-test fuzz clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+# CMake must not write into the source folder: its files would mix with ours.
+out-of-source:
+	@if [ "$$(realpath -m '$(BUILD_DIR)')" = "$(CURDIR)" ] || [ "$$(realpath -m '$(SANITIZE_DIR)')" = "$(CURDIR)" ]; then \
+		echo "Refusing an in-source build: BUILD_DIR must not be the source folder (use e.g. BUILD_DIR=build)." >&2; exit 1; fi
+	@if [ -e CMakeCache.txt ] || [ -d CMakeFiles ]; then \
+		echo "Refusing to build: an in-source CMake build left CMakeCache.txt/CMakeFiles here; remove them, builds go to $(BUILD_DIR)/." >&2; exit 1; fi
+
+configure: deps out-of-source
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_ARGS)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+demo: build
+	@home=$$(mktemp -d); log=$$(mktemp); trap 'rm -rf "$$home" "$$log"' EXIT; \
+	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home"; \
+	status=0; $(BUILD_DIR)/bin/drawlet-sim --headless --home "$$home" --script $(DEMO_SCRIPT) --log "$$log" 2>/dev/null || status=$$?; \
+	cat "$$log"; \
+	echo "== Drawlet's own lines:"; grep -a '\]: \[Drawlet\] ' "$$log" || echo "(none)"; \
+	echo "== drawlet-sim exited with status $$status"; exit $$status
+
+test: build
+	cd $(BUILD_DIR) && ctest -j2 --output-on-failure
+
+# One clang configuration serves the sanitizer tests and the fuzz targets.
+sanitize: deps out-of-source
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DDRAWLET_SANITIZE=ON \
+		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" $(CMAKE_ARGS)
+	cmake --build $(SANITIZE_DIR)
+
+sanitize-test: sanitize
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest -j2 --output-on-failure
+
+fuzz: sanitize
+	$(SANITIZER_ENV) bash scripts/run-fuzzers.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
