@@ -8,16 +8,25 @@
 
 namespace notifications {
 
-// Joins the bus at `address`; false (with a log line) when it cannot.
+// Joins the bus at `address` (leaving any bus joined before); false, with a
+// log line, when it cannot. From then on this process's Darwin and distributed
+// posts go through the bus, its own included, and in virtual time the run
+// loop's clock waits until they have come back (BusBarrier.h).
 bool connectToBus(const std::string& address);
+// Leaves the bus once it has read everything this process sent; posts are
+// then delivered within the process. Exiting normally does the same.
 void disconnectFromBus();
 bool isConnectedToBus();
-// What to do when the bus goes away: processes started by the simulator exit.
+// What to do when the bus goes away: processes started by the simulator exit
+// (status 0, with a log line); otherwise delivery stays within the process.
 void exitWhenBusDisconnects(bool enabled);
 
 // Starts a private dbus-daemon (unix transport) that ends with this process
-// (PR_SET_PDEATHSIG); returns its address, or "" with a log line.
+// (PR_SET_PDEATHSIG); returns its address, or "" with a log line. While one is
+// running, its address again.
 std::string startPrivateBusDaemon();
+// Ends and reaps it, and removes its folder; a forked child leaves its
+// parent's daemon alone.
 void stopPrivateBusDaemon();
 
 }

@@ -4,6 +4,12 @@
 // between processes) and the local center (this process only). Callbacks run
 // on the main run loop. Between processes the centers travel over the bus
 // (see Bus.h); without a bus they deliver within the process.
+//
+// As on the phone: the Darwin center carries neither object nor user info and
+// ignores a post's deliver-immediately flag; no sender object crosses between
+// processes, so Darwin and distributed observers receive nil and are not
+// filtered by object; a distributed observer receives a copy of the user info,
+// an empty dictionary when the post had none. A nil name observes every name.
 
 #include "foundation/NSDictionary.h"
 #include "foundation/NSString.h"
@@ -35,8 +41,10 @@ namespace notifications {
 
 // While a process is suspended its observers follow their suspension behaviour:
 // Drop loses the notification, Coalesce keeps the last one per name, Hold keeps
-// them all in order, DeliverImmediately delivers anyway. Resuming delivers what
-// was kept.
+// them all in order, DeliverImmediately delivers anyway; so does a distributed
+// post made with deliverImmediately. Resuming delivers what was kept, on the
+// run loop. The local center's posts come from the process itself and are
+// never held.
 void setSuspended(bool suspended);
 bool isSuspended();
 

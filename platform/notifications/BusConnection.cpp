@@ -1,0 +1,312 @@
+#include "BusConnection.h"
+#include "BusProtocol.h"
+
+#include "foundation/SystemLog.h"
+
+#include <sdbus-c++/sdbus-c++.h>
+#include <systemd/sd-bus.h>
+
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <ctime>
+#include <poll.h>
+#include <unistd.h>
+
+namespace notifications {
+
+namespace {
+
+// Messages handled per turn of the run loop, so a flood cannot starve timers.
+constexpr int kMessagesPerDispatch = 256;
+
+uint64_t monotonicMicroseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<uint64_t>(now.tv_sec) * 1'000'000u + static_cast<uint64_t>(now.tv_nsec) / 1000u;
+}
+
+// sdbus-c++ moves an array of bytes one element at a time, a call each: a
+// megabyte then takes tens of milliseconds. sd-bus, under it, copies the
+// array whole; the message's handle is reached through its protected member.
+struct RawMessage : sdbus::Message {
+    static sd_bus_message* of(sdbus::Message& message) { return static_cast<sd_bus_message*>(message.*(&RawMessage::msg_)); }
+};
+
+void appendBytes(sdbus::Message& message, const std::vector<uint8_t>& bytes)
+{
+    int result = sd_bus_message_append_array(RawMessage::of(message), 'y', bytes.data(), bytes.size());
+    if (result < 0)
+        throw sdbus::Error("org.drawlet.Error.Payload", "cannot append the payload: " + std::string(std::strerror(-result)));
+}
+
+// False when the next argument is not an array of bytes.
+bool readBytes(sdbus::Message& message, std::vector<uint8_t>& bytes)
+{
+    const void* data = nullptr;
+    size_t size = 0;
+    if (sd_bus_message_read_array(RawMessage::of(message), 'y', &data, &size) <= 0)
+        return false;
+    auto const* first = static_cast<const uint8_t*>(data);
+    bytes.assign(first, first + size);
+    return true;
+}
+
+std::string matchRule(const char* member)
+{
+    return std::string("type='signal',path='") + wire::kObjectPath + "',interface='" + wire::kInterface + "',member='" + member + "'";
+}
+
+}
+
+BusConnection::BusConnection(Receivers receivers)
+    : m_receivers(std::move(receivers))
+    , m_ownerProcess(getpid())
+{
+}
+
+std::unique_ptr<BusConnection> BusConnection::open(const std::string& address, Receivers receivers, std::string* error)
+{
+    std::unique_ptr<BusConnection> connection(new BusConnection(std::move(receivers)));
+    try {
+        connection->m_connection = sdbus::createSessionBusConnectionWithAddress(address);
+        connection->m_object = sdbus::createObject(*connection->m_connection, wire::kObjectPath);
+        connection->m_uniqueName = connection->m_connection->getUniqueName();
+        connection->m_fileDescriptor = connection->m_connection->getEventLoopPollData().fd;
+        connection->subscribe();
+    } catch (const std::exception& exception) {
+        if (error)
+            *error = exception.what();
+        return nullptr;
+    }
+    return connection;
+}
+
+BusConnection::~BusConnection()
+{
+    dispatch::RunLoop::main().removeSource(this);
+    // Nothing that arrives while closing is delivered any more.
+    m_receivers = {};
+    // A forked child shares the parent's socket: it must neither write to it
+    // nor wait on it.
+    if (getpid() == m_ownerProcess && m_connection)
+        flush(2000);
+    m_matches.clear();
+    m_object.reset();
+    m_connection.reset();
+}
+
+void BusConnection::subscribe()
+{
+    m_matches.push_back(m_connection->addMatch(matchRule(wire::kDarwinMember), [this](sdbus::Message& message) { receiveDarwin(message); }));
+    m_matches.push_back(m_connection->addMatch(matchRule(wire::kDistributedMember), [this](sdbus::Message& message) { receiveDistributed(message); }));
+    m_matches.push_back(m_connection->addMatch(matchRule(wire::kBarrierMember) + ",destination='" + m_uniqueName + "'",
+        [this](sdbus::Message& message) { receiveBarrier(message); }));
+    // sd-bus reports a lost connection as this local signal.
+    m_matches.push_back(m_connection->addMatch("type='signal',path='/org/freedesktop/DBus/Local',interface='org.freedesktop.DBus.Local',member='Disconnected'",
+        [this](sdbus::Message&) { markDisconnected(); }));
+}
+
+BusConnection::SendResult BusConnection::emit(const char* member, const std::function<void(sdbus::Message&)>& fill, const std::string& destination)
+{
+    if (m_disconnected || getpid() != m_ownerProcess)
+        return SendResult::Disconnected;
+    try {
+        auto signal = m_object->createSignal(wire::kInterface, member);
+        fill(signal);
+        if (!destination.empty())
+            signal.setDestination(destination);
+        signal.send();
+        return SendResult::Sent;
+    } catch (const std::exception& exception) {
+        // A dead socket makes the connection unusable; anything else (a name
+        // that is not UTF-8, a full queue) refuses this one message only.
+        try {
+            (void)m_connection->getEventLoopPollData();
+        } catch (const std::exception&) {
+            markDisconnected();
+            return SendResult::Disconnected;
+        }
+        CFLog(kCFLogLevelError, "notifications: could not send a %s signal: %s", member, exception.what());
+        return SendResult::Refused;
+    }
+}
+
+BusConnection::SendResult BusConnection::sendDarwin(const std::string& name)
+{
+    auto result = emit(wire::kDarwinMember, [&](sdbus::Message& message) { message << name; }, {});
+    if (result == SendResult::Sent)
+        ++m_sentCount;
+    return result;
+}
+
+BusConnection::SendResult BusConnection::sendDistributed(const std::string& name, const std::vector<uint8_t>& payload, bool deliverImmediately)
+{
+    auto result = emit(wire::kDistributedMember, [&](sdbus::Message& message) {
+        message << name;
+        appendBytes(message, payload);
+        message << deliverImmediately;
+    }, {});
+    if (result == SendResult::Sent)
+        ++m_sentCount;
+    return result;
+}
+
+BusConnection::SendResult BusConnection::sendBarrier(const std::string& token)
+{
+    return emit(wire::kBarrierMember, [&](sdbus::Message& message) { message << token; }, m_uniqueName);
+}
+
+void BusConnection::receiveDarwin(sdbus::Message& message)
+{
+    std::string name;
+    try {
+        message >> name;
+    } catch (const std::exception& exception) {
+        CFLog(kCFLogLevelError, "notifications: dropped a malformed Darwin signal from %s: %s", message.getSender().c_str(), exception.what());
+        return;
+    }
+    if (!message) {
+        CFLog(kCFLogLevelError, "notifications: dropped a Darwin signal without a name from %s", message.getSender().c_str());
+        return;
+    }
+    ++m_receivedCount;
+    if (m_receivers.darwin)
+        m_receivers.darwin(std::move(name));
+}
+
+void BusConnection::receiveDistributed(sdbus::Message& message)
+{
+    std::string name;
+    std::vector<uint8_t> payload;
+    bool deliverImmediately = false;
+    bool whole = false;
+    try {
+        message >> name;
+        whole = message && readBytes(message, payload) && (message >> deliverImmediately);
+    } catch (const std::exception&) {
+        whole = false;
+    }
+    if (!whole) {
+        CFLog(kCFLogLevelError, "notifications: dropped a malformed distributed signal from %s (its arguments are not: name, payload bytes, flag)",
+            message.getSender().c_str());
+        return;
+    }
+    ++m_receivedCount;
+    if (m_receivers.distributed)
+        m_receivers.distributed(std::move(name), std::move(payload), deliverImmediately);
+}
+
+void BusConnection::receiveBarrier(sdbus::Message& message)
+{
+    std::string token;
+    try {
+        message >> token;
+    } catch (const std::exception&) {
+        return;
+    }
+    if (m_receivers.barrier)
+        m_receivers.barrier(std::move(token));
+}
+
+bool BusConnection::processAvailable(int limit)
+{
+    if (m_disconnected)
+        return false;
+    bool any = false;
+    m_morePending = false;
+    try {
+        for (int handled = 0; !m_disconnected; ++handled) {
+            if (handled == limit) {
+                m_morePending = true;
+                break;
+            }
+            if (!m_connection->processPendingRequest())
+                break;
+            any = true;
+        }
+    } catch (const std::exception&) {
+        markDisconnected();
+    }
+    return any;
+}
+
+void BusConnection::pump(int timeoutMilliseconds)
+{
+    if (m_disconnected || processAvailable(INT_MAX))
+        return;
+    pollfd descriptor { m_fileDescriptor, events(), 0 };
+    int64_t busTimeout = timeoutNanoseconds();
+    if (busTimeout >= 0)
+        timeoutMilliseconds = std::min<int64_t>(timeoutMilliseconds, (busTimeout + 999'999) / 1'000'000);
+    ::poll(&descriptor, 1, timeoutMilliseconds);
+    processAvailable(INT_MAX);
+}
+
+bool BusConnection::flush(int timeoutMilliseconds)
+{
+    if (m_disconnected || getpid() != m_ownerProcess)
+        return false;
+    // Writing everything out is not enough: a daemon that finds the socket
+    // closed may drop what it has not read yet. It handles one connection's
+    // messages in order, so its answer to a call sent last means it has read
+    // (and routed) everything before it.
+    try {
+        auto daemon = sdbus::createProxy(*m_connection, "org.freedesktop.DBus", "/org/freedesktop/DBus");
+        std::string identifier;
+        daemon->callMethod("GetId").onInterface("org.freedesktop.DBus").withTimeout(std::chrono::milliseconds(timeoutMilliseconds)).storeResultsTo(identifier);
+    } catch (const std::exception&) {
+        return false;
+    }
+    // What arrived during the call waits in the connection's queue, where a
+    // poll cannot see it: handle it on the next turn of the loop.
+    m_morePending = true;
+    return true;
+}
+
+short BusConnection::events() const
+{
+    try {
+        return m_connection->getEventLoopPollData().events;
+    } catch (const std::exception&) {
+        // Let the poll report the hang-up; dispatch then finds the bus gone.
+        return POLLIN;
+    }
+}
+
+int64_t BusConnection::timeoutNanoseconds() const
+{
+    if (m_disconnected)
+        return -1;
+    if (m_morePending)
+        return 0;
+    uint64_t due = 0;
+    try {
+        due = m_connection->getEventLoopPollData().timeout_usec;
+    } catch (const std::exception&) {
+        return 0;
+    }
+    if (due == UINT64_MAX)
+        return -1;
+    uint64_t now = monotonicMicroseconds();
+    return due <= now ? 0 : static_cast<int64_t>(due - now) * 1000;
+}
+
+void BusConnection::dispatch(short)
+{
+    processAvailable(kMessagesPerDispatch);
+}
+
+void BusConnection::markDisconnected()
+{
+    if (m_disconnected)
+        return;
+    m_disconnected = true;
+    m_morePending = false;
+    dispatch::RunLoop::main().removeSource(this);
+    if (m_disconnectHandler)
+        dispatch::RunLoop::main().post(m_disconnectHandler);
+}
+
+}
