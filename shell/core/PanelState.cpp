@@ -1,0 +1,32 @@
+#include "PanelState.h"
+
+Strong<objc_object> window;
+Strong<objc_object> bounds;
+Strong<objc_object> grabber;
+Strong<objc_object> grabberPointerImageView;
+Strong<objc_object> iconView;
+Strong<objc_object> badgeLabel;
+Strong<objc_object> applicationContainerView;
+
+Strong<NSString> currentHostedApplicationBundleIdentifier;
+Strong<objc_object> app;
+Strong<objc_object> appIcon;
+Strong<objc_object> applicationView;
+// The one symbol the library exports.
+extern "C" {
+__attribute__((visibility("default"))) float scaleFactor = 0;
+}
+
+Strong<NSDictionary> settings;
+Strong<objc_object> bundle;
+Strong<objc_object> startupAlert;
+
+bool tweakEnabled;
+bool isActive;
+bool isHidden;
+bool manuallyHidden;
+bool isUnlocked;
+bool needsToPutGrabberBack;
+int32_t grabberOrigXBeforeKeyboardPop;
+int32_t firstX;
+int32_t firstY;
