@@ -25,7 +25,7 @@ ClassTable& table()
     return *instance;
 }
 
-uint64_t g_methodEpoch = 1;
+// A cached miss: a method with no implementation, which the fast path skips.
 objc_method const g_notFound { nullptr, nullptr, 0 };
 
 Class findClass(std::string_view name)
@@ -77,22 +77,24 @@ const char* encodingString(uint32_t encodingId)
     return encodingId < t.encodings.size() ? t.encodings[encodingId].c_str() : "?";
 }
 
+uint64_t methodCacheEpoch = 1;
+
 void invalidateMethodCaches()
 {
-    ++g_methodEpoch;
+    ++methodCacheEpoch;
 }
 
-const objc_method* lookupMethod(Class cls, SEL selector)
+const objc_method* lookupMethodSlow(Class cls, SEL selector)
 {
     if (!cls || !selector)
         return nullptr;
-    if (cls->cacheEpoch == g_methodEpoch && selector->index < cls->cache.size()) {
+    if (cls->cacheEpoch == methodCacheEpoch && selector->index < cls->cache.size()) {
         if (auto const* cached = cls->cache[selector->index])
             return cached == &g_notFound ? nullptr : cached;
     }
-    if (cls->cacheEpoch != g_methodEpoch) {
+    if (cls->cacheEpoch != methodCacheEpoch) {
         cls->cache.assign(cls->cache.size(), nullptr);
-        cls->cacheEpoch = g_methodEpoch;
+        cls->cacheEpoch = methodCacheEpoch;
     }
     const objc_method* found = nullptr;
     for (Class c = cls; c && !found; c = c->superclass)

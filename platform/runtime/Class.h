@@ -51,8 +51,21 @@ id class_createInstance(Class cls, size_t extraBytes);
 
 namespace runtime {
 
-// The method a message to an instance of `cls` runs, or null.
-const objc_method* lookupMethod(Class cls, SEL selector);
+// Bumped whenever a method table changes; a class's cache is valid only for
+// the epoch it was filled in.
+extern uint64_t methodCacheEpoch;
+const objc_method* lookupMethodSlow(Class cls, SEL selector);
+
+// The method a message to an instance of `cls` runs, or null. A cached hit
+// costs a compare and two loads; misses and stale caches take the slow path.
+inline const objc_method* lookupMethod(Class cls, SEL selector)
+{
+    if (cls && selector && cls->cacheEpoch == methodCacheEpoch && selector->index < cls->cache.size()) {
+        if (auto const* cached = cls->cache[selector->index]; cached && cached->imp)
+            return cached;
+    }
+    return lookupMethodSlow(cls, selector);
+}
 
 // Registers a class whose instances are of C++ type `factory` makes.
 Class defineClass(const char* name, Class superclass, InstanceFactory factory);

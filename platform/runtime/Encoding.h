@@ -64,8 +64,10 @@ std::string methodEncoding()
 uint32_t internEncoding(const std::string& encoding);
 const char* encodingString(uint32_t encodingId);
 
+// Interned on first use (a library's initialisers may send before its static
+// initialisers have run, so no namespace-scope variable is used).
 template <class R, class... Args>
-uint32_t methodEncodingId()
+[[gnu::always_inline]] inline uint32_t methodEncodingId()
 {
     static uint32_t const encodingId = internEncoding(methodEncoding<R, Args...>());
     return encodingId;

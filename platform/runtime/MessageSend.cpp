@@ -10,7 +10,7 @@ void abortOnMismatch(const std::string& message)
     std::abort();
 }
 
-void reportUnansweredMessage(id receiver, SEL selector)
+[[gnu::cold]] void reportUnansweredMessage(id receiver, SEL selector)
 {
     // A message nobody answers returns zero, like a message to nil, but the
     // platform says so: it is nearly always a missing piece of the stand-in.

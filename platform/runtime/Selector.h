@@ -34,7 +34,7 @@ struct SelectorName {
 
 // "initWithFrame:"_sel: interned on first use, then one load per call site.
 template <runtime::SelectorName Name>
-SEL operator""_sel()
+[[gnu::always_inline]] inline SEL operator""_sel()
 {
     static SEL const selector = sel_registerName(Name.chars);
     return selector;
