@@ -135,8 +135,14 @@ bool PrivateBusDaemon::launch(const std::string& executable, std::string* error)
         std::string line;
         while (std::getline(log, line))
             *error += "; " + line;
+        return false;
     }
-    return read;
+    // The daemon has read its configuration and holds its log open. Removing
+    // both now leaves only the socket, which the daemon removes itself when it
+    // ends; so a parent that dies without stopping it leaves an empty folder.
+    ::unlink((m_folder + "/bus.conf").c_str());
+    ::unlink((m_folder + "/daemon.log").c_str());
+    return true;
 }
 
 bool PrivateBusDaemon::readAddress(int descriptor, std::string* error)
