@@ -30,15 +30,8 @@ BusConnection::Receivers centerReceivers()
 
 BusSession& BusSession::shared()
 {
-    // Destroyed at exit, so what is still queued for sending gets flushed.
-    static BusSession session;
-    return session;
-}
-
-BusSession::~BusSession()
-{
-    m_barrier.reset();
-    m_connection.reset();
+    static auto* session = new BusSession;
+    return *session;
 }
 
 BusConnection* BusSession::connection()
@@ -65,6 +58,11 @@ bool BusSession::open(const std::string& address)
         CFLog(kCFLogLevelError, "notifications: cannot join the bus at \"%s\": %s", address.c_str(), error.c_str());
         return false;
     }
+    // At exit the connection is closed, which waits until the bus has read
+    // what this process sent. Registered after sdbus-c++ has set itself up, so
+    // this runs before anything of it is torn down.
+    static bool closesAtExit = [] { return std::atexit([] { BusSession::close(); }) == 0; }();
+    (void)closesAtExit;
     uint64_t serial = ++session.m_serial;
     connection->setDisconnectHandler([serial] { shared().busWentAway(serial); });
     session.m_connection = std::move(connection);

@@ -22,7 +22,6 @@ public:
 
 private:
     BusSession() = default;
-    ~BusSession();
     static BusSession& shared();
     void closeConnection();
     void busWentAway(uint64_t serial);
