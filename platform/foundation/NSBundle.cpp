@@ -1,0 +1,89 @@
+#include "NSBundle.h"
+#include "DevicePath.h"
+#include "NSString.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+Class g_NSBundle;
+
+NSBundle* self_(id self) { return static_cast<NSBundle*>(self); }
+
+bool isString(id object) { return foundation::isKindOf(object, foundation::NSStringClass()); }
+
+bool isDirectory(const std::string& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool exists(const std::string& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0;
+}
+
+// As Foundation: nil (and the receiver released) unless the path names a folder.
+id initWithPath(id self, SEL, id path)
+{
+    if (!isString(path) || !isDirectory(foundation::devicePath(static_cast<NSString*>(path)->value))) {
+        objc_release(self);
+        return nullptr;
+    }
+    std::string resolved = foundation::devicePath(static_cast<NSString*>(path)->value);
+    while (resolved.size() > 1 && resolved.back() == '/')
+        resolved.pop_back();
+    self_(self)->path = std::move(resolved);
+    return self;
+}
+
+id bundleWithPath(id self, SEL, id path)
+{
+    return objc_autorelease(send<id>(send<id>(self, "alloc"_sel), "initWithPath:"_sel, path));
+}
+
+id bundlePath(id self, SEL) { return NSString::make(self_(self)->path); }
+
+// "name" of type "png" is the file "name.png" in the bundle's folder; a type of
+// nil or "" takes the name as the whole file name.
+id pathForResourceOfType(id self, SEL, id name, id type)
+{
+    if (!isString(name) || static_cast<NSString*>(name)->value.empty())
+        return nullptr;
+    std::string fileName = static_cast<NSString*>(name)->value;
+    if (isString(type)) {
+        std::string_view extension = static_cast<NSString*>(type)->value;
+        if (extension.starts_with('.'))
+            extension.remove_prefix(1);
+        if (!extension.empty())
+            fileName += "." + std::string(extension);
+    }
+    std::string full = self_(self)->path + "/" + fileName;
+    if (!exists(full))
+        return nullptr;
+    return NSString::make(full);
+}
+
+id description(id self, SEL)
+{
+    return NSString::make("NSBundle <" + self_(self)->path + ">");
+}
+
+}
+
+namespace foundation {
+
+Class NSBundleClass() { return g_NSBundle; }
+
+void registerNSBundle()
+{
+    g_NSBundle = runtime::defineClass("NSBundle", NSObjectClass(), runtime::makeInstance<NSBundle>);
+    addClassMethod(g_NSBundle, "bundleWithPath:"_sel, bundleWithPath);
+    addMethod(g_NSBundle, "initWithPath:"_sel, initWithPath);
+    addMethod(g_NSBundle, "bundlePath"_sel, bundlePath);
+    addMethod(g_NSBundle, "pathForResource:ofType:"_sel, pathForResourceOfType);
+    addMethod(g_NSBundle, "description"_sel, description);
+}
+
+}
