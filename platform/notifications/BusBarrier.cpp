@@ -6,29 +6,12 @@
 #include <chrono>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define DRAWLET_UNDER_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
-#define DRAWLET_UNDER_SANITIZER 1
-#endif
-#endif
-
 namespace notifications {
 
 BusBarrier::BusBarrier(BusConnection& connection)
     : m_connection(connection)
     , m_sentAtLastBarrier(connection.sentCount())
 {
-}
-
-int BusBarrier::timeoutMilliseconds()
-{
-#ifdef DRAWLET_UNDER_SANITIZER
-    return 20'000;
-#else
-    return 5'000;
-#endif
 }
 
 bool BusBarrier::settle()
@@ -44,11 +27,11 @@ bool BusBarrier::settle()
         return m_connection.receivedCount() != receivedBefore;
 
     auto start = std::chrono::steady_clock::now();
-    auto deadline = start + std::chrono::milliseconds(timeoutMilliseconds());
+    auto deadline = start + std::chrono::milliseconds(BusConnection::replyTimeoutMilliseconds());
     while (!m_arrived && !m_connection.isDisconnected()) {
         auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (remaining <= 0) {
-            CFLog(kCFLogLevelError, "notifications: the bus did not return a barrier within %d ms; time moves on", timeoutMilliseconds());
+            CFLog(kCFLogLevelError, "notifications: the bus did not return a barrier within %d ms; time moves on", BusConnection::replyTimeoutMilliseconds());
             break;
         }
         m_connection.pump(static_cast<int>(remaining));

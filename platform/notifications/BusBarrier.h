@@ -23,9 +23,6 @@ public:
     bool settle();
     void tokenArrived(const std::string& token);
 
-    // How long to wait for the barrier in real time before giving up.
-    static int timeoutMilliseconds();
-
 private:
     BusConnection& m_connection;
     uint64_t m_sentAtLastBarrier = 0;

@@ -13,6 +13,14 @@
 #include <poll.h>
 #include <unistd.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define DRAWLET_UNDER_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+#define DRAWLET_UNDER_SANITIZER 1
+#endif
+#endif
+
 namespace notifications {
 
 namespace {
@@ -58,6 +66,20 @@ std::string matchRule(const char* member)
     return std::string("type='signal',path='") + wire::kObjectPath + "',interface='" + wire::kInterface + "',member='" + member + "'";
 }
 
+// A match rule's value is quoted with ' and holds no escapes but one: a quote
+// is written as '\'' (end the quoted part, an escaped quote, start again).
+std::string quotedValue(const std::string& value)
+{
+    std::string quoted = "'";
+    for (char c : value) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
 }
 
 BusConnection::BusConnection(Receivers receivers)
@@ -71,6 +93,7 @@ std::unique_ptr<BusConnection> BusConnection::open(const std::string& address, R
     std::unique_ptr<BusConnection> connection(new BusConnection(std::move(receivers)));
     try {
         connection->m_connection = sdbus::createSessionBusConnectionWithAddress(address);
+        connection->m_connection->setMethodCallTimeout(std::chrono::milliseconds(replyTimeoutMilliseconds()));
         connection->m_object = sdbus::createObject(*connection->m_connection, wire::kObjectPath);
         connection->m_uniqueName = connection->m_connection->getUniqueName();
         connection->m_fileDescriptor = connection->m_connection->getEventLoopPollData().fd;
@@ -92,20 +115,82 @@ BusConnection::~BusConnection()
     // nor wait on it.
     if (getpid() == m_ownerProcess && m_connection)
         flush(2000);
+    m_listening.clear();
+    m_fallbacks.clear();
     m_matches.clear();
     m_object.reset();
     m_connection.reset();
 }
 
+int BusConnection::replyTimeoutMilliseconds()
+{
+#ifdef DRAWLET_UNDER_SANITIZER
+    return 20'000;
+#else
+    return 5'000;
+#endif
+}
+
 void BusConnection::subscribe()
 {
-    m_matches.push_back(m_connection->addMatch(matchRule(wire::kDarwinMember), [this](sdbus::Message& message) { receiveDarwin(message); }));
-    m_matches.push_back(m_connection->addMatch(matchRule(wire::kDistributedMember), [this](sdbus::Message& message) { receiveDistributed(message); }));
-    m_matches.push_back(m_connection->addMatch(matchRule(wire::kBarrierMember) + ",destination='" + m_uniqueName + "'",
+    m_matches.push_back(m_connection->addMatch(matchRule(wire::kBarrierMember) + ",destination=" + quotedValue(m_uniqueName),
         [this](sdbus::Message& message) { receiveBarrier(message); }));
     // sd-bus reports a lost connection as this local signal.
     m_matches.push_back(m_connection->addMatch("type='signal',path='/org/freedesktop/DBus/Local',interface='org.freedesktop.DBus.Local',member='Disconnected'",
         [this](sdbus::Message&) { markDisconnected(); }));
+}
+
+BusConnection::Slot BusConnection::addMatch(Channel channel, const std::optional<std::string>& name)
+{
+    bool darwin = channel == Channel::Darwin;
+    std::string rule = matchRule(darwin ? wire::kDarwinMember : wire::kDistributedMember);
+    if (name)
+        rule += ",arg0=" + quotedValue(*name);
+    if (darwin)
+        return m_connection->addMatch(rule, [this](sdbus::Message& message) { receiveDarwin(message); });
+    return m_connection->addMatch(rule, [this](sdbus::Message& message) { receiveDistributed(message); });
+}
+
+void BusConnection::listen(Channel channel, const std::optional<std::string>& name)
+{
+    if (m_disconnected || getpid() != m_ownerProcess)
+        return;
+    auto& listening = m_listening[{ channel, name }];
+    if (listening.count++ > 0 || m_fallbacks.count(channel))
+        return;
+    try {
+        listening.match = addMatch(channel, name);
+    } catch (const std::exception& exception) {
+        // The bus may limit the rules of one connection: take every name of
+        // this channel instead, and let the centers filter.
+        CFLog(kCFLogLevelError, "notifications: cannot listen for \"%s\" alone (%s); listening for every name", name ? name->c_str() : "*", exception.what());
+        try {
+            m_fallbacks[channel] = addMatch(channel, std::nullopt);
+        } catch (const std::exception&) {
+            m_fallbacks.erase(channel);
+        }
+    }
+}
+
+void BusConnection::stopListening(Channel channel, const std::optional<std::string>& name)
+{
+    auto it = m_listening.find({ channel, name });
+    if (it == m_listening.end() || --it->second.count > 0)
+        return;
+    m_listening.erase(it);
+}
+
+bool BusConnection::isRepeat(sdbus::Message& message)
+{
+    uint64_t cookie = 0;
+    if (sd_bus_message_get_cookie(RawMessage::of(message), &cookie) < 0)
+        return false;
+    std::string sender = message.getSender();
+    if (cookie == m_lastCookie && sender == m_lastSender)
+        return true;
+    m_lastCookie = cookie;
+    m_lastSender = std::move(sender);
+    return false;
 }
 
 BusConnection::SendResult BusConnection::emit(const char* member, const std::function<void(sdbus::Message&)>& fill, const std::string& destination)
@@ -160,6 +245,8 @@ BusConnection::SendResult BusConnection::sendBarrier(const std::string& token)
 
 void BusConnection::receiveDarwin(sdbus::Message& message)
 {
+    if (isRepeat(message))
+        return;
     std::string name;
     try {
         message >> name;
@@ -178,6 +265,8 @@ void BusConnection::receiveDarwin(sdbus::Message& message)
 
 void BusConnection::receiveDistributed(sdbus::Message& message)
 {
+    if (isRepeat(message))
+        return;
     std::string name;
     std::vector<uint8_t> payload;
     bool deliverImmediately = false;

@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -30,15 +32,23 @@ public:
     };
 
     enum class SendResult { Sent, Refused, Disconnected };
+    enum class Channel { Darwin, Distributed };
 
-    // A connection with its match rules in place (so nothing posted after this
-    // returns can be missed), or nullptr with `error` set.
+    // A connection, or nullptr with `error` set. It receives only what it
+    // listens for (below), besides its own barriers.
     static std::unique_ptr<BusConnection> open(const std::string& address, Receivers receivers, std::string* error);
     // Flushes what is still queued for sending (bounded), then closes.
     ~BusConnection() override;
 
     BusConnection(const BusConnection&) = delete;
     BusConnection& operator=(const BusConnection&) = delete;
+
+    // Asks the bus for the notifications of one name, or of every name
+    // (nullopt), with a match rule; counted, so each call needs one
+    // stopListening. Once this returns, nothing posted afterwards by anyone
+    // can be missed.
+    void listen(Channel channel, const std::optional<std::string>& name);
+    void stopListening(Channel channel, const std::optional<std::string>& name);
 
     SendResult sendDarwin(const std::string& name);
     SendResult sendDistributed(const std::string& name, const std::vector<uint8_t>& payload, bool deliverImmediately);
@@ -61,6 +71,9 @@ public:
     // found gone, so the owner may destroy the connection there.
     void setDisconnectHandler(std::function<void()> handler) { m_disconnectHandler = std::move(handler); }
     const std::string& uniqueName() const { return m_uniqueName; }
+    // How long to wait for the bus's answer before giving up: a few seconds,
+    // longer under sanitizers.
+    static int replyTimeoutMilliseconds();
 
     int fileDescriptor() const override { return m_fileDescriptor; }
     short events() const override;
@@ -69,7 +82,16 @@ public:
 
 private:
     explicit BusConnection(Receivers receivers);
+    using Slot = std::unique_ptr<void, std::function<void(void*)>>;
+    struct Listening {
+        int count = 0;
+        Slot match;
+    };
     void subscribe();
+    Slot addMatch(Channel channel, const std::optional<std::string>& name);
+    // Overlapping rules (one name and every name) hand the same message to
+    // several handlers; only the first one takes it.
+    bool isRepeat(sdbus::Message& message);
     bool processAvailable(int limit);
     SendResult emit(const char* member, const std::function<void(sdbus::Message&)>& fill, const std::string& destination);
     void receiveDarwin(sdbus::Message& message);
@@ -80,7 +102,11 @@ private:
     Receivers m_receivers;
     std::unique_ptr<sdbus::IConnection> m_connection;
     std::unique_ptr<sdbus::IObject> m_object;
-    std::vector<std::unique_ptr<void, std::function<void(void*)>>> m_matches;
+    std::vector<Slot> m_matches;
+    std::map<std::pair<Channel, std::optional<std::string>>, Listening> m_listening;
+    std::map<Channel, Slot> m_fallbacks;
+    std::string m_lastSender;
+    uint64_t m_lastCookie = 0;
     std::function<void()> m_disconnectHandler;
     std::string m_uniqueName;
     int m_fileDescriptor = -1;

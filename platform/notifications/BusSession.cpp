@@ -68,6 +68,9 @@ bool BusSession::open(const std::string& address)
     session.m_connection = std::move(connection);
     session.m_barrier = std::make_unique<BusBarrier>(*session.m_connection);
 
+    NotificationCenter::darwin().listenOnBus();
+    NotificationCenter::distributed().listenOnBus();
+
     auto& loop = dispatch::RunLoop::main();
     loop.addSource(session.m_connection.get());
     loop.setSettleHook([] {

@@ -52,13 +52,39 @@ void NotificationCenter::addObserver(const void* observer, CFNotificationCallbac
         }
     }
     m_observers.push_back({ m_nextRegistration++, observer, callback, std::move(name), object, behavior });
+    listenOnBus(m_observers.back());
 }
 
 void NotificationCenter::removeObserver(const void* observer, const std::optional<std::string>& name, const void* object)
 {
     std::erase_if(m_observers, [&](const Observer& existing) {
-        return existing.observer == observer && (!name || existing.name == name) && (!object || existing.object == object);
+        bool removed = existing.observer == observer && (!name || existing.name == name) && (!object || existing.object == object);
+        if (removed)
+            stopListeningOnBus(existing);
+        return removed;
     });
+}
+
+void NotificationCenter::listenOnBus() const
+{
+    for (auto const& observer : m_observers)
+        listenOnBus(observer);
+}
+
+void NotificationCenter::listenOnBus(const Observer& observer) const
+{
+    if (!crossesProcesses())
+        return;
+    if (auto* bus = BusSession::connection())
+        bus->listen(m_kind == Kind::Darwin ? BusConnection::Channel::Darwin : BusConnection::Channel::Distributed, observer.name);
+}
+
+void NotificationCenter::stopListeningOnBus(const Observer& observer) const
+{
+    if (!crossesProcesses())
+        return;
+    if (auto* bus = BusSession::connection())
+        bus->stopListening(m_kind == Kind::Darwin ? BusConnection::Channel::Darwin : BusConnection::Channel::Distributed, observer.name);
 }
 
 void NotificationCenter::post(const std::string& name, const void* object, NSDictionary* userInfo, bool deliverImmediately)
@@ -168,6 +194,8 @@ void NotificationCenter::deliverToObserver(uint64_t registration, NSString* name
 
 void NotificationCenter::reset()
 {
+    for (auto const& observer : m_observers)
+        stopListeningOnBus(observer);
     m_observers.clear();
     ++m_generation;
 }

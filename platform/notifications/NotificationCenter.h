@@ -49,6 +49,10 @@ public:
     // Forgets every observer and every delivery still queued.
     void reset();
 
+    // Asks the bus for what this center's observers want to hear; called when
+    // the process joins a bus.
+    void listenOnBus() const;
+
 private:
     struct Observer {
         uint64_t registration;
@@ -68,6 +72,8 @@ private:
     const Observer* find(uint64_t registration) const;
     void postDarwin(const std::string& name);
     void postDistributed(const std::string& name, NSDictionary* userInfo, bool deliverImmediately);
+    void listenOnBus(const Observer& observer) const;
+    void stopListeningOnBus(const Observer& observer) const;
 
     Kind m_kind;
     std::vector<Observer> m_observers;
