@@ -98,6 +98,7 @@ std::unique_ptr<BusConnection> BusConnection::open(const std::string& address, R
         connection->m_uniqueName = connection->m_connection->getUniqueName();
         connection->m_fileDescriptor = connection->m_connection->getEventLoopPollData().fd;
         connection->subscribe();
+        connection->m_morePending = true;
     } catch (const std::exception& exception) {
         if (error)
             *error = exception.what();
@@ -158,6 +159,9 @@ void BusConnection::listen(Channel channel, const std::optional<std::string>& na
     auto& listening = m_listening[{ channel, name }];
     if (listening.count++ > 0 || m_fallbacks.count(channel))
         return;
+    // Adding a rule waits for the bus's answer; what arrives meanwhile waits
+    // in the connection's queue, where a poll cannot see it.
+    m_morePending = true;
     try {
         listening.match = addMatch(channel, name);
     } catch (const std::exception& exception) {
@@ -348,8 +352,7 @@ bool BusConnection::flush(int timeoutMilliseconds)
     } catch (const std::exception&) {
         return false;
     }
-    // What arrived during the call waits in the connection's queue, where a
-    // poll cannot see it: handle it on the next turn of the loop.
+    // As in listen: what arrived during the call is handled on the next turn.
     m_morePending = true;
     return true;
 }
