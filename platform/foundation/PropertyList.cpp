@@ -4,6 +4,7 @@
 #include "PropertyListGuards.h"
 #include "SystemLog.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -73,10 +74,15 @@ bool readFile(const std::string& path, std::vector<uint8_t>* bytes, std::string*
         *error = tooLarge;
         return false;
     }
-    // Read up to one byte past the cap: the file may have grown since fstat.
-    bytes->resize(kMaximumPropertyListBytes + 1);
+    // Room for the size fstat gave and one byte more, growing up to one byte
+    // past the cap: the file may have grown since fstat. Sized to the file, not
+    // the cap, since the shell reads the settings on every change.
+    size_t const limit = kMaximumPropertyListBytes + 1;
+    bytes->resize(std::min<size_t>(static_cast<size_t>(status.st_size) + 1, limit));
     size_t done = 0;
-    while (done < bytes->size()) {
+    while (done < limit) {
+        if (done == bytes->size())
+            bytes->resize(std::min(limit, bytes->size() * 2));
         ssize_t const n = ::read(file.get(), bytes->data() + done, bytes->size() - done);
         if (n < 0 && errno == EINTR)
             continue;
