@@ -56,6 +56,23 @@ std::string configuration(const std::string& socketPath)
            "</busconfig>\n";
 }
 
+// A process killed before stopping its daemon leaves that daemon's folder
+// behind, empty (the daemon, ended with it, removes its socket). Such folders
+// are removed here once they have stood unchanged for a while, so a folder
+// another process has only just created is never touched; rmdir refuses any
+// that is in use.
+void removeAbandonedFolders(const std::filesystem::path& base)
+{
+    std::error_code error;
+    auto threshold = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+    for (auto const& entry : std::filesystem::directory_iterator(base, error)) {
+        if (entry.path().filename().string().rfind("drawlet-bus-", 0) != 0 || !entry.is_directory(error))
+            continue;
+        if (entry.last_write_time(error) < threshold && !error)
+            ::rmdir(entry.path().c_str());
+    }
+}
+
 }
 
 std::unique_ptr<PrivateBusDaemon> PrivateBusDaemon::start(std::string* error)
@@ -67,7 +84,10 @@ std::unique_ptr<PrivateBusDaemon> PrivateBusDaemon::start(std::string* error)
     }
     std::error_code ignored;
     std::string base = std::filesystem::temp_directory_path(ignored).string();
-    std::string pattern = (base.empty() ? std::string("/tmp") : base) + "/drawlet-bus-XXXXXX";
+    if (base.empty())
+        base = "/tmp";
+    removeAbandonedFolders(base);
+    std::string pattern = base + "/drawlet-bus-XXXXXX";
     std::vector<char> folder(pattern.begin(), pattern.end());
     folder.push_back('\0');
     if (!::mkdtemp(folder.data())) {
