@@ -1,0 +1,13 @@
+#pragma once
+// Runs a parsed scenario on the main thread, one command after another.
+
+#include "Script.h"
+
+namespace sim {
+
+// Runs until `quit` or the end, then lets whatever is due at that instant run.
+// A verb that fails writes a log line and the run goes on; the result is the
+// exit status: 1 when any verb failed, otherwise 0.
+int runScript(const Script& script, ScriptContext& context);
+
+}

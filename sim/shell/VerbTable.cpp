@@ -1,0 +1,26 @@
+#include "Verb.h"
+#include "verbs/Verbs.h"
+
+namespace sim {
+
+const std::vector<Verb>& verbTable()
+{
+    static const std::vector<Verb> table {
+        waitVerb(),
+        postVerb(),
+        settingsVerb(),
+        quitVerb(),
+    };
+    return table;
+}
+
+const Verb* findVerb(std::string_view name)
+{
+    for (auto const& verb : verbTable()) {
+        if (verb.name == name)
+            return &verb;
+    }
+    return nullptr;
+}
+
+}

@@ -1,0 +1,13 @@
+#pragma once
+// One function a verb, each defined in its own file; VerbTable.cpp lists them.
+
+#include "Verb.h"
+
+namespace sim {
+
+Verb waitVerb();
+Verb postVerb();
+Verb settingsVerb();
+Verb quitVerb();
+
+}
