@@ -1,0 +1,23 @@
+#pragma once
+// HOME/.drawlet-bus: the address of the simulator's private bus, so that
+// drawlet-settings finds the running shell. It is removed when the simulator
+// ends, also when it exits from elsewhere (exit) or is ended by SIGTERM,
+// SIGINT or SIGHUP.
+
+#include <string>
+
+namespace sim {
+
+class BusAddressFile {
+public:
+    BusAddressFile() = default;
+    ~BusAddressFile() { remove(); }
+    BusAddressFile(const BusAddressFile&) = delete;
+    BusAddressFile& operator=(const BusAddressFile&) = delete;
+
+    // False with a reason when the file cannot be written.
+    bool write(const std::string& path, const std::string& address, std::string* error);
+    void remove();
+};
+
+}

@@ -1,0 +1,141 @@
+#include "ShellProcess.h"
+
+#include "BusAddressFile.h"
+#include "DevicePaths.h"
+#include "ScriptRunner.h"
+
+#include "dispatch/RunLoop.h"
+#include "foundation/DevicePath.h"
+#include "foundation/NSHomeDirectory.h"
+#include "foundation/SystemLog.h"
+#include "notifications/Bus.h"
+#include "settings/SettingsPaths.h"
+#include "springboard/SpringBoard.h"
+#include "springboard/SpringBoardClasses.h"
+#include "substrate/Loader.h"
+#include "uikit/UIKit.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace sim {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string absolute(const std::string& path)
+{
+    std::error_code error;
+    auto result = fs::absolute(path, error);
+    return error ? path : result.lexically_normal().string();
+}
+
+void complain(const std::string& message)
+{
+    std::fprintf(stderr, "drawlet-sim: %s\n", message.c_str());
+}
+
+// A phone's home has these folders before anything runs.
+bool prepareHome(const std::string& home)
+{
+    std::error_code error;
+    fs::create_directories(fs::path(home) / "Library" / "Preferences", error);
+    if (error) {
+        complain("cannot prepare the home " + home + ": " + error.message());
+        return false;
+    }
+    return true;
+}
+
+// Joins the bus the options name, or starts a private one and tells
+// drawlet-settings where it is. Without any bus the centers deliver within the
+// process, so the shell still runs.
+void joinBus(const SimulatorOptions& options, const std::string& home, BusAddressFile* addressFile)
+{
+    std::string address = options.bus;
+    if (address.empty()) {
+        address = notifications::startPrivateBusDaemon();
+        if (address.empty())
+            return;
+        std::string error;
+        if (!addressFile->write(settings::busAddressFilePath(home), address, &error))
+            systemlog::write(kCFLogLevelError, "drawlet-sim: " + error);
+    }
+    if (!notifications::connectToBus(address))
+        return;
+    notifications::exitWhenBusDisconnects(true);
+}
+
+void loadLibraries(const std::string& root)
+{
+    substrate::ProcessIdentity shell { "SpringBoard", "com.apple.springboard", { "com.apple.springboard", "com.apple.UIKit", "com.apple.Foundation" } };
+    substrate::loadLibraries(dynamicLibraryFolder(root), shell);
+}
+
+// Made and launched through the runtime, with the class the platform holds (the
+// name may be hidden), so the libraries' replacements run.
+Strong<objc_object> launchSpringBoard()
+{
+    Class springBoardClass = springboard::SpringBoardClass();
+    auto application = adopt(send<id>(send<id>(springBoardClass, "alloc"_sel), "init"_sel));
+    send(application.get(), "applicationDidFinishLaunching:"_sel, application.get());
+    return application;
+}
+
+}
+
+int runShellProcess(const SimulatorOptions& options, const Script& script)
+{
+    std::string const home = absolute(options.home.empty() ? settings::defaultHomeDirectory() : options.home);
+    std::string const root = absolute(options.root.empty() ? defaultDeviceRoot() : options.root);
+
+    systemlog::setProcessName("SpringBoard");
+    if (!options.log.empty() && !systemlog::setLogFile(options.log)) {
+        complain("cannot open the log file " + options.log);
+        return 2;
+    }
+    if (!prepareHome(home))
+        return 1;
+    foundation::setHomeDirectory(home);
+    foundation::setDeviceRoot(root);
+
+    // Virtual time stands still while the shell starts, so 0 is the end of launch.
+    auto& loop = dispatch::RunLoop::main();
+    loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
+    loop.restartClock();
+    systemlog::setClock([&loop] { return loop.now(); });
+
+    uikit::registerClasses();
+    springboard::registerClasses();
+    uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
+    for (auto const& name : options.withoutClasses)
+        runtime::hideClassName(name);
+
+    BusAddressFile addressFile;
+    joinBus(options, home, &addressFile);
+
+    if (!options.noInject)
+        loadLibraries(root);
+
+    int status = 0;
+    {
+        AutoreleasePool pool;
+        auto application = launchSpringBoard();
+        ScriptContext context { home };
+        if (!options.script.empty())
+            status = runScript(script, context);
+        else if (options.headless)
+            loop.runUntil(loop.nowNanoseconds());
+        else
+            loop.run();
+    }
+
+    notifications::disconnectFromBus();
+    notifications::stopPrivateBusDaemon();
+    addressFile.remove();
+    return status;
+}
+
+}

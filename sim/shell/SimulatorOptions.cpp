@@ -1,0 +1,81 @@
+#include "SimulatorOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <charconv>
+
+namespace sim {
+
+namespace {
+
+bool parseDimension(std::string_view text, int* value)
+{
+    auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), *value);
+    return status == std::errc() && end == text.data() + text.size() && *value >= 1 && *value <= 10000;
+}
+
+}
+
+bool parseScreenSize(const std::string& text, int* width, int* height)
+{
+    auto x = text.find('x');
+    if (x == std::string::npos)
+        return false;
+    std::string_view view(text);
+    return parseDimension(view.substr(0, x), width) && parseDimension(view.substr(x + 1), height);
+}
+
+std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions* options)
+{
+    CLI::App app { "drawlet-sim: the simulated phone shell (SpringBoard), with Drawlet loaded into it.\n"
+                   "Runs until killed, or runs a scenario (--script) and exits: 0 when every command\n"
+                   "succeeded, 1 when a command failed while running, 2 for a wrong option or script." };
+    app.get_formatter()->column_width(34);
+
+    std::string screen = "375x667";
+    app.add_option("--home", options->home,
+           "The user's home directory; the settings file is DIR/Library/Preferences/com.quillbrook.drawlet-preferences.plist. "
+           "Missing device folders (Library/Preferences) are created. Default: the simulator's own per-user folder, never your real home.")
+        ->type_name("DIR");
+    app.add_option("--root", options->root,
+           "The device's file-system root, under which absolute device paths such as /Library/MobileSubstrate/DynamicLibraries are found. "
+           "Default: found from this program's location (the build tree's root/, or share/drawlet/root when installed).")
+        ->type_name("DIR")
+        ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
+    app.add_option("--bus", options->bus,
+           "Join the D-Bus bus at this address. Default: start a private dbus-daemon, write its address to HOME/.drawlet-bus "
+           "(for drawlet-settings) and end it with this process.")
+        ->type_name("ADDR");
+    app.add_option("--screen", screen, "The main screen's size in points (default 375x667).")
+        ->type_name("WIDTHxHEIGHT")
+        ->check([](const std::string& text) {
+            int width = 0;
+            int height = 0;
+            return parseScreenSize(text, &width, &height) ? std::string() : "expected WIDTHxHEIGHT, each 1 to 10000, e.g. 320x568";
+        });
+    app.add_option("--without-class", options->withoutClasses,
+           "Repeatable. Looking this class up by name (objc_getClass, NSClassFromString) gives nil, as on a shell version that lacks it; "
+           "the platform's own objects are unchanged.")
+        ->type_name("NAME")
+        ->allow_extra_args(false);
+    app.add_flag("--no-inject", options->noInject, "Start without loading any library (the shell alone).");
+    app.add_flag("--headless", options->headless, "No window; virtual time: a script's waits take no real time and timers fire in order at their exact virtual times.");
+    app.add_option("--script", options->script,
+           "Run this scenario, then exit. One command a line, # comments, words separated by spaces, double quotes (with backslash escapes) "
+           "for words that hold spaces. The whole script is checked before it runs. Time 0 is the moment the shell finished launching.")
+        ->type_name("FILE");
+    app.add_option("--log", options->log,
+           "Also write the log to this file: one line a message, SECONDS NAME[PID]: MESSAGE, the same as on standard error.")
+        ->type_name("FILE");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        int status = app.exit(error);
+        return status == 0 ? 0 : 2;
+    }
+    parseScreenSize(screen, &options->screenWidth, &options->screenHeight);
+    return std::nullopt;
+}
+
+}

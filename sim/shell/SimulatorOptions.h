@@ -1,0 +1,30 @@
+#pragma once
+// drawlet-sim's command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct SimulatorOptions {
+    std::string home;
+    std::string root;
+    std::string bus;
+    int screenWidth = 375;
+    int screenHeight = 667;
+    std::vector<std::string> withoutClasses;
+    bool noInject = false;
+    bool headless = false;
+    std::string script;
+    std::string log;
+};
+
+// Reads the command line; an exit status when the program should stop here
+// (0 after --help, 2 for a wrong option), otherwise nothing.
+std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions* options);
+
+// "WIDTHxHEIGHT" in points, each between 1 and 10000.
+bool parseScreenSize(const std::string& text, int* width, int* height);
+
+}

@@ -1,0 +1,30 @@
+// drawlet-sim: the simulated shell process.
+#include "Script.h"
+#include "ShellProcess.h"
+#include "SimulatorOptions.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    sim::SimulatorOptions options;
+    if (auto status = sim::parseSimulatorOptions(argc, argv, &options))
+        return *status;
+
+    // The whole scenario is checked before the device starts.
+    sim::Script script;
+    if (!options.script.empty()) {
+        std::string text;
+        std::string error;
+        if (!sim::readScriptFile(options.script, &text, &error)) {
+            std::fprintf(stderr, "drawlet-sim: %s\n", error.c_str());
+            return 2;
+        }
+        script = sim::parseScript(text);
+        for (auto const& scriptError : script.errors)
+            std::fprintf(stderr, "%s:%d: %s\n", options.script.c_str(), scriptError.line, scriptError.message.c_str());
+        if (!script.errors.empty())
+            return 2;
+    }
+    return sim::runShellProcess(options, script);
+}
