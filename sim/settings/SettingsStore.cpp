@@ -2,6 +2,7 @@
 #include "SettingsPaths.h"
 #include "TypedValue.h"
 
+#include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/PropertyList.h"
 
@@ -12,6 +13,24 @@
 #include <unistd.h>
 
 namespace settings {
+
+namespace {
+
+// The value stored is already this one (a boolean is not the integer 1).
+bool holdsSameValue(id stored, id value)
+{
+    using foundation::isKindOf;
+    if (isKindOf(stored, foundation::NSStringClass()) && isKindOf(value, foundation::NSStringClass()))
+        return static_cast<NSString*>(stored)->value == static_cast<NSString*>(value)->value;
+    if (isKindOf(stored, foundation::NSNumberClass()) && isKindOf(value, foundation::NSNumberClass())) {
+        auto* a = static_cast<NSNumber*>(stored);
+        auto* b = static_cast<NSNumber*>(value);
+        return a->kind == b->kind && a->integer == b->integer && a->real == b->real;
+    }
+    return false;
+}
+
+}
 
 SettingsStore::SettingsStore(std::string home)
     : m_home(std::move(home))
@@ -66,6 +85,8 @@ Status SettingsStore::setValue(const std::string& key, id value)
     Strong<NSDictionary> settings;
     if (auto status = read(&settings); !status.ok())
         return status;
+    if (holdsSameValue(settings->objectForKey(key), value))
+        return Status::done(false);
     settings->setObject(value, NSString::make(key));
     return write(settings);
 }

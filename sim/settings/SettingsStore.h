@@ -24,7 +24,8 @@ public:
     // NotFound when the key (or the whole file) is absent.
     Status get(const std::string& key, Strong<objc_object>* value) const;
 
-    // `rawValue` typed as parseTypedValue types it.
+    // `rawValue` typed as parseTypedValue types it. Setting the value a key
+    // already holds (same type too) changes nothing.
     Status set(const std::string& key, const std::string& rawValue, bool forceString);
     Status setValue(const std::string& key, id value);
     // Removing an absent key succeeds and changes nothing.

@@ -110,6 +110,15 @@ TEST_F(SettingsStoreTest, SetCreatesFoldersAndKeepsTypes)
     EXPECT_TRUE(sameValue(NSString::make("123"), value("startupApp")));
     ASSERT_TRUE(store.set("smallGrabber", "NO", false).ok());
     EXPECT_TRUE(sameValue(boolean(false), value("smallGrabber")));
+
+    // The same value again changes nothing; the same number as another type does.
+    FileStamp const before = stampOf(store.path());
+    Status same = store.set("smallGrabber", "false", false);
+    EXPECT_TRUE(same.ok());
+    EXPECT_FALSE(same.changed);
+    EXPECT_EQ(stampOf(store.path()), before);
+    EXPECT_TRUE(store.set("smallGrabber", "0", false).changed);
+    EXPECT_TRUE(sameValue(NSNumber::numberWithInteger(0), value("smallGrabber")));
     EXPECT_EQ(folderEntries(folder.path() + "/home/Library/Preferences"), std::vector<std::string> { "com.quillbrook.drawlet-preferences.plist" });
     EXPECT_EQ(readBytes(store.path()).rfind("<?xml", 0), 0u);
 }
