@@ -49,23 +49,34 @@ bool prepareHome(const std::string& home)
     return true;
 }
 
-// Joins the bus the options name, or starts a private one and tells
-// drawlet-settings where it is. Without any bus the centers deliver within the
-// process, so the shell still runs.
-void joinBus(const SimulatorOptions& options, const std::string& home, BusAddressFile* addressFile)
+// Joins the bus the options name, or starts a private one. Applications and
+// the settings tool reach the shell only over the bus, so a shell without one
+// stops here.
+bool joinBus(const SimulatorOptions& options, std::string* joined)
 {
     std::string address = options.bus;
     if (address.empty()) {
         address = notifications::startPrivateBusDaemon();
-        if (address.empty())
-            return;
-        std::string error;
-        if (!addressFile->write(settings::busAddressFilePath(home), address, &error))
-            systemlog::write(kCFLogLevelError, "drawlet-sim: " + error);
+        if (address.empty()) {
+            complain("cannot start a private dbus-daemon (see the log line above)");
+            return false;
+        }
     }
-    if (!notifications::connectToBus(address))
-        return;
+    if (!notifications::connectToBus(address)) {
+        complain("cannot join the bus at " + address);
+        return false;
+    }
     notifications::exitWhenBusDisconnects(true);
+    *joined = address;
+    return true;
+}
+
+// Tells drawlet-settings where the private bus is, once the shell listens on it.
+void announceBus(const std::string& address, const std::string& home, BusAddressFile* addressFile)
+{
+    std::string error;
+    if (!addressFile->write(settings::busAddressFilePath(home), address, &error))
+        systemlog::write(kCFLogLevelError, "drawlet-sim: " + error + "; drawlet-settings will not find this shell");
 }
 
 void loadLibraries(const std::string& root)
@@ -113,16 +124,22 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     for (auto const& name : options.withoutClasses)
         runtime::hideClassName(name);
 
-    BusAddressFile addressFile;
-    joinBus(options, home, &addressFile);
+    std::string busAddress;
+    if (!joinBus(options, &busAddress)) {
+        notifications::stopPrivateBusDaemon();
+        return 1;
+    }
 
     if (!options.noInject)
         loadLibraries(root);
 
+    BusAddressFile addressFile;
     int status = 0;
     {
         AutoreleasePool pool;
         auto application = launchSpringBoard();
+        if (options.bus.empty())
+            announceBus(busAddress, home, &addressFile);
         ScriptContext context { home };
         if (!options.script.empty())
             status = runScript(script, context);

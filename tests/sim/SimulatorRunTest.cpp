@@ -3,9 +3,12 @@
 #include "ProgramRun.h"
 #include "ReadmeVerbs.h"
 
+#include "dispatch/RunLoop.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/PropertyList.h"
+#include "notifications/Bus.h"
+#include "notifications/CFNotificationCenter.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +195,10 @@ TEST_F(Simulator, SettingsVerbsWriteTypedValues)
 TEST_F(Simulator, OptionsForOtherPhonesAndShellVersionsAreAccepted)
 {
     EXPECT_EQ(runHeadless("wait 1\n", { "--screen", "320x568", "--without-class", "SpringBoard", "--without-class", "SBUIController" }), 0) << m_output;
+    if (buildHasDrawlet()) {
+        // The library cannot find the class by name, yet the shell launched.
+        EXPECT_TRUE(contains(log(), "logos: nil class SpringBoard")) << log();
+    }
     EXPECT_EQ(runHeadless("", { "--screen", "414x736", "--no-inject" }), 0) << "headless without a script starts and ends";
 }
 
@@ -243,4 +250,48 @@ TEST_F(Simulator, SettingsToolReachesARunningShellOverItsPrivateBus)
     shell.signal(SIGTERM);
     EXPECT_EQ(shell.wait(), 128 + SIGTERM);
     EXPECT_FALSE(fs::exists(addressFile)) << "the address goes with the shell";
+}
+
+namespace {
+
+int g_received = 0;
+
+void countReceived(CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef)
+{
+    ++g_received;
+}
+
+}
+
+// --bus joins a bus someone else runs: a post in the shell reaches this process.
+TEST_F(Simulator, JoinsTheBusItIsGiven)
+{
+    foundation::registerClasses();
+    std::string const address = notifications::startPrivateBusDaemon();
+    ASSERT_FALSE(address.empty());
+    ASSERT_TRUE(notifications::connectToBus(address));
+    CFNotificationCenterAddObserver(CFNotificationCenterGetDarwinNotifyCenter(), &g_received, countReceived,
+        NSSTR("com.example.from-the-shell"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+    auto& loop = dispatch::RunLoop::main();
+    loop.runFor(0.05);
+
+    writeFile(m_folder.path() / "script.txt", "post darwin com.example.from-the-shell\nquit\n");
+    ChildProcess shell({ kSimulator, "--headless", "--no-inject", "--home", home().string(), "--bus", address,
+                           "--script", (m_folder.path() / "script.txt").string() },
+        outputFile());
+    ASSERT_TRUE(shell.started());
+    EXPECT_EQ(shell.wait(), 0) << readFile(outputFile());
+    EXPECT_TRUE(waitFor([&] { loop.runFor(0.02); return g_received > 0; })) << readFile(outputFile());
+    EXPECT_EQ(g_received, 1);
+    EXPECT_FALSE(fs::exists(home() / ".drawlet-bus")) << "only a private bus is announced in the home";
+
+    notifications::resetCenters();
+    notifications::disconnectFromBus();
+    notifications::stopPrivateBusDaemon();
+}
+
+TEST_F(Simulator, ABusThatCannotBeJoinedStopsTheShell)
+{
+    EXPECT_EQ(runHeadless("wait 1\n", { "--bus", "unix:path=/nonexistent/drawlet/bus" }), 1) << m_output;
+    EXPECT_TRUE(contains(m_output, "cannot join the bus at unix:path=/nonexistent/drawlet/bus")) << m_output;
 }
