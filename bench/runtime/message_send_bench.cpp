@@ -18,17 +18,22 @@ void increment(id self, SEL) { ++static_cast<Counter*>(self)->count; }
 void (*previousIncrement)(id, SEL);
 void replacedIncrement(id self, SEL selector) { callPrevious(previousIncrement, self, selector); }
 
+// A named function rather than a lambda: clang 14 crashes on selector literals
+// inside a lambda that initialises a static.
+Class defineCounterClasses()
+{
+    foundation::registerClasses();
+    Class c = runtime::defineClass("BenchCounter", foundation::NSObjectClass(), runtime::makeInstance<Counter>);
+    addMethod(c, "increment"_sel, increment);
+    addMethod(c, "incrementTwice"_sel, increment);
+    Class hooked = runtime::defineClass("BenchHookedCounter", c, nullptr);
+    MSHookMessageEx(hooked, "increment"_sel, replacedIncrement, &previousIncrement);
+    return c;
+}
+
 Class counterClass()
 {
-    static Class cls = [] {
-        foundation::registerClasses();
-        Class c = runtime::defineClass("BenchCounter", foundation::NSObjectClass(), runtime::makeInstance<Counter>);
-        addMethod(c, "increment"_sel, increment);
-        addMethod(c, "incrementTwice"_sel, increment);
-        Class hooked = runtime::defineClass("BenchHookedCounter", c, nullptr);
-        MSHookMessageEx(hooked, "increment"_sel, replacedIncrement, &previousIncrement);
-        return c;
-    }();
+    static Class const cls = defineCounterClasses();
     return cls;
 }
 
