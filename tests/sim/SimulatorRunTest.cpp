@@ -295,3 +295,27 @@ TEST_F(Simulator, ABusThatCannotBeJoinedStopsTheShell)
     EXPECT_EQ(runHeadless("wait 1\n", { "--bus", "unix:path=/nonexistent/drawlet/bus" }), 1) << m_output;
     EXPECT_TRUE(contains(m_output, "cannot join the bus at unix:path=/nonexistent/drawlet/bus")) << m_output;
 }
+
+// Even killed outright, the shell takes its private bus down with it.
+TEST_F(Simulator, KilledShellTakesItsPrivateBusAlong)
+{
+    fs::create_directories(home());
+    ChildProcess shell({ kSimulator, "--no-inject", "--home", home().string() }, outputFile());
+    ASSERT_TRUE(shell.started());
+    fs::path const addressFile = home() / ".drawlet-bus";
+    ASSERT_TRUE(waitFor([&] { return !readFile(addressFile).empty(); })) << readFile(outputFile());
+    std::string address = readFile(addressFile);
+    address.erase(address.find_last_not_of('\n') + 1);
+
+    foundation::registerClasses();
+    auto busAnswers = [&] {
+        bool joined = notifications::connectToBus(address);
+        notifications::disconnectFromBus();
+        return joined;
+    };
+    ASSERT_TRUE(busAnswers()) << address;
+
+    shell.signal(SIGKILL);
+    EXPECT_EQ(shell.wait(), 128 + SIGKILL);
+    EXPECT_TRUE(waitFor([&] { return !busAnswers(); })) << "the private dbus-daemon outlived the shell";
+}
