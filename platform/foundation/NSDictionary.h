@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-struct NSString;
+#include "NSString.h"
 
 struct NSDictionary : NSObject {
     std::vector<std::pair<Strong<NSString>, Strong<objc_object>>> entries;

@@ -47,6 +47,11 @@ std::string homeDirectory()
 {
     if (!configuredHome().empty())
         return configuredHome();
+    return userHomeDirectory();
+}
+
+std::string userHomeDirectory()
+{
     return withoutTrailingSlash(defaultHome());
 }
 

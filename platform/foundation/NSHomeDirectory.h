@@ -14,5 +14,7 @@ namespace foundation {
 // "" restores the default ($HOME, else the user's entry in the password file).
 void setHomeDirectory(std::string path);
 std::string homeDirectory();
+// The user's own home, whatever setHomeDirectory says.
+std::string userHomeDirectory();
 
 }

@@ -1,35 +1,18 @@
 #include "SettingsPaths.h"
 
+#include "foundation/NSHomeDirectory.h"
+
 #include <cstdlib>
 #include <fstream>
-#include <pwd.h>
-#include <unistd.h>
-#include <vector>
 
 namespace settings {
-
-namespace {
-
-std::string userHome()
-{
-    if (char const* home = std::getenv("HOME"); home && *home)
-        return home;
-    std::vector<char> buffer(16384);
-    passwd entry {};
-    passwd* found = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir)
-        return found->pw_dir;
-    return "/tmp";
-}
-
-}
 
 std::string defaultHomeDirectory()
 {
     // The XDG rule: only an absolute XDG_DATA_HOME counts.
     if (char const* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/')
         return std::string(data) + "/drawlet/home";
-    return userHome() + "/.local/share/drawlet/home";
+    return foundation::userHomeDirectory() + "/.local/share/drawlet/home";
 }
 
 std::string preferencesFolder(const std::string& home) { return home + "/Library/Preferences"; }
