@@ -3,12 +3,11 @@
 // CFDictionaryRef is the same object.
 
 #include "NSObject.h"
+#include "NSString.h"
 
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "NSString.h"
 
 struct NSDictionary : NSObject {
     std::vector<std::pair<Strong<NSString>, Strong<objc_object>>> entries;
