@@ -46,6 +46,11 @@ bool respondsToSelector(id self, SEL, SEL selector)
 
 }
 
+Class NSClassFromString(NSString* name)
+{
+    return name ? objc_getClass(name->value.c_str()) : nullptr;
+}
+
 namespace foundation {
 
 Class NSObjectClass()

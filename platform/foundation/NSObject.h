@@ -9,6 +9,9 @@ struct NSString;
 
 struct NSObject : objc_object { };
 
+// The class of that name, or nil (also for a name the process's version lacks).
+Class NSClassFromString(NSString* name);
+
 namespace foundation {
 
 Class NSObjectClass();

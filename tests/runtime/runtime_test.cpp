@@ -95,11 +95,14 @@ TEST_F(RuntimeTest, ClassLookupByNameHonoursHiddenNamesButKeepsTheClassWorking)
 {
     runtime::hideClassName("TestShape");
     EXPECT_EQ(objc_getClass("TestShape"), nil);
+    EXPECT_EQ(NSClassFromString(NSSTR("TestShape")), nil);
     auto object = adopt(send<id>(shape, "new"_sel));
     send(object, "setSides:"_sel, 6);
     EXPECT_EQ(send<int>(object, "sides"_sel), 6) << "the platform's own reference still works";
     runtime::clearHiddenClassNames();
     EXPECT_EQ(objc_getClass("TestShape"), shape);
+    EXPECT_EQ(NSClassFromString(NSSTR("TestShape")), shape);
+    EXPECT_EQ(NSClassFromString(nullptr), nil);
     EXPECT_EQ(objc_getClass("NoSuchClass"), nil);
     EXPECT_EQ(objc_getClass(nullptr), nil);
 }
