@@ -137,6 +137,8 @@ void registerNSDictionary()
     addClassMethod(g_NSDictionary, "dictionaryWithObject:forKey:"_sel, dictionaryWithObjectForKey);
     addClassMethod(g_NSDictionary, "dictionaryWithContentsOfFile:"_sel, dictionaryWithContentsOfFile);
     addMethod(g_NSDictionary, "objectForKey:"_sel, objectForKey);
+    // For string keys, key-value coding on a dictionary is objectForKey:.
+    addMethod(g_NSDictionary, "valueForKey:"_sel, objectForKey);
     addMethod(g_NSDictionary, "count"_sel, count);
     addMethod(g_NSDictionary, "allKeys"_sel, allKeys);
     addMethod(g_NSDictionary, "mutableCopy"_sel, mutableCopy);

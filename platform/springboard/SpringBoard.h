@@ -10,13 +10,6 @@
 
 #include "uikit/UIApplication.h"
 
-enum UIInterfaceOrientation : long {
-    UIInterfaceOrientationPortrait = 1,
-    UIInterfaceOrientationPortraitUpsideDown = 2,
-    UIInterfaceOrientationLandscapeRight = 3,
-    UIInterfaceOrientationLandscapeLeft = 4,
-};
-
 struct SpringBoard : UIApplication {
     bool finishedLaunching = false;
     // Home-button presses that went home.

@@ -42,6 +42,20 @@ void handleDeviceOrientationChangedEvent(id self, SEL, id event)
     application->lastDeviceOrientationEvent = event;
 }
 
+void handleApplicationActivation(id self, SEL, id, id, id)
+{
+    ++self_(self)->activationCount;
+}
+
+void willChangeStatusBarOrientation(id self, SEL, id application, long orientation, double duration)
+{
+    auto* receiver = self_(self);
+    ++receiver->statusBarOrientationChangeCount;
+    receiver->lastStatusBarOrientationApplication = application;
+    receiver->lastStatusBarOrientation = orientation;
+    receiver->lastStatusBarOrientationDuration = duration;
+}
+
 // Which application is in front; the home screen (nil) until applications run.
 id accessibilityFrontMostApplication(id, SEL) { return nullptr; }
 
@@ -65,6 +79,32 @@ UIApplication* sharedApplication() { return state().shared; }
 
 void resetApplication() { state().shared = nullptr; }
 
+UIApplication* launchApplication(Class cls)
+{
+    if (state().shared)
+        return state().shared;
+    id made = send<id>(send<id>(cls, "alloc"_sel), "init"_sel);
+    // init made it the shared application, which holds it from now on.
+    objc_release(made);
+    return state().shared;
+}
+
+void activateApplication(id scene, id transitionContext, id completion)
+{
+    UIApplication* application = state().shared;
+    if (!application)
+        return;
+    send(application, "_handleApplicationActivationWithScene:transitionContext:completion:"_sel, scene, transitionContext, completion);
+}
+
+void changeStatusBarOrientation(long orientation, double duration)
+{
+    UIApplication* application = state().shared;
+    if (!application)
+        return;
+    send(application, "application:willChangeStatusBarOrientation:duration:"_sel, static_cast<id>(application), orientation, duration);
+}
+
 void registerUIApplication()
 {
     g_UIApplication = runtime::defineClass("UIApplication", UIResponderClass(), runtime::makeInstance<UIApplication>);
@@ -74,6 +114,8 @@ void registerUIApplication()
     addMethod(g_UIApplication, "_accessibilityFrontMostApplication"_sel, accessibilityFrontMostApplication);
     addMethod(g_UIApplication, "keyWindow"_sel, keyWindowMethod);
     addMethod(g_UIApplication, "windows"_sel, windows);
+    addMethod(g_UIApplication, "_handleApplicationActivationWithScene:transitionContext:completion:"_sel, handleApplicationActivation);
+    addMethod(g_UIApplication, "application:willChangeStatusBarOrientation:duration:"_sel, willChangeStatusBarOrientation);
 }
 
 }

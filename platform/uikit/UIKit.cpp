@@ -26,6 +26,7 @@ void reset()
     resetWindows();
     resetApplication();
     resetScreen();
+    resetStatusBar();
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 // UIKit in one include, with the area's registration and reset.
 
+#include "StatusBar.h"
 #include "UIApplication.h"
 #include "UIColor.h"
 #include "UIFont.h"
@@ -19,7 +20,8 @@ namespace uikit {
 // to call more than once.
 void registerClasses();
 
-// Forgets the shared application, the visible windows and the screen settings;
+// Forgets the shared application, the visible windows, the status bar and the
+// screen settings;
 // for tests.
 void reset();
 

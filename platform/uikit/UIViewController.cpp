@@ -1,4 +1,5 @@
 #include "UIViewController.h"
+#include "StatusBar.h"
 #include "UIScreen.h"
 
 namespace {
@@ -25,6 +26,14 @@ void setView(id self, SEL, id view)
 
 void viewDidAppear(id, SEL, bool) { }
 
+bool prefersStatusBarHidden(id self, SEL) { return self_(self)->statusBarHiddenPreference; }
+
+void setNeedsStatusBarAppearanceUpdate(id self, SEL)
+{
+    // Asked through the runtime, so a replaced prefersStatusBarHidden decides.
+    uikit::setStatusBarHidden(send<bool>(self, "prefersStatusBarHidden"_sel));
+}
+
 }
 
 namespace uikit {
@@ -37,6 +46,8 @@ void registerUIViewController()
     addMethod(g_UIViewController, "view"_sel, view);
     addMethod(g_UIViewController, "setView:"_sel, setView);
     addMethod(g_UIViewController, "viewDidAppear:"_sel, viewDidAppear);
+    addMethod(g_UIViewController, "prefersStatusBarHidden"_sel, prefersStatusBarHidden);
+    addMethod(g_UIViewController, "setNeedsStatusBarAppearanceUpdate"_sel, setNeedsStatusBarAppearanceUpdate);
 }
 
 }

@@ -32,6 +32,14 @@ void makeKeyAndVisible(id self, SEL)
 
 bool isKeyWindow(id self, SEL) { return windows().key == self_(self); }
 
+id rootViewController(id self, SEL) { return self_(self)->rootViewController; }
+
+void setRootViewController(id self, SEL, id controller)
+{
+    self_(self)->rootViewController = static_cast<UIViewController*>(
+        uikit::acceptOnly(controller, uikit::UIViewControllerClass(), "-[UIWindow setRootViewController:]"));
+}
+
 }
 
 void UIWindow::hiddenDidChange()
@@ -87,6 +95,8 @@ void registerUIWindow()
     addMethod(g_UIWindow, "setWindowLevel:"_sel, setWindowLevel);
     addMethod(g_UIWindow, "makeKeyAndVisible"_sel, makeKeyAndVisible);
     addMethod(g_UIWindow, "isKeyWindow"_sel, isKeyWindow);
+    addMethod(g_UIWindow, "rootViewController"_sel, rootViewController);
+    addMethod(g_UIWindow, "setRootViewController:"_sel, setRootViewController);
 }
 
 }

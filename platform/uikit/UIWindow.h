@@ -4,9 +4,11 @@
 // made visible last is in front, for drawing and for touches. Hit testing is
 // UIView's, not overridden, so a replacement of UIView's method decides here too.
 //
-// Encodings: windowLevel "d@:", setWindowLevel: "v@:d", makeKeyAndVisible "v@:".
+// Encodings: windowLevel "d@:", setWindowLevel: "v@:d", makeKeyAndVisible "v@:",
+// rootViewController "@@:", setRootViewController: "v@:@".
 
 #include "UIView.h"
+#include "UIViewController.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,6 +23,7 @@ struct UIWindow : UIView {
     UIWindowLevel windowLevel = UIWindowLevelNormal;
     // When the window last became visible: a later one is in front at equal levels.
     uint64_t visibleOrder = 0;
+    Strong<UIViewController> rootViewController;
 
     void hiddenDidChange() override;
 };

@@ -43,3 +43,43 @@ TEST_F(ApplicationTest, DeviceOrientationEventsAreRecordedByDefault)
 }
 
 }
+
+namespace {
+
+TEST_F(ApplicationTest, ActivationAndStatusBarOrientationReachTheApplicationThroughTheRuntime)
+{
+    // Nothing to send to before the application exists.
+    uikit::activateApplication();
+    uikit::changeStatusBarOrientation(UIInterfaceOrientationPortrait, 0.3);
+
+    UIApplication* application = uikit::launchApplication(uikit::UIApplicationClass());
+    ASSERT_NE(application, nullptr);
+    EXPECT_EQ(uikit::launchApplication(uikit::UIApplicationClass()), application) << "one application a process";
+    uikit::activateApplication();
+    EXPECT_EQ(application->activationCount, 1);
+    uikit::changeStatusBarOrientation(UIInterfaceOrientationLandscapeRight, 0.4);
+    EXPECT_EQ(application->statusBarOrientationChangeCount, 1);
+    EXPECT_EQ(application->lastStatusBarOrientationApplication, application);
+    EXPECT_EQ(application->lastStatusBarOrientation, UIInterfaceOrientationLandscapeRight);
+    EXPECT_EQ(application->lastStatusBarOrientationDuration, 0.4);
+    EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(uikit::UIApplicationClass(), "application:willChangeStatusBarOrientation:duration:"_sel)), "v@:@qd");
+    EXPECT_TRUE(systemlog::captured().empty());
+}
+
+TEST_F(ApplicationTest, TheStatusBarFollowsTheRootViewControllersAnswerWhenAppearanceIsUpdated)
+{
+    auto window = make<UIWindow>(uikit::UIWindowClass(), CGRectMake(0, 0, 100, 100));
+    auto controller = adopt(static_cast<UIViewController*>(send<id>(send<id>(uikit::UIViewControllerClass(), "alloc"_sel), "init"_sel)));
+    send(window.get(), "setRootViewController:"_sel, static_cast<id>(controller.get()));
+    EXPECT_EQ(send<id>(window.get(), "rootViewController"_sel), controller.get());
+
+    controller->statusBarHiddenPreference = true;
+    EXPECT_FALSE(uikit::statusBarHidden()) << "only an appearance update applies the answer";
+    send(controller.get(), "setNeedsStatusBarAppearanceUpdate"_sel);
+    EXPECT_TRUE(uikit::statusBarHidden());
+    controller->statusBarHiddenPreference = false;
+    send(controller.get(), "setNeedsStatusBarAppearanceUpdate"_sel);
+    EXPECT_FALSE(uikit::statusBarHidden());
+}
+
+}
