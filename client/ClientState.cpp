@@ -1,0 +1,9 @@
+#include "ClientState.h"
+
+namespace client {
+
+bool statusBarHidden = false;
+int32_t orientation = 0;
+id hostedApplication = nullptr;
+
+}
