@@ -12,14 +12,21 @@
 
 namespace {
 
+bool lookalikeBoolValue(id, SEL) { return true; }
+int lookalikeIntValue(id, SEL) { return 7; }
+
+// Named functions, not lambdas: clang 14 fails on lambdas passed here.
+Class defineLookalike()
+{
+    Class cls = runtime::defineClass("NumberLookalike", foundation::NSObjectClass(), runtime::makeInstance<NSObject>);
+    addMethod(cls, "boolValue"_sel, lookalikeBoolValue);
+    addMethod(cls, "intValue"_sel, lookalikeIntValue);
+    return cls;
+}
+
 id makeLookalike()
 {
-    static Class lookalike = [] {
-        Class cls = runtime::defineClass("NumberLookalike", foundation::NSObjectClass(), runtime::makeInstance<NSObject>);
-        addMethod(cls, "boolValue"_sel, +[](id, SEL) { return true; });
-        addMethod(cls, "intValue"_sel, +[](id, SEL) { return 7; });
-        return cls;
-    }();
+    static Class lookalike = defineLookalike();
     return objc_autorelease(send<id>(send<id>(lookalike, "alloc"_sel), "init"_sel));
 }
 
