@@ -1,10 +1,12 @@
 #include "Replacements.h"
 #include "ClientState.h"
 
+#include "uikit/UIApplication.h"
+
 namespace {
 
-// UIKit's UIInterfaceOrientationLandscapeLeft.
-constexpr long kLandscapeLeft = 4;
+// What a hidden application's status bar is told, whatever was asked.
+constexpr long kHiddenRotationOrientation = UIInterfaceOrientationLandscapeLeft;
 constexpr double kHiddenRotationDuration = 10.0;
 
 }
@@ -37,7 +39,7 @@ void replacement_UIApplication_handleApplicationActivation(id self, SEL selector
 void replacement_UIApplication_willChangeStatusBarOrientation(id self, SEL selector, id application, long orientation, double duration)
 {
     if (statusBarHidden) {
-        callPrevious(previous_UIApplication_willChangeStatusBarOrientation, self, selector, hostedApplication, kLandscapeLeft, kHiddenRotationDuration);
+        callPrevious(previous_UIApplication_willChangeStatusBarOrientation, self, selector, hostedApplication, kHiddenRotationOrientation, kHiddenRotationDuration);
         return;
     }
     callPrevious(previous_UIApplication_willChangeStatusBarOrientation, self, selector, application, orientation, duration);
