@@ -1,0 +1,28 @@
+#pragma once
+// drawlet-app's command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace apps {
+
+struct AppOptions {
+    std::string bundleIdentifier;
+    std::string root;
+    std::string home;
+    std::string bus;
+    int scale = 2;
+    int screenWidth = 375;
+    int screenHeight = 667;
+    bool headless = false;
+    std::vector<std::string> withoutClasses;
+    std::string log;
+    std::string shot;
+};
+
+// An exit status when the program should stop here (0 after --help, 2 for a
+// wrong option), otherwise nothing.
+std::optional<int> parseAppOptions(int argc, char** argv, AppOptions* options);
+
+}

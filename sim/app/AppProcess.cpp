@@ -1,0 +1,169 @@
+#include "AppProcess.h"
+#include "AppRenderer.h"
+#include "AppScreenFactory.h"
+#include "InstalledApplications.h"
+
+#include "DevicePaths.h"
+
+#include "dispatch/Dispatch.h"
+#include "dispatch/RunLoop.h"
+#include "foundation/DevicePath.h"
+#include "foundation/NSHomeDirectory.h"
+#include "foundation/SystemLog.h"
+#include "notifications/Bus.h"
+#include "substrate/Loader.h"
+#include "uikit/UIKit.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+namespace apps {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void complain(const std::string& message)
+{
+    std::fprintf(stderr, "drawlet-app: %s\n", message.c_str());
+}
+
+std::string absolute(const std::string& path)
+{
+    std::error_code error;
+    auto result = fs::absolute(path, error);
+    return error ? path : result.lexically_normal().string();
+}
+
+// Wall-clock seconds that follow the run loop's clock, virtual or real, from
+// the moment the application started.
+class DeviceTime {
+public:
+    DeviceTime()
+        : m_start(std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count())
+    {
+    }
+    double now() const { return m_start + dispatch::RunLoop::main().now(); }
+
+private:
+    double m_start;
+};
+
+// Checks once a second, at each whole second of device time, whether the
+// screen needs drawing; the check itself draws nothing when nothing changed.
+void scheduleTick(AppRenderer* renderer, const DeviceTime* time)
+{
+    double const now = time->now();
+    double const untilNextSecond = std::floor(now) + 1 - now;
+    dispatch_after(dispatch_time(DISPATCH_TIME_NOW, static_cast<int64_t>(untilNextSecond * 1e9) + 1), dispatch_get_main_queue(),
+        [renderer, time] {
+            renderer->redrawIfChanged(static_cast<std::time_t>(time->now()));
+            scheduleTick(renderer, time);
+        });
+}
+
+void loadLibraries(const std::string& root, const InstalledApplication& application)
+{
+    substrate::ProcessIdentity identity { application.executableName, application.bundleIdentifier,
+        { application.bundleIdentifier, "com.apple.UIKit", "com.apple.Foundation" } };
+    substrate::loadLibraries(sim::dynamicLibraryFolder(root), identity);
+}
+
+// The key window and its root view controller, whose answer to
+// prefersStatusBarHidden is the application's own data; the appearance is then
+// updated through the runtime, so a replacement decides.
+Strong<objc_object> showKeyWindow(const AppScreen& screen)
+{
+    id window = send<id>(send<id>(uikit::UIWindowClass(), "alloc"_sel), "initWithFrame:"_sel, uikit::mainScreenBounds());
+    auto controller = adopt(send<id>(send<id>(uikit::UIViewControllerClass(), "alloc"_sel), "init"_sel));
+    static_cast<UIViewController*>(controller.get())->statusBarHiddenPreference = screen.prefersStatusBarHidden();
+    send(window, "setRootViewController:"_sel, controller.get());
+    send(window, "makeKeyAndVisible"_sel);
+    send(controller.get(), "setNeedsStatusBarAppearanceUpdate"_sel);
+    return adopt(window);
+}
+
+int runLaunched(const AppOptions& options, AppRenderer* renderer, const DeviceTime& time)
+{
+    auto& loop = dispatch::RunLoop::main();
+    renderer->redrawIfChanged(static_cast<std::time_t>(time.now()));
+    if (!options.shot.empty()) {
+        std::string error;
+        if (!renderer->lastDrawnFrame().savePng(options.shot, &error)) {
+            complain("cannot write " + options.shot + ": " + error);
+            return 1;
+        }
+        return 0;
+    }
+    // Without a bus, virtual time has nothing to follow: launched, done.
+    if (options.headless && options.bus.empty()) {
+        loop.runUntil(loop.nowNanoseconds());
+        return 0;
+    }
+    scheduleTick(renderer, &time);
+    loop.run();
+    return 0;
+}
+
+}
+
+int runAppProcess(const AppOptions& options)
+{
+    std::string const root = absolute(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
+    foundation::setDeviceRoot(root);
+    if (!options.log.empty() && !systemlog::setLogFile(options.log)) {
+        complain("cannot open the log file " + options.log);
+        return 2;
+    }
+
+    // Reading the list makes Foundation objects: the classes come first.
+    uikit::registerClasses();
+    auto const installed = readInstalledApplications();
+    auto const* application = findInstalledApplication(installed, options.bundleIdentifier);
+    auto screen = application ? makeAppScreen(options.bundleIdentifier) : nullptr;
+    if (!screen) {
+        std::string known;
+        for (auto const& each : installed)
+            known += (known.empty() ? "" : ", ") + each.bundleIdentifier;
+        complain("no installed application has the bundle identifier " + options.bundleIdentifier + " (installed: " + (known.empty() ? "none" : known) + ")");
+        return 1;
+    }
+    systemlog::setProcessName(application->executableName);
+    if (!options.home.empty())
+        foundation::setHomeDirectory(absolute(options.home));
+
+    auto& loop = dispatch::RunLoop::main();
+    loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
+    loop.restartClock();
+    systemlog::setClock([&loop] { return loop.now(); });
+
+    uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
+    uikit::setMainScreenScale(options.scale);
+    for (auto const& name : options.withoutClasses)
+        runtime::hideClassName(name);
+
+    if (!options.bus.empty()) {
+        if (!notifications::connectToBus(options.bus)) {
+            complain("cannot join the bus at " + options.bus);
+            return 1;
+        }
+        notifications::exitWhenBusDisconnects(true);
+    }
+    loadLibraries(root, *application);
+
+    DeviceTime const time;
+    AppRenderer renderer(std::move(screen), options.screenWidth, options.screenHeight, options.scale);
+    int status = 0;
+    {
+        AutoreleasePool pool;
+        uikit::launchApplication(uikit::UIApplicationClass());
+        auto window = showKeyWindow(renderer.screen());
+        status = runLaunched(options, &renderer, time);
+    }
+    notifications::disconnectFromBus();
+    return status;
+}
+
+}

@@ -1,0 +1,56 @@
+#include "AppRenderer.h"
+#include "StatusBarPainter.h"
+
+#include "uikit/StatusBar.h"
+
+#include <cmath>
+
+namespace apps {
+
+AppRenderer::AppRenderer(std::unique_ptr<AppScreen> screen, int width, int height, double scale)
+    : m_screen(std::move(screen))
+    , m_width(width)
+    , m_height(height)
+    , m_scale(scale)
+{
+}
+
+AppRenderer::Appearance AppRenderer::appearanceAt(std::time_t now) const
+{
+    bool const shown = !uikit::statusBarHidden();
+    return { shown, shown ? StatusBarPainter::version(now) : 0, m_screen->contentVersion(now) };
+}
+
+bool AppRenderer::redrawIfChanged(std::time_t now)
+{
+    Appearance const appearance = appearanceAt(now);
+    if (m_drawn == appearance)
+        return false;
+    draw(appearance, now);
+    return true;
+}
+
+void AppRenderer::draw(const Appearance& appearance, std::time_t now)
+{
+    int const pixelWidth = static_cast<int>(std::lround(m_width * m_scale));
+    int const pixelHeight = static_cast<int>(std::lround(m_height * m_scale));
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth, pixelHeight);
+    cairo_t* cairo = cairo_create(surface);
+    cairo_scale(cairo, m_scale, m_scale);
+
+    // The content fills the screen; its own top bar sits below the status
+    // bar's height either way, as on the phone when the status bar is hidden.
+    ScreenArea const area { static_cast<double>(m_width), static_cast<double>(m_height), kStatusBarHeight };
+    cairo_save(cairo);
+    m_screen->draw(cairo, area, now);
+    cairo_restore(cairo);
+    if (appearance.statusBarShown)
+        StatusBarPainter(m_screen->lightStatusBar()).draw(cairo, area.width, now);
+
+    cairo_destroy(cairo);
+    cairo_surface_flush(surface);
+    m_frame.replace(surface);
+    m_drawn = appearance;
+}
+
+}

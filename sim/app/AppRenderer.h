@@ -1,0 +1,45 @@
+#pragma once
+// Draws an application's screen when what it shows has changed: its content's
+// version, the status bar's time, or whether the status bar is hidden
+// (uikit::statusBarHidden, as the last appearance update left it).
+
+#include "AppScreen.h"
+#include "LastDrawnFrame.h"
+
+#include <ctime>
+#include <memory>
+#include <optional>
+
+namespace apps {
+
+class AppRenderer {
+public:
+    // The screen's size in points and its scale (pixels per point).
+    AppRenderer(std::unique_ptr<AppScreen> screen, int width, int height, double scale);
+
+    // True when it drew a new frame.
+    bool redrawIfChanged(std::time_t now);
+
+    const AppScreen& screen() const { return *m_screen; }
+    const LastDrawnFrame& lastDrawnFrame() const { return m_frame; }
+
+private:
+    struct Appearance {
+        bool statusBarShown;
+        long long statusBarVersion;
+        long long contentVersion;
+        bool operator==(const Appearance&) const = default;
+    };
+
+    Appearance appearanceAt(std::time_t now) const;
+    void draw(const Appearance& appearance, std::time_t now);
+
+    std::unique_ptr<AppScreen> m_screen;
+    int m_width;
+    int m_height;
+    double m_scale;
+    std::optional<Appearance> m_drawn;
+    LastDrawnFrame m_frame;
+};
+
+}

@@ -1,0 +1,19 @@
+#include "AppScreenFactory.h"
+#include "ClockScreen.h"
+#include "GridScreen.h"
+#include "NotesScreen.h"
+
+namespace apps {
+
+std::unique_ptr<AppScreen> makeAppScreen(const std::string& bundleIdentifier)
+{
+    if (bundleIdentifier == "com.drawlet.demo.notes")
+        return std::make_unique<NotesScreen>();
+    if (bundleIdentifier == "com.drawlet.demo.clock")
+        return std::make_unique<ClockScreen>();
+    if (bundleIdentifier == "com.drawlet.demo.grid")
+        return std::make_unique<GridScreen>();
+    return nullptr;
+}
+
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Text in DejaVu Sans (fonts-dejavu-core) through cairo's toy font API.
+
+#include <cairo.h>
+
+#include <string>
+
+namespace apps {
+
+enum class TextAlignment { Left, Center, Right };
+
+// Draws `text` with its baseline at y, aligned on x, in the current colour.
+void drawText(cairo_t* cairo, const std::string& text, double x, double y, double size, bool bold, TextAlignment alignment);
+
+}
