@@ -68,6 +68,8 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
            "Also write the log to this file: one line a message, SECONDS NAME[PID]: MESSAGE, the same as on standard error.")
         ->type_name("FILE");
 
+    app.add_flag("--list-apps", options->listApps, "Print the installed applications' bundle identifiers, one a line, and start nothing.");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

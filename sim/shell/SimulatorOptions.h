@@ -18,6 +18,7 @@ struct SimulatorOptions {
     bool headless = false;
     std::string script;
     std::string log;
+    bool listApps = false;
 };
 
 // Reads the command line; an exit status when the program should stop here

@@ -1,7 +1,12 @@
 // drawlet-sim: the simulated shell process.
+#include "DevicePaths.h"
+#include "InstalledApplications.h"
 #include "Script.h"
 #include "ShellProcess.h"
 #include "SimulatorOptions.h"
+
+#include "foundation/DevicePath.h"
+#include "foundation/NSObject.h"
 
 #include <cstdio>
 
@@ -10,6 +15,14 @@ int main(int argc, char** argv)
     sim::SimulatorOptions options;
     if (auto status = sim::parseSimulatorOptions(argc, argv, &options))
         return *status;
+
+    if (options.listApps) {
+        foundation::registerClasses();
+        foundation::setDeviceRoot(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
+        for (auto const& application : apps::readInstalledApplications())
+            std::printf("%s\n", application.bundleIdentifier.c_str());
+        return 0;
+    }
 
     // The whole scenario is checked before the device starts.
     sim::Script script;
