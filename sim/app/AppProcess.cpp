@@ -97,8 +97,9 @@ int runLaunched(const AppOptions& options, AppRenderer* renderer, const DeviceTi
         }
         return 0;
     }
-    // Without a bus, virtual time has nothing to follow: launched, done.
-    if (options.headless && options.bus.empty()) {
+    // Virtual time has no clock to follow until the shell leads one over the
+    // bus; until then a headless application launches, draws and is done.
+    if (options.headless) {
         loop.runUntil(loop.nowNanoseconds());
         return 0;
     }
