@@ -37,6 +37,28 @@ bool needsBinary(std::string_view text)
     return false;
 }
 
+constexpr char kDateOutOfRange[] = "date out of range";
+
+// The whole seconds and microseconds a list stores for a date; false when the
+// date does not fit them.
+bool dateParts(double seconds, int32_t* wholeSeconds, int32_t* microseconds)
+{
+    double const whole = std::floor(seconds);
+    if (!std::isfinite(seconds) || whole < INT32_MIN || whole > INT32_MAX)
+        return false;
+    auto wholePart = static_cast<int64_t>(whole);
+    auto microPart = static_cast<int64_t>(std::llround((seconds - whole) * 1e6));
+    if (microPart >= 1000000) {
+        ++wholePart;
+        microPart -= 1000000;
+    }
+    if (wholePart > INT32_MAX)
+        return false;
+    *wholeSeconds = static_cast<int32_t>(wholePart);
+    *microseconds = static_cast<int32_t>(microPart);
+    return true;
+}
+
 id objectFromNode(plist_t node, int depth, std::string* error);
 
 id arrayFromNode(plist_t node, int depth, std::string* error)
@@ -114,7 +136,17 @@ id objectFromNode(plist_t node, int depth, std::string* error)
         int32_t seconds = 0;
         int32_t microseconds = 0;
         plist_get_date_val(node, &seconds, &microseconds);
-        return NSDate::dateWithTimeIntervalSinceReferenceDate(seconds + microseconds / 1e6);
+        // libplist narrows the stored double to these without a range check:
+        // a date beyond them comes out as garbage, which is refused rather
+        // than read as some other date.
+        double const value = seconds + microseconds / 1e6;
+        int32_t wholeSeconds = 0;
+        int32_t fraction = 0;
+        if (microseconds <= -1000000 || microseconds >= 1000000 || !dateParts(value, &wholeSeconds, &fraction)) {
+            *error = kDateOutOfRange;
+            return nullptr;
+        }
+        return NSDate::dateWithTimeIntervalSinceReferenceDate(value);
     }
     case PLIST_UID: {
         uint64_t value = 0;
@@ -146,22 +178,13 @@ Node textNode(std::string_view text, Encoding* encoding, std::string* error)
 
 Node dateNode(double seconds, std::string* error)
 {
-    double const whole = std::floor(seconds);
-    if (!std::isfinite(seconds) || whole < INT32_MIN || whole > INT32_MAX) {
-        *error = "date out of range";
+    int32_t wholeSeconds = 0;
+    int32_t microseconds = 0;
+    if (!dateParts(seconds, &wholeSeconds, &microseconds)) {
+        *error = kDateOutOfRange;
         return nullptr;
     }
-    auto wholeSeconds = static_cast<int64_t>(whole);
-    auto microseconds = static_cast<int64_t>(std::llround((seconds - whole) * 1e6));
-    if (microseconds >= 1000000) {
-        ++wholeSeconds;
-        microseconds -= 1000000;
-    }
-    if (wholeSeconds > INT32_MAX) {
-        *error = "date out of range";
-        return nullptr;
-    }
-    return Node(plist_new_date(static_cast<int32_t>(wholeSeconds), static_cast<int32_t>(microseconds)));
+    return Node(plist_new_date(wholeSeconds, microseconds));
 }
 
 Node nodeFromObject(id object, int depth, Encoding* encoding, std::string* error)
