@@ -18,7 +18,8 @@ namespace notifications {
 std::optional<std::vector<uint8_t>> encodeUserInfo(NSDictionary* userInfo, const std::string& name);
 
 // An autoreleased dictionary (empty for an empty payload), or nil with one log
-// line when the payload does not decode or its root is not a dictionary.
+// line when the payload does not decode (text that is not UTF-8 included) or
+// its root is not a dictionary.
 NSDictionary* decodeUserInfo(const std::vector<uint8_t>& payload, const std::string& name);
 
 }
