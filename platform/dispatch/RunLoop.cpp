@@ -142,6 +142,48 @@ void RunLoop::drain()
     }
 }
 
+void RunLoop::advanceClockTo(int64_t nanoseconds)
+{
+    if (m_mode == ClockMode::Virtual)
+        m_virtualNow = std::max(m_virtualNow, nanoseconds);
+}
+
+int64_t RunLoop::nextDueNanoseconds() const
+{
+    int64_t next = nextTimerNanoseconds();
+    int64_t external = m_externalDueHook ? m_externalDueHook() : -1;
+    if (next < 0 || (external >= 0 && external < next))
+        return external;
+    return next;
+}
+
+bool RunLoop::stepVirtualClock(int64_t until)
+{
+    if (m_led && !m_sources.empty()) {
+        // Answer the leader for this instant, then wait for its next step.
+        if (m_settleHook)
+            m_settleHook();
+        if (m_stopped || m_virtualNow >= until)
+            return false;
+        pollSources(1000);
+        return true;
+    }
+    // Let messages in flight arrive at this instant before time moves on.
+    if (m_settleHook && m_settleHook())
+        return true;
+    int64_t next = nextDueNanoseconds();
+    if (next < 0 || next > until) {
+        if (m_virtualNow >= until)
+            return false;
+        // Settle once more at `until`, so everything led by this clock
+        // has caught up with it when this returns.
+        m_virtualNow = until;
+        return true;
+    }
+    m_virtualNow = std::max(m_virtualNow, next);
+    return true;
+}
+
 void RunLoop::runUntil(int64_t until)
 {
     m_stopped = false;
@@ -150,16 +192,8 @@ void RunLoop::runUntil(int64_t until)
         if (m_stopped)
             return;
         if (m_mode == ClockMode::Virtual) {
-            // Let messages in flight arrive at this instant before time moves on.
-            if (m_settleHook && m_settleHook())
-                continue;
-            int64_t next = nextTimerNanoseconds();
-            if (next < 0 || next > until) {
-                m_virtualNow = std::max(m_virtualNow, until);
-                drain();
+            if (!stepVirtualClock(until))
                 return;
-            }
-            m_virtualNow = std::max(m_virtualNow, next);
             continue;
         }
         int64_t now = nowNanoseconds();
@@ -196,6 +230,8 @@ void RunLoop::reset(ClockMode mode)
     m_timerInstants.clear();
     m_sources.clear();
     m_settleHook = nullptr;
+    m_externalDueHook = nullptr;
+    m_led = false;
     m_stopped = false;
     m_mode = mode;
     restartClock();

@@ -50,6 +50,17 @@ public:
     // Runs before virtual time moves on, until it reports that nothing more
     // arrived (the bus layer uses it to collect messages in flight).
     void setSettleHook(std::function<bool()> hook) { m_settleHook = std::move(hook); }
+    // The earliest instant something outside this loop is due (another
+    // process's timer, in a lock-step), or -1; virtual time stops there too.
+    void setExternalDueHook(std::function<int64_t()> hook) { m_externalDueHook = std::move(hook); }
+
+    // Led virtual time: the clock moves only when advanceClockTo is called
+    // (by the process leading the lock-step); between steps the loop waits on
+    // its sources. Without sources it leads itself again.
+    void setClockLed(bool led) { m_led = led; }
+    bool isClockLed() const { return m_led; }
+    // Moves a virtual clock forward to `nanoseconds`; never back.
+    void advanceClockTo(int64_t nanoseconds);
 
     // Runs everything due up to `until` (virtual: moving the clock there; real:
     // waiting for it), returning early when `stop` is called.
@@ -70,6 +81,9 @@ public:
 private:
     RunLoop();
     bool runDueTimers();
+    // One step of virtual time; false when runUntil should return.
+    bool stepVirtualClock(int64_t until);
+    int64_t nextDueNanoseconds() const;
     bool pollSources(int timeoutMilliseconds);
     void runWork(const std::function<void()>& work);
 
@@ -82,6 +96,8 @@ private:
     std::map<TimerId, int64_t> m_timerInstants;
     std::vector<PollSource*> m_sources;
     std::function<bool()> m_settleHook;
+    std::function<int64_t()> m_externalDueHook;
+    bool m_led = false;
     bool m_stopped = false;
 };
 

@@ -39,6 +39,29 @@ void exitWhenBusDisconnects(bool enabled)
     BusSession::setExitsWhenDisconnected(enabled);
 }
 
+bool followClockOverBus()
+{
+    return BusSession::followClock();
+}
+
+void addClockParticipant(const std::string& uniqueName, const std::string& label, std::function<bool()> isAlive)
+{
+    if (auto* leader = BusSession::clockLeader())
+        leader->addParticipant(uniqueName, label, std::move(isAlive));
+}
+
+void removeClockParticipant(const std::string& uniqueName)
+{
+    if (auto* leader = BusSession::clockLeader())
+        leader->removeParticipant(uniqueName);
+}
+
+std::string busUniqueName()
+{
+    auto* connection = BusSession::connection();
+    return connection ? connection->uniqueName() : std::string();
+}
+
 std::string startPrivateBusDaemon()
 {
     auto& daemon = privateDaemon();

@@ -4,6 +4,7 @@
 // its own, so every callback runs on the main thread. Notification names travel
 // as signal arguments; payloads as binary property lists.
 
+#include <functional>
 #include <string>
 
 namespace notifications {
@@ -20,6 +21,18 @@ bool isConnectedToBus();
 // What to do when the bus goes away: processes started by the simulator exit
 // (status 0, with a log line); otherwise delivery stays within the process.
 void exitWhenBusDisconnects(bool enabled);
+
+// The lock-step of virtual time across processes. The process that leads it
+// (the shell) adds each process that follows once it is ready; a follower's
+// run loop then moves its clock only as the leader's Ticks say. Real-time
+// runs have no lock-step.
+bool followClockOverBus();
+// `label` names the participant in log lines; `isAlive` tells a process that
+// has exited from one that is only slow.
+void addClockParticipant(const std::string& uniqueName, const std::string& label, std::function<bool()> isAlive);
+void removeClockParticipant(const std::string& uniqueName);
+// This connection's unique name on the bus, or "".
+std::string busUniqueName();
 
 // Starts a private dbus-daemon (unix transport) that ends with this process
 // (PR_SET_PDEATHSIG); returns its address, or "" with a log line. While one is

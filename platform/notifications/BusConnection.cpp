@@ -247,6 +247,42 @@ BusConnection::SendResult BusConnection::sendBarrier(const std::string& token)
     return emit(wire::kBarrierMember, [&](sdbus::Message& message) { message << token; }, m_uniqueName);
 }
 
+bool BusConnection::handleSignal(const std::string& member, Addressing addressing, SignalHandler handler, bool counted)
+{
+    if (m_disconnected || getpid() != m_ownerProcess)
+        return false;
+    std::string rule = matchRule(member.c_str());
+    if (addressing == Addressing::ToThisConnection)
+        rule += ",destination=" + quotedValue(m_uniqueName);
+    m_morePending = true;
+    try {
+        m_matches.push_back(m_connection->addMatch(rule, [this, handler = std::move(handler), counted](sdbus::Message& message) {
+            if (counted)
+                ++m_receivedCount;
+            try {
+                handler(message);
+            } catch (const std::exception& exception) {
+                // Whatever arrives comes from any process on the bus.
+                CFLog(kCFLogLevelError, "notifications: dropped a malformed %s signal from %s: %s", message.getMemberName().c_str(),
+                    message.getSender().c_str(), exception.what());
+            }
+        }));
+    } catch (const std::exception& exception) {
+        CFLog(kCFLogLevelError, "notifications: cannot listen for %s signals: %s", member.c_str(), exception.what());
+        return false;
+    }
+    return true;
+}
+
+BusConnection::SendResult BusConnection::sendSignal(const std::string& member, const std::string& destination,
+    const std::function<void(sdbus::Message&)>& fill, bool counted)
+{
+    auto result = emit(member.c_str(), fill, destination);
+    if (result == SendResult::Sent && counted)
+        ++m_sentCount;
+    return result;
+}
+
 void BusConnection::receiveDarwin(sdbus::Message& message)
 {
     if (isRepeat(message))

@@ -55,7 +55,18 @@ public:
     // A barrier addressed to this connection itself.
     SendResult sendBarrier(const std::string& token);
 
-    // Notifications emitted and received so far (barriers not counted).
+    // Other platform areas' messages on this connection (the clock's
+    // lock-step, scene control, frames): signals of the same interface. A
+    // counted signal may make work for its receivers, so the lock-step counts
+    // it with the notifications; the clock's own signals are not counted.
+    using SignalHandler = std::function<void(sdbus::Message& message)>;
+    enum class Addressing { ToThisConnection, Broadcast };
+    // False, with a log line, when the bus refuses the match rule.
+    bool handleSignal(const std::string& member, Addressing addressing, SignalHandler handler, bool counted);
+    // `destination` "" broadcasts.
+    SendResult sendSignal(const std::string& member, const std::string& destination, const std::function<void(sdbus::Message&)>& fill, bool counted);
+
+    // Notifications and counted signals emitted and received so far.
     uint64_t sentCount() const { return m_sentCount; }
     uint64_t receivedCount() const { return m_receivedCount; }
 

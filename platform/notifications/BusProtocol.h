@@ -17,4 +17,12 @@ inline constexpr const char* kDistributedMember = "Distributed";
 // everything the sender emitted before it has been routed back as well.
 inline constexpr const char* kBarrierMember = "Barrier";
 
+// The clock's lock-step in virtual time. Tick (t round, x nanoseconds): the
+// leader's instant, addressed to each follower. Tock (t round, t sent,
+// x nextDue): a follower's answer to the leader once it has run everything due
+// by then: the counted signals it sent since its last answer, and the instant
+// of its next timer (-1 for none).
+inline constexpr const char* kTickMember = "Tick";
+inline constexpr const char* kTockMember = "Tock";
+
 }

@@ -67,6 +67,7 @@ bool BusSession::open(const std::string& address)
     connection->setDisconnectHandler([serial] { shared().busWentAway(serial); });
     session.m_connection = std::move(connection);
     session.m_barrier = std::make_unique<BusBarrier>(*session.m_connection);
+    session.m_leader = std::make_unique<ClockLeader>(*session.m_connection, *session.m_barrier);
 
     NotificationCenter::darwin().listenOnBus();
     NotificationCenter::distributed().listenOnBus();
@@ -74,8 +75,34 @@ bool BusSession::open(const std::string& address)
     auto& loop = dispatch::RunLoop::main();
     loop.addSource(session.m_connection.get());
     loop.setSettleHook([] {
-        auto& barrier = shared().m_barrier;
-        return barrier && barrier->settle();
+        auto& leader = shared().m_leader;
+        return leader && leader->settle();
+    });
+    loop.setExternalDueHook([] {
+        auto& leader = shared().m_leader;
+        return leader ? leader->externalDueNanoseconds() : -1;
+    });
+    return true;
+}
+
+ClockLeader* BusSession::clockLeader()
+{
+    auto& session = shared();
+    return session.m_connection ? session.m_leader.get() : nullptr;
+}
+
+bool BusSession::followClock()
+{
+    auto& session = shared();
+    if (!session.m_connection || session.m_connection->isDisconnected())
+        return false;
+    session.m_leader.reset();
+    session.m_follower = std::make_unique<ClockFollower>(*session.m_connection);
+    auto& loop = dispatch::RunLoop::main();
+    loop.setExternalDueHook(nullptr);
+    loop.setSettleHook([] {
+        auto& follower = shared().m_follower;
+        return follower && follower->settle();
     });
     return true;
 }
@@ -94,7 +121,11 @@ void BusSession::closeConnection()
 {
     if (!m_connection)
         return;
-    dispatch::RunLoop::main().setSettleHook(nullptr);
+    auto& loop = dispatch::RunLoop::main();
+    loop.setSettleHook(nullptr);
+    loop.setExternalDueHook(nullptr);
+    m_follower.reset();
+    m_leader.reset();
     m_barrier.reset();
     m_connection.reset();
     ++m_serial;

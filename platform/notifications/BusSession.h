@@ -5,6 +5,8 @@
 
 #include "BusBarrier.h"
 #include "BusConnection.h"
+#include "ClockFollower.h"
+#include "ClockLeader.h"
 
 #include <memory>
 #include <string>
@@ -19,6 +21,10 @@ public:
     static bool open(const std::string& address);
     static void close();
     static void setExitsWhenDisconnected(bool enabled);
+    // Virtual time: this process leads the lock-step (the default; with no
+    // participants it only waits for its own posts), or follows a leader.
+    static ClockLeader* clockLeader();
+    static bool followClock();
 
 private:
     BusSession() = default;
@@ -28,6 +34,8 @@ private:
 
     std::unique_ptr<BusConnection> m_connection;
     std::unique_ptr<BusBarrier> m_barrier;
+    std::unique_ptr<ClockLeader> m_leader;
+    std::unique_ptr<ClockFollower> m_follower;
     // Tells a lost connection's late report from the current one's.
     uint64_t m_serial = 0;
     bool m_exitsWhenDisconnected = false;
