@@ -27,6 +27,7 @@ void reset()
     resetApplication();
     resetScreen();
     resetStatusBar();
+    ApplicationScene::reset();
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 // UIKit in one include, with the area's registration and reset.
 
+#include "ApplicationScene.h"
 #include "StatusBar.h"
 #include "UIApplication.h"
 #include "UIColor.h"
@@ -20,9 +21,8 @@ namespace uikit {
 // to call more than once.
 void registerClasses();
 
-// Forgets the shared application, the visible windows, the status bar and the
-// screen settings;
-// for tests.
+// Forgets the shared application, the visible windows, the status bar, the
+// scene and the screen settings; for tests.
 void reset();
 
 }

@@ -1,0 +1,28 @@
+#pragma once
+// One application process the shell started: its identity on the bus, its
+// scene's state as the shell last set it, and its frames.
+
+#include "quartz/SharedFrameBuffer.h"
+
+#include <memory>
+#include <string>
+#include <sys/types.h>
+
+namespace frontboard {
+
+enum class SceneState { Background, Foreground };
+
+struct ApplicationProcess {
+    std::string bundleIdentifier;
+    pid_t pid = 0;
+    // Known once the application has reported ready.
+    std::string uniqueName;
+    std::unique_ptr<quartz::SharedFrameBuffer> frames;
+    SceneState scene = SceneState::Foreground;
+    bool ready = false;
+
+    // "com.example.app[1234]", for log lines.
+    std::string label() const { return bundleIdentifier + "[" + std::to_string(pid) + "]"; }
+};
+
+}

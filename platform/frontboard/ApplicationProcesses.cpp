@@ -1,0 +1,307 @@
+#include "ApplicationProcesses.h"
+#include "SceneProtocol.h"
+
+#include "dispatch/RunLoop.h"
+#include "foundation/SystemLog.h"
+#include "notifications/Bus.h"
+#include "notifications/BusSession.h"
+
+#include <sdbus-c++/sdbus-c++.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace frontboard {
+
+namespace {
+
+ApplicationProcesses*& instance()
+{
+    static ApplicationProcesses* processes = nullptr;
+    return processes;
+}
+
+const char* commandFor(SceneState scene)
+{
+    return scene == SceneState::Foreground ? wire::kForegroundCommand : wire::kBackgroundCommand;
+}
+
+std::string describeExit(int status)
+{
+    if (WIFEXITED(status))
+        return "exited with status " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status))
+        return std::string("was ended by signal ") + std::to_string(WTERMSIG(status)) + " (" + strsignal(WTERMSIG(status)) + ")";
+    return "ended";
+}
+
+// The child's side of a launch: dies with the shell, then becomes the program.
+[[noreturn]] void becomeApplication(pid_t shell, const std::vector<std::string>& arguments)
+{
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != shell)
+        _exit(127);
+    std::vector<char*> argv;
+    for (auto const& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    // Only async-signal-safe calls after fork.
+    static const char message[] = "frontboard: cannot run the application program\n";
+    ssize_t ignored = write(STDERR_FILENO, message, sizeof message - 1);
+    (void)ignored;
+    _exit(127);
+}
+
+}
+
+ApplicationProcesses& ApplicationProcesses::shared()
+{
+    auto*& processes = instance();
+    if (!processes)
+        processes = new ApplicationProcesses;
+    return *processes;
+}
+
+void ApplicationProcesses::reset()
+{
+    auto*& processes = instance();
+    if (!processes)
+        return;
+    processes->terminateAll();
+    delete processes;
+    processes = nullptr;
+}
+
+ApplicationProcess* ApplicationProcesses::find(const std::string& bundleIdentifier)
+{
+    auto it = m_processes.find(bundleIdentifier);
+    return it == m_processes.end() ? nullptr : &it->second;
+}
+
+void ApplicationProcesses::reapExited()
+{
+    for (auto it = m_processes.begin(); it != m_processes.end();) {
+        int status = 0;
+        if (waitpid(it->second.pid, &status, WNOHANG) != it->second.pid) {
+            ++it;
+            continue;
+        }
+        CFLog(kCFLogLevelNotice, "frontboard: %s %s", it->second.label().c_str(), describeExit(status).c_str());
+        it = m_processes.erase(it);
+    }
+}
+
+bool ApplicationProcesses::listenForReady()
+{
+    if (m_listening)
+        return true;
+    auto* connection = notifications::BusSession::connection();
+    if (!connection)
+        return false;
+    m_listening = connection->handleSignal(wire::kReadyMember, notifications::BusConnection::Addressing::Broadcast,
+        [this](sdbus::Message& message) { readyArrived(message); }, true);
+    return m_listening;
+}
+
+void ApplicationProcesses::readyArrived(sdbus::Message& message)
+{
+    std::string bundleIdentifier;
+    int32_t pid = 0;
+    sdbus::UnixFd frames;
+    int32_t width = 0;
+    int32_t height = 0;
+    message >> bundleIdentifier >> pid >> frames >> width >> height;
+    if (!message)
+        return;
+    auto* process = find(bundleIdentifier);
+    if (!process || process->pid != pid) {
+        CFLog(kCFLogLevelError, "frontboard: ignored a ready report from %s[%d], which this shell did not start", bundleIdentifier.c_str(), pid);
+        return;
+    }
+    std::string error;
+    auto buffer = quartz::SharedFrameBuffer::map(frames.get(), &error);
+    if (!buffer || buffer->width() != width || buffer->height() != height) {
+        CFLog(kCFLogLevelError, "frontboard: %s reported frames the shell cannot read (%s); it is shown blank",
+            process->label().c_str(), error.empty() ? "their size does not match" : error.c_str());
+        buffer.reset();
+    }
+    process->frames = std::move(buffer);
+    process->uniqueName = message.getSender();
+    process->ready = true;
+    if (dispatch::RunLoop::main().clockMode() != dispatch::RunLoop::ClockMode::Virtual)
+        return;
+    notifications::addClockParticipant(process->uniqueName, process->label(), [this, bundleIdentifier, pid = process->pid] {
+        reapExited();
+        auto* running = find(bundleIdentifier);
+        return running && running->pid == pid;
+    });
+}
+
+bool ApplicationProcesses::waitUntilReady(const std::string& bundleIdentifier, std::string* error)
+{
+    using Clock = std::chrono::steady_clock;
+    int const timeout = notifications::BusConnection::replyTimeoutMilliseconds();
+    auto const deadline = Clock::now() + std::chrono::milliseconds(timeout);
+    pid_t const pid = find(bundleIdentifier)->pid;
+    for (;;) {
+        auto* connection = notifications::BusSession::connection();
+        if (!connection) {
+            *error = "the shell lost the bus";
+            break;
+        }
+        connection->pump(50);
+        reapExited();
+        auto* process = find(bundleIdentifier);
+        if (!process || process->pid != pid) {
+            *error = "it ended before it was ready";
+            return false;
+        }
+        if (process->ready)
+            return true;
+        if (Clock::now() >= deadline) {
+            *error = "it did not report ready within " + std::to_string(timeout) + " ms";
+            break;
+        }
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    m_processes.erase(bundleIdentifier);
+    return false;
+}
+
+bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneState scene, std::string* error)
+{
+    reapExited();
+    if (find(bundleIdentifier))
+        return true;
+    if (m_launcher.program.empty()) {
+        *error = "no program to launch applications with";
+        return false;
+    }
+    if (!listenForReady()) {
+        *error = "the shell is not on a bus";
+        return false;
+    }
+    std::vector<std::string> arguments { m_launcher.program, bundleIdentifier };
+    arguments.insert(arguments.end(), m_launcher.arguments.begin(), m_launcher.arguments.end());
+    if (scene == SceneState::Background)
+        arguments.push_back("--background");
+
+    std::fflush(nullptr);
+    pid_t const shell = getpid();
+    pid_t const pid = fork();
+    if (pid < 0) {
+        *error = std::string("cannot start a process: ") + std::strerror(errno);
+        return false;
+    }
+    if (pid == 0)
+        becomeApplication(shell, arguments);
+
+    ApplicationProcess process;
+    process.bundleIdentifier = bundleIdentifier;
+    process.pid = pid;
+    process.scene = scene;
+    m_processes.emplace(bundleIdentifier, std::move(process));
+    if (!waitUntilReady(bundleIdentifier, error))
+        return false;
+    CFLog(kCFLogLevelNotice, "frontboard: launched %s", find(bundleIdentifier)->label().c_str());
+    return true;
+}
+
+void ApplicationProcesses::sendSceneCommandLater(const std::string& bundleIdentifier, const char* command)
+{
+    dispatch::RunLoop::main().post([this, bundleIdentifier, command, pid = find(bundleIdentifier)->pid] {
+        auto* process = find(bundleIdentifier);
+        auto* connection = notifications::BusSession::connection();
+        if (!process || process->pid != pid || !process->ready || !connection)
+            return;
+        connection->sendSignal(wire::kSceneMember, process->uniqueName, [&](sdbus::Message& message) { message << std::string(command); }, true);
+    });
+}
+
+bool ApplicationProcesses::setSceneState(const std::string& bundleIdentifier, SceneState scene)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    if (!process)
+        return false;
+    process->scene = scene;
+    sendSceneCommandLater(bundleIdentifier, commandFor(scene));
+    return true;
+}
+
+bool ApplicationProcesses::activate(const std::string& bundleIdentifier, std::string* error)
+{
+    if (!launch(bundleIdentifier, SceneState::Foreground, error))
+        return false;
+    find(bundleIdentifier)->scene = SceneState::Foreground;
+    sendSceneCommandLater(bundleIdentifier, wire::kActivateCommand);
+    return true;
+}
+
+ApplicationState ApplicationProcesses::state(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    if (!process)
+        return ApplicationState::NotRunning;
+    return process->scene == SceneState::Foreground ? ApplicationState::Foreground : ApplicationState::Background;
+}
+
+pid_t ApplicationProcesses::processIdentifier(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    return process ? process->pid : 0;
+}
+
+cairo_surface_t* ApplicationProcesses::copyLastFrame(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    if (!process || !process->frames)
+        return nullptr;
+    return process->frames->copyCurrentFrame();
+}
+
+std::vector<std::string> ApplicationProcesses::runningBundleIdentifiers()
+{
+    reapExited();
+    std::vector<std::string> identifiers;
+    for (auto const& [identifier, process] : m_processes)
+        identifiers.push_back(identifier);
+    return identifiers;
+}
+
+void ApplicationProcesses::terminateAll()
+{
+    for (auto& [identifier, process] : m_processes) {
+        if (!process.uniqueName.empty())
+            notifications::removeClockParticipant(process.uniqueName);
+        kill(process.pid, SIGTERM);
+        // A stopped process keeps a pending SIGTERM until it runs again.
+        kill(process.pid, SIGCONT);
+    }
+    auto const deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (auto& [identifier, process] : m_processes) {
+        for (;;) {
+            if (waitpid(process.pid, nullptr, WNOHANG) != 0)
+                break;
+            if (std::chrono::steady_clock::now() >= deadline) {
+                kill(process.pid, SIGKILL);
+                waitpid(process.pid, nullptr, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    m_processes.clear();
+}
+
+}

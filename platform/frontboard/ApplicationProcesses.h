@@ -1,0 +1,74 @@
+#pragma once
+// The shell's application processes: starts them, waits until each reports
+// ready, moves their scenes between foreground and background, delivers
+// activations, and keeps their frames at hand. In virtual time each ready
+// process joins the clock's lock-step. A process that exits is noticed, logged
+// and forgotten; it never takes the shell down.
+
+#include "ApplicationProcess.h"
+
+#include <cairo.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sdbus {
+class Message;
+}
+
+namespace frontboard {
+
+// How to start an application: `program BUNDLE_ID arguments... [--background]`.
+struct ApplicationLauncher {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+
+enum class ApplicationState { NotRunning, Background, Foreground };
+
+class ApplicationProcesses {
+public:
+    static ApplicationProcesses& shared();
+    // Ends every process and forgets the launcher; for tests and at exit.
+    static void reset();
+
+    void setLauncher(ApplicationLauncher launcher) { m_launcher = std::move(launcher); }
+
+    // Starts the application with its scene in the foreground or background
+    // and waits (in real time, bounded) until it reports ready; does nothing
+    // when it is running already. False with `error` set when it cannot start.
+    bool launch(const std::string& bundleIdentifier, SceneState scene, std::string* error);
+    // Moves a running application's scene; from background to foreground it
+    // is an activation. Sent at the end of the current run-loop callback, after
+    // what the shell sends in it. False when the application is not running.
+    bool setSceneState(const std::string& bundleIdentifier, SceneState scene);
+    // An activation (launching first when not running), delivered likewise.
+    bool activate(const std::string& bundleIdentifier, std::string* error);
+
+    ApplicationState state(const std::string& bundleIdentifier);
+    pid_t processIdentifier(const std::string& bundleIdentifier);
+    // A copy of the application's last drawn frame (the caller owns it), or
+    // nullptr when it is not running or has drawn nothing.
+    cairo_surface_t* copyLastFrame(const std::string& bundleIdentifier);
+    std::vector<std::string> runningBundleIdentifiers();
+
+    // Asks every process to end and reaps it.
+    void terminateAll();
+
+private:
+    ApplicationProcesses() = default;
+    bool listenForReady();
+    void readyArrived(sdbus::Message& message);
+    bool waitUntilReady(const std::string& bundleIdentifier, std::string* error);
+    void sendSceneCommandLater(const std::string& bundleIdentifier, const char* command);
+    // Reaps processes that have exited, with a log line each.
+    void reapExited();
+    ApplicationProcess* find(const std::string& bundleIdentifier);
+
+    ApplicationLauncher m_launcher;
+    std::map<std::string, ApplicationProcess> m_processes;
+    bool m_listening = false;
+};
+
+}

@@ -1,0 +1,20 @@
+#pragma once
+// How the shell and application processes talk about scenes on the bus (the
+// notifications' interface and object path, members of their own).
+
+namespace frontboard::wire {
+
+// Ready (s bundleIdentifier, i pid, h frames, i width, i height), broadcast by
+// an application once it has loaded its libraries, registered its observers
+// and drawn its first frame: its frames' shared memory and their size in
+// pixels.
+inline constexpr const char* kReadyMember = "SceneReady";
+// Scene (s command), from the shell to one application: "foreground",
+// "background" or "activate".
+inline constexpr const char* kSceneMember = "Scene";
+
+inline constexpr const char* kForegroundCommand = "foreground";
+inline constexpr const char* kBackgroundCommand = "background";
+inline constexpr const char* kActivateCommand = "activate";
+
+}

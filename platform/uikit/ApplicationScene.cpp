@@ -1,0 +1,102 @@
+#include "ApplicationScene.h"
+#include "UIApplication.h"
+
+#include "foundation/SystemLog.h"
+#include "frontboard/SceneProtocol.h"
+#include "notifications/BusSession.h"
+#include "quartz/SharedFrameBuffer.h"
+
+#include <sdbus-c++/sdbus-c++.h>
+
+#include <unistd.h>
+
+namespace uikit {
+
+namespace {
+
+ApplicationScene*& instance()
+{
+    static ApplicationScene* scene = nullptr;
+    return scene;
+}
+
+}
+
+ApplicationScene& ApplicationScene::shared()
+{
+    auto*& scene = instance();
+    if (!scene)
+        scene = new ApplicationScene;
+    return *scene;
+}
+
+void ApplicationScene::reset()
+{
+    delete instance();
+    instance() = nullptr;
+}
+
+bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, int height, bool foreground, std::string* error)
+{
+    auto* connection = notifications::BusSession::connection();
+    if (!connection) {
+        *error = "not on a bus";
+        return false;
+    }
+    m_frames = quartz::SharedFrameBuffer::create(width, height, error);
+    if (!m_frames)
+        return false;
+    m_bundleIdentifier = bundleIdentifier;
+    m_foreground = foreground;
+    bool const listening = connection->handleSignal(frontboard::wire::kSceneMember, notifications::BusConnection::Addressing::ToThisConnection,
+        [this](sdbus::Message& message) {
+            std::string command;
+            message >> command;
+            if (message)
+                commandArrived(command);
+        },
+        true);
+    if (!listening)
+        *error = "cannot listen for the shell's scene commands";
+    return listening;
+}
+
+void ApplicationScene::reportReady()
+{
+    auto* connection = notifications::BusSession::connection();
+    if (!connection || !m_frames)
+        return;
+    connection->sendSignal(frontboard::wire::kReadyMember, "", [&](sdbus::Message& message) {
+        message << m_bundleIdentifier << static_cast<int32_t>(getpid()) << sdbus::UnixFd(m_frames->fileDescriptor())
+                << static_cast<int32_t>(m_frames->width()) << static_cast<int32_t>(m_frames->height());
+    }, true);
+}
+
+bool ApplicationScene::publishFrame(cairo_surface_t* frame)
+{
+    return m_frames && m_frames->publish(frame);
+}
+
+void ApplicationScene::commandArrived(const std::string& command)
+{
+    namespace wire = frontboard::wire;
+    if (command == wire::kForegroundCommand) {
+        bool const wasBackground = !m_foreground;
+        m_foreground = true;
+        // Coming back from the background is an activation.
+        if (wasBackground)
+            activateApplication();
+    } else if (command == wire::kBackgroundCommand) {
+        m_foreground = false;
+    } else if (command == wire::kActivateCommand) {
+        m_foreground = true;
+        activateApplication();
+    } else {
+        CFLog(kCFLogLevelError, "uikit: ignored the unknown scene command \"%s\"", command.c_str());
+        return;
+    }
+    if (m_changeHandler)
+        m_changeHandler();
+}
+
+}

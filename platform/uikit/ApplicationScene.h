@@ -1,0 +1,47 @@
+#pragma once
+// The application's side of its scene: whether the shell keeps it in the
+// foreground (it draws) or the background (it draws nothing), the shell's
+// activations, and the shared memory its frames go out through. Without a bus
+// the scene is simply in the foreground.
+
+#include <cairo.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quartz {
+class SharedFrameBuffer;
+}
+
+namespace uikit {
+
+class ApplicationScene {
+public:
+    static ApplicationScene& shared();
+    // Back to a foreground scene without a bus; for tests.
+    static void reset();
+
+    // Listens for the shell's scene commands and makes the frames' shared
+    // memory (`width` × `height` pixels); false with `error` set.
+    bool connect(const std::string& bundleIdentifier, int width, int height, bool foreground, std::string* error);
+    // Tells the shell the application is ready, handing it the frames.
+    void reportReady();
+
+    bool isForeground() const { return m_foreground; }
+    // Sends the frame to the shell's side; false when it could not.
+    bool publishFrame(cairo_surface_t* frame);
+    // Runs after each scene change, once the activation (if any) is done.
+    void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
+
+private:
+    ApplicationScene() = default;
+    void commandArrived(const std::string& command);
+
+    std::string m_bundleIdentifier;
+    std::unique_ptr<quartz::SharedFrameBuffer> m_frames;
+    std::function<void()> m_changeHandler;
+    bool m_foreground = true;
+};
+
+}
