@@ -29,7 +29,9 @@ std::optional<int> parseAppOptions(int argc, char** argv, AppOptions* options)
             int height = 0;
             return sim::parseScreenSize(text, &width, &height) ? std::string() : "expected WIDTHxHEIGHT, each 1 to 10000, e.g. 320x568";
         });
-    app.add_flag("--headless", options->headless, "Virtual time: launches, draws its first frame, runs what is due and exits.");
+    app.add_flag("--headless", options->headless,
+        "Virtual time. With --bus it follows the shell's clock; without, it launches, draws its first frame, runs what is due and exits.");
+    app.add_flag("--background", options->background, "The scene starts in the background: nothing is drawn until the shell brings it to the foreground.");
     app.add_option("--app-without-class", options->withoutClasses,
            "Repeatable. Looking this class up by name gives nil in this process; the platform's own objects are unchanged.")
         ->type_name("NAME")

@@ -16,6 +16,9 @@ struct AppOptions {
     int screenWidth = 375;
     int screenHeight = 667;
     bool headless = false;
+    // The scene starts in the background: the application draws nothing
+    // until the shell brings it to the foreground.
+    bool background = false;
     std::vector<std::string> withoutClasses;
     std::string log;
     std::string shot;

@@ -51,18 +51,46 @@ private:
     double m_start;
 };
 
-// Checks once a second, at each whole second of device time, whether the
-// screen needs drawing; the check itself draws nothing when nothing changed.
-void scheduleTick(AppRenderer* renderer, const DeviceTime* time)
-{
-    double const now = time->now();
-    double const untilNextSecond = std::floor(now) + 1 - now;
-    dispatch_after(dispatch_time(DISPATCH_TIME_NOW, static_cast<int64_t>(untilNextSecond * 1e9) + 1), dispatch_get_main_queue(),
-        [renderer, time] {
-            renderer->redrawIfChanged(static_cast<std::time_t>(time->now()));
-            scheduleTick(renderer, time);
+// Draws what changed and, while the scene is in the foreground, hands the
+// frame to the shell; a backgrounded scene draws nothing.
+class Display {
+public:
+    Display(AppRenderer* renderer, const DeviceTime* time)
+        : m_renderer(renderer)
+        , m_time(time)
+    {
+    }
+
+    void update()
+    {
+        auto& scene = uikit::ApplicationScene::shared();
+        if (!scene.isForeground())
+            return;
+        if (m_renderer->redrawIfChanged(static_cast<std::time_t>(m_time->now())) || !m_published) {
+            if (auto* frame = m_renderer->lastDrawnFrame().surface())
+                m_published = scene.publishFrame(frame);
+        }
+    }
+
+    // Checks once a second, at each whole second of device time, whether the
+    // screen needs drawing; the check itself draws nothing when nothing changed.
+    void scheduleTick()
+    {
+        double const now = m_time->now();
+        double const untilNextSecond = std::floor(now) + 1 - now;
+        dispatch_after(dispatch_time(DISPATCH_TIME_NOW, static_cast<int64_t>(untilNextSecond * 1e9) + 1), dispatch_get_main_queue(), [this] {
+            update();
+            scheduleTick();
         });
-}
+    }
+
+    const AppRenderer& renderer() const { return *m_renderer; }
+
+private:
+    AppRenderer* m_renderer;
+    const DeviceTime* m_time;
+    bool m_published = false;
+};
 
 void loadLibraries(const std::string& root, const InstalledApplication& application)
 {
@@ -85,25 +113,28 @@ Strong<objc_object> showKeyWindow(const AppScreen& screen)
     return adopt(window);
 }
 
-int runLaunched(const AppOptions& options, AppRenderer* renderer, const DeviceTime& time)
+int runLaunched(const AppOptions& options, Display* display)
 {
     auto& loop = dispatch::RunLoop::main();
-    renderer->redrawIfChanged(static_cast<std::time_t>(time.now()));
+    display->update();
     if (!options.shot.empty()) {
         std::string error;
-        if (!renderer->lastDrawnFrame().savePng(options.shot, &error)) {
+        if (!display->renderer().lastDrawnFrame().savePng(options.shot, &error)) {
             complain("cannot write " + options.shot + ": " + error);
             return 1;
         }
         return 0;
     }
-    // Virtual time has no clock to follow until the shell leads one over the
-    // bus; until then a headless application launches, draws and is done.
-    if (options.headless) {
+    auto& scene = uikit::ApplicationScene::shared();
+    scene.setChangeHandler([display] { display->update(); });
+    scene.reportReady();
+    // Virtual time without a bus has no clock to follow: the application
+    // launches, draws and is done.
+    if (options.headless && options.bus.empty()) {
         loop.runUntil(loop.nowNanoseconds());
         return 0;
     }
-    scheduleTick(renderer, &time);
+    display->scheduleTick();
     loop.run();
     return 0;
 }
@@ -145,23 +176,34 @@ int runAppProcess(const AppOptions& options)
     for (auto const& name : options.withoutClasses)
         runtime::hideClassName(name);
 
+    int const pixelWidth = static_cast<int>(std::lround(options.screenWidth * options.scale));
+    int const pixelHeight = static_cast<int>(std::lround(options.screenHeight * options.scale));
     if (!options.bus.empty()) {
         if (!notifications::connectToBus(options.bus)) {
             complain("cannot join the bus at " + options.bus);
             return 1;
         }
         notifications::exitWhenBusDisconnects(true);
+        // In virtual time the shell's clock leads this one.
+        if (options.headless)
+            notifications::followClockOverBus();
+        std::string error;
+        if (!uikit::ApplicationScene::shared().connect(options.bundleIdentifier, pixelWidth, pixelHeight, !options.background, &error)) {
+            complain("cannot set up the scene: " + error);
+            return 1;
+        }
     }
     loadLibraries(root, *application);
 
     DeviceTime const time;
     AppRenderer renderer(std::move(screen), options.screenWidth, options.screenHeight, options.scale);
+    Display display(&renderer, &time);
     int status = 0;
     {
         AutoreleasePool pool;
         uikit::launchApplication(uikit::UIApplicationClass());
         auto window = showKeyWindow(renderer.screen());
-        status = runLaunched(options, &renderer, time);
+        status = runLaunched(options, &display);
     }
     notifications::disconnectFromBus();
     return status;

@@ -8,6 +8,7 @@
 #include "foundation/DevicePath.h"
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/SystemLog.h"
+#include "frontboard/ApplicationProcesses.h"
 #include "notifications/Bus.h"
 #include "settings/SettingsPaths.h"
 #include "springboard/SpringBoard.h"
@@ -95,6 +96,23 @@ Strong<objc_object> launchSpringBoard()
     return application;
 }
 
+// Applications run as drawlet-app processes beside this program, on the same
+// device, bus, screen, clock and log as the shell.
+void setUpApplicationLauncher(const SimulatorOptions& options, const std::string& home, const std::string& root, const std::string& bus)
+{
+    frontboard::ApplicationLauncher launcher;
+    launcher.program = (fs::path(executableFolder()) / "drawlet-app").string();
+    launcher.arguments = { "--root", root, "--home", home, "--bus", bus, "--scale", std::to_string(options.scale), "--screen",
+        std::to_string(options.screenWidth) + "x" + std::to_string(options.screenHeight) };
+    if (options.headless)
+        launcher.arguments.push_back("--headless");
+    if (!options.log.empty())
+        launcher.arguments.insert(launcher.arguments.end(), { "--log", absolute(options.log) });
+    for (auto const& name : options.appWithoutClasses)
+        launcher.arguments.insert(launcher.arguments.end(), { "--app-without-class", name });
+    frontboard::ApplicationProcesses::shared().setLauncher(std::move(launcher));
+}
+
 }
 
 int runShellProcess(const SimulatorOptions& options, const Script& script)
@@ -121,6 +139,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     uikit::registerClasses();
     springboard::registerClasses();
     uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
+    uikit::setMainScreenScale(options.scale);
     for (auto const& name : options.withoutClasses)
         runtime::hideClassName(name);
 
@@ -130,6 +149,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
         return 1;
     }
 
+    setUpApplicationLauncher(options, home, root, busAddress);
     if (!options.noInject)
         loadLibraries(root);
 
@@ -149,6 +169,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
             loop.run();
     }
 
+    frontboard::ApplicationProcesses::reset();
     notifications::disconnectFromBus();
     notifications::stopPrivateBusDaemon();
     addressFile.remove();

@@ -58,6 +58,12 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
            "the platform's own objects are unchanged.")
         ->type_name("NAME")
         ->allow_extra_args(false);
+    app.add_option("--app-without-class", options->appWithoutClasses,
+           "Repeatable. As --without-class, in every application process the shell starts.")
+        ->type_name("NAME")
+        ->allow_extra_args(false);
+    app.add_option("--scale", options->scale, "Pixels per point of the screen and of every application's frames (1 to 4, default 2).")
+        ->check(CLI::Range(1, 4));
     app.add_flag("--no-inject", options->noInject, "Start without loading any library (the shell alone).");
     app.add_flag("--headless", options->headless, "No window; virtual time: a script's waits take no real time and timers fire in order at their exact virtual times.");
     app.add_option("--script", options->script,

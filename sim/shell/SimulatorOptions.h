@@ -13,7 +13,9 @@ struct SimulatorOptions {
     std::string bus;
     int screenWidth = 375;
     int screenHeight = 667;
+    int scale = 2;
     std::vector<std::string> withoutClasses;
+    std::vector<std::string> appWithoutClasses;
     bool noInject = false;
     bool headless = false;
     std::string script;

@@ -9,6 +9,9 @@ const std::vector<Verb>& verbTable()
         waitVerb(),
         postVerb(),
         settingsVerb(),
+        launchVerb(),
+        activateVerb(),
+        shotAppVerb(),
         quitVerb(),
     };
     return table;

@@ -212,9 +212,16 @@ TEST_F(Simulator, EveryReadmeExampleRuns)
 {
     std::string script;
     std::string quit;
+    // Files the examples write go to this case's folder instead of /tmp.
+    auto const local = [this](std::string example) {
+        std::string const folder = m_folder.path().string() + "/";
+        for (size_t at = 0; (at = example.find("/tmp/", at)) != std::string::npos; at += folder.size())
+            example.replace(at, 5, folder);
+        return example;
+    };
     for (auto const& row : readmeVerbs()) {
         for (auto const& example : row.examples)
-            (example == "quit" ? quit : script) += example + "\n";
+            (example == "quit" ? quit : script) += local(example) + "\n";
     }
     ASSERT_FALSE(script.empty());
     EXPECT_EQ(runHeadless(script + quit), 0) << m_output;

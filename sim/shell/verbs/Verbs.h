@@ -9,5 +9,8 @@ Verb waitVerb();
 Verb postVerb();
 Verb settingsVerb();
 Verb quitVerb();
+Verb launchVerb();
+Verb activateVerb();
+Verb shotAppVerb();
 
 }
