@@ -148,6 +148,15 @@ void RunLoop::advanceClockTo(int64_t nanoseconds)
         m_virtualNow = std::max(m_virtualNow, nanoseconds);
 }
 
+void RunLoop::moveVirtualClockTo(int64_t nanoseconds)
+{
+    if (nanoseconds <= m_virtualNow)
+        return;
+    m_virtualNow = nanoseconds;
+    if (m_clockAdvancedHook)
+        m_clockAdvancedHook(m_virtualNow);
+}
+
 int64_t RunLoop::nextDueNanoseconds() const
 {
     int64_t next = nextTimerNanoseconds();
@@ -177,10 +186,10 @@ bool RunLoop::stepVirtualClock(int64_t until)
             return false;
         // Settle once more at `until`, so everything led by this clock
         // has caught up with it when this returns.
-        m_virtualNow = until;
+        moveVirtualClockTo(until);
         return true;
     }
-    m_virtualNow = std::max(m_virtualNow, next);
+    moveVirtualClockTo(next);
     return true;
 }
 
@@ -231,6 +240,7 @@ void RunLoop::reset(ClockMode mode)
     m_sources.clear();
     m_settleHook = nullptr;
     m_externalDueHook = nullptr;
+    m_clockAdvancedHook = nullptr;
     m_led = false;
     m_stopped = false;
     m_mode = mode;

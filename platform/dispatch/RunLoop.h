@@ -54,6 +54,10 @@ public:
     // process's timer, in a lock-step), or -1; virtual time stops there too.
     void setExternalDueHook(std::function<int64_t()> hook) { m_externalDueHook = std::move(hook); }
 
+    // Runs each time virtual time has moved on, before anything due at the
+    // new instant; the lock-step's leader tells its followers there.
+    void setClockAdvancedHook(std::function<void(int64_t)> hook) { m_clockAdvancedHook = std::move(hook); }
+
     // Led virtual time: the clock moves only when advanceClockTo is called
     // (by the process leading the lock-step); between steps the loop waits on
     // its sources. Without sources it leads itself again.
@@ -84,6 +88,7 @@ private:
     // One step of virtual time; false when runUntil should return.
     bool stepVirtualClock(int64_t until);
     int64_t nextDueNanoseconds() const;
+    void moveVirtualClockTo(int64_t nanoseconds);
     bool pollSources(int timeoutMilliseconds);
     void runWork(const std::function<void()>& work);
 
@@ -97,6 +102,7 @@ private:
     std::vector<PollSource*> m_sources;
     std::function<bool()> m_settleHook;
     std::function<int64_t()> m_externalDueHook;
+    std::function<void(int64_t)> m_clockAdvancedHook;
     bool m_led = false;
     bool m_stopped = false;
 };

@@ -21,7 +21,9 @@ inline constexpr const char* kBarrierMember = "Barrier";
 // leader's instant, addressed to each follower. Tock (t round, t sent,
 // x nextDue): a follower's answer to the leader once it has run everything due
 // by then: the counted signals it sent since its last answer, and the instant
-// of its next timer (-1 for none).
+// of its next timer (-1 for none). A Tick of round 0 only moves the
+// follower's clock and wants no answer: the leader sends it as soon as its
+// clock has moved, so that what it sends at the new instant arrives there.
 inline constexpr const char* kTickMember = "Tick";
 inline constexpr const char* kTockMember = "Tock";
 

@@ -82,6 +82,10 @@ bool BusSession::open(const std::string& address)
         auto& leader = shared().m_leader;
         return leader ? leader->externalDueNanoseconds() : -1;
     });
+    loop.setClockAdvancedHook([](int64_t nanoseconds) {
+        if (auto& leader = shared().m_leader)
+            leader->announce(nanoseconds);
+    });
     return true;
 }
 
@@ -100,6 +104,7 @@ bool BusSession::followClock()
     session.m_follower = std::make_unique<ClockFollower>(*session.m_connection);
     auto& loop = dispatch::RunLoop::main();
     loop.setExternalDueHook(nullptr);
+    loop.setClockAdvancedHook(nullptr);
     loop.setSettleHook([] {
         auto& follower = shared().m_follower;
         return follower && follower->settle();
@@ -124,6 +129,7 @@ void BusSession::closeConnection()
     auto& loop = dispatch::RunLoop::main();
     loop.setSettleHook(nullptr);
     loop.setExternalDueHook(nullptr);
+    loop.setClockAdvancedHook(nullptr);
     m_follower.reset();
     m_leader.reset();
     m_barrier.reset();

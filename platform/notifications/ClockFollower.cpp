@@ -28,6 +28,8 @@ void ClockFollower::tickArrived(sdbus::Message& message)
     if (!message)
         return;
     dispatch::RunLoop::main().advanceClockTo(nanoseconds);
+    if (round == 0)
+        return;
     // A newer tick replaces an unanswered one: the leader waits for the newest.
     m_pending = PendingTick { message.getSender(), round };
 }

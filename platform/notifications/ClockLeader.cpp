@@ -33,6 +33,21 @@ void ClockLeader::addParticipant(const std::string& uniqueName, const std::strin
 {
     removeParticipant(uniqueName);
     m_participants.push_back({ uniqueName, label, std::move(isAlive) });
+    // It catches up before anything else this process sends reaches it.
+    sendTick(m_participants.back(), 0, dispatch::RunLoop::main().nowNanoseconds());
+}
+
+bool ClockLeader::sendTick(const Participant& participant, uint64_t round, int64_t nanoseconds)
+{
+    auto result = m_connection.sendSignal(wire::kTickMember, participant.uniqueName,
+        [&](sdbus::Message& message) { message << round << nanoseconds; }, false);
+    return result == BusConnection::SendResult::Sent;
+}
+
+void ClockLeader::announce(int64_t nanoseconds)
+{
+    for (auto const& participant : m_participants)
+        sendTick(participant, 0, nanoseconds);
 }
 
 void ClockLeader::removeParticipant(const std::string& uniqueName)
@@ -127,9 +142,7 @@ bool ClockLeader::settle()
     for (auto& participant : m_participants) {
         participant.answered = false;
         participant.sent = 0;
-        auto result = m_connection.sendSignal(wire::kTickMember, participant.uniqueName,
-            [&](sdbus::Message& message) { message << round << now; }, false);
-        if (result != BusConnection::SendResult::Sent)
+        if (!sendTick(participant, round, now))
             unreachable.push_back(participant.uniqueName);
     }
     for (auto const& name : unreachable)

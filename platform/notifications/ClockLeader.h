@@ -30,6 +30,10 @@ public:
     void removeParticipant(const std::string& uniqueName);
     size_t participantCount() const { return m_participants.size(); }
 
+    // Moves every participant's clock to `nanoseconds` at once, without
+    // waiting: the run loop's clock-advanced hook.
+    void announce(int64_t nanoseconds);
+
     // The run loop's settle hook: true when a round saw any activity, so the
     // loop runs again at this instant.
     bool settle();
@@ -50,6 +54,7 @@ private:
     // to the current round; drops the silent and the gone.
     void collectAnswers();
     void drop(const std::string& uniqueName, const std::string& reason);
+    bool sendTick(const Participant& participant, uint64_t round, int64_t nanoseconds);
 
     BusConnection& m_connection;
     BusBarrier& m_ownBarrier;
