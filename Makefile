@@ -39,10 +39,13 @@ build: configure
 
 demo: build
 	@home=$$(mktemp -d); log=$$(mktemp); trap 'rm -rf "$$home" "$$log"' EXIT; \
+	pictures=$(abspath $(BUILD_DIR))/demo; mkdir -p "$$pictures"; \
 	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home"; \
-	status=0; $(BUILD_DIR)/bin/drawlet-sim --headless --home "$$home" --script $(DEMO_SCRIPT) --log "$$log" 2>/dev/null || status=$$?; \
+	status=0; (cd "$$pictures" && $(abspath $(BUILD_DIR))/bin/drawlet-sim --headless --home "$$home" \
+		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" 2>/dev/null) || status=$$?; \
 	cat "$$log"; \
 	echo "== Drawlet's own lines:"; grep -a '\]: \[Drawlet\] ' "$$log" || echo "(none)"; \
+	echo "== Pictures the scenario took:"; ls "$$pictures"/*.png 2>/dev/null || echo "(none)"; \
 	echo "== drawlet-sim exited with status $$status"; exit $$status
 
 test: build
