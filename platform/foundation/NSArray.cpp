@@ -60,6 +60,7 @@ void registerNSArray()
     addClassMethod(g_NSArray, "array"_sel, array);
     addMethod(g_NSArray, "count"_sel, count);
     addMethod(g_NSArray, "objectAtIndex:"_sel, objectAtIndex);
+    addMethod(g_NSArray, "objectAtIndexedSubscript:"_sel, objectAtIndex);
     addMethod(g_NSArray, "mutableCopy"_sel, mutableCopy);
     addMethod(g_NSArray, "description"_sel, description);
     addMethod(g_NSMutableArray, "addObject:"_sel, addObject);

@@ -5,10 +5,12 @@
 #include "foundation/SystemLog.h"
 #include "notifications/Bus.h"
 #include "notifications/BusSession.h"
+#include "uikit/UIScreen.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <sys/prctl.h>
@@ -126,9 +128,17 @@ void ApplicationProcesses::readyArrived(sdbus::Message& message)
     }
     std::string error;
     auto buffer = quartz::SharedFrameBuffer::map(frames.get(), &error);
-    if (!buffer || buffer->width() != width || buffer->height() != height) {
-        CFLog(kCFLogLevelError, "frontboard: %s reported frames the shell cannot read (%s); it is shown blank",
-            process->label().c_str(), error.empty() ? "their size does not match" : error.c_str());
+    CGRect const screen = uikit::mainScreenBounds();
+    double const scale = uikit::mainScreenScale();
+    long const screenWidth = std::lround(screen.size.width * scale);
+    long const screenHeight = std::lround(screen.size.height * scale);
+    if (buffer && (buffer->width() != width || buffer->height() != height))
+        error = "their header does not match the size announced";
+    else if (buffer && (width != screenWidth || height != screenHeight))
+        error = "they are " + std::to_string(width) + "x" + std::to_string(height) + " pixels, not the screen's " + std::to_string(screenWidth) + "x"
+            + std::to_string(screenHeight);
+    if (!error.empty()) {
+        CFLog(kCFLogLevelError, "frontboard: %s reported frames the shell cannot show (%s); it is shown blank", process->label().c_str(), error.c_str());
         buffer.reset();
     }
     process->frames = std::move(buffer);
@@ -268,6 +278,13 @@ cairo_surface_t* ApplicationProcesses::copyLastFrame(const std::string& bundleId
     if (!process || !process->frames)
         return nullptr;
     return process->frames->copyCurrentFrame();
+}
+
+bool ApplicationProcesses::hasFrames(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    return process && process->frames;
 }
 
 std::vector<std::string> ApplicationProcesses::runningBundleIdentifiers()

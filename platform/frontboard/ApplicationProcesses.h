@@ -34,6 +34,7 @@ public:
     static void reset();
 
     void setLauncher(ApplicationLauncher launcher) { m_launcher = std::move(launcher); }
+    const ApplicationLauncher& launcher() const { return m_launcher; }
 
     // Starts the application with its scene in the foreground or background
     // and waits (in real time, bounded) until it reports ready; does nothing
@@ -51,6 +52,8 @@ public:
     // A copy of the application's last drawn frame (the caller owns it), or
     // nullptr when it is not running or has drawn nothing.
     cairo_surface_t* copyLastFrame(const std::string& bundleIdentifier);
+    // The application runs and the shell can read its frames.
+    bool hasFrames(const std::string& bundleIdentifier);
     std::vector<std::string> runningBundleIdentifiers();
 
     // Asks every process to end and reaps it.

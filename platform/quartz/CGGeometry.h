@@ -34,6 +34,10 @@ inline constexpr CGSize CGSizeMake(CGFloat width, CGFloat height) { return { wid
 inline constexpr CGRect CGRectZero {};
 inline constexpr CGAffineTransform CGAffineTransformIdentity {};
 inline constexpr CGAffineTransform CGAffineTransformMakeScale(CGFloat sx, CGFloat sy) { return { sx, 0, 0, sy, 0, 0 }; }
+inline constexpr CGAffineTransform CGAffineTransformScale(CGAffineTransform t, CGFloat sx, CGFloat sy)
+{
+    return { t.a * sx, t.b * sx, t.c * sy, t.d * sy, t.tx, t.ty };
+}
 inline CGFloat CGRectGetMaxX(CGRect r) { return r.origin.x + r.size.width; }
 inline CGFloat CGRectGetMaxY(CGRect r) { return r.origin.y + r.size.height; }
 inline bool CGRectContainsPoint(CGRect r, CGPoint p)

@@ -59,6 +59,31 @@ template <class R = void, class... Args>
         return static_cast<R>(imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...));
 }
 
+// [super selector] in a method of `cls`: the superclass's implementation,
+// checked like any send.
+template <class R = void, class... Args>
+R sendSuper(id receiver, Class cls, SEL selector, Args... args)
+{
+    using CR = runtime::CanonicalType<R>;
+    if (!receiver || !cls || !cls->superclass)
+        return runtime::zeroValue<R>();
+    auto const* method = runtime::lookupMethod(cls->superclass, selector);
+    if (!method) {
+        runtime::reportUnansweredMessage(receiver, selector);
+        return runtime::zeroValue<R>();
+    }
+    uint32_t const callEncoding = runtime::methodEncodingId<CR, runtime::CanonicalType<Args>...>();
+    if (method->encodingId != callEncoding) {
+        runtime::reportEncodingMismatch(receiver, selector, method->encodingId, callEncoding);
+        return runtime::zeroValue<R>();
+    }
+    auto imp = reinterpret_cast<runtime::CanonicalImp<R, Args...>>(method->imp);
+    if constexpr (std::is_void_v<R>)
+        imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...);
+    else
+        return static_cast<R>(imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...));
+}
+
 // Class messages: a class is an object whose methods live in its metaclass.
 template <class R = void, class... Args>
 [[gnu::always_inline]] inline R send(Class receiver, SEL selector, Args... args)

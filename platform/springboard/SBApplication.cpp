@@ -1,5 +1,7 @@
 #include "SBApplication.h"
 
+#include "frontboard/FBScene.h"
+
 namespace {
 
 Class g_SBApplication;
@@ -19,6 +21,12 @@ id bundleIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
 id displayIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
 id displayName(id self, SEL) { return self_(self)->displayName; }
 id badgeNumberOrString(id self, SEL) { return self_(self)->badge; }
+
+id mainScene(id self, SEL)
+{
+    auto const& identifier = self_(self)->bundleIdentifier;
+    return identifier ? frontboard::sceneForApplication(identifier->value) : nullptr;
+}
 
 }
 
@@ -43,6 +51,7 @@ void registerSBApplication()
     addMethod(g_SBApplication, "displayIdentifier"_sel, displayIdentifier);
     addMethod(g_SBApplication, "displayName"_sel, displayName);
     addMethod(g_SBApplication, "badgeNumberOrString"_sel, badgeNumberOrString);
+    addMethod(g_SBApplication, "mainScene"_sel, mainScene);
 }
 
 }

@@ -4,7 +4,8 @@
 // (a library may add one).
 //
 // Encodings: willActivate "v@:", willDeactivateForEventsOnly: "v@:B";
-// bundleIdentifier, displayIdentifier, displayName, badgeNumberOrString "@@:".
+// bundleIdentifier, displayIdentifier, displayName, badgeNumberOrString,
+// mainScene "@@:" (the application's one scene, kept by the shell).
 
 #include "foundation/NSString.h"
 #include "uikit/UIImage.h"

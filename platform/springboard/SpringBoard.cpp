@@ -1,4 +1,10 @@
 #include "SpringBoard.h"
+#include "SBApplicationController.h"
+#include "SharedInstances.h"
+
+#include "foundation/SystemLog.h"
+#include "frontboard/ApplicationProcesses.h"
+#include "frontboard/FBScene.h"
 
 namespace {
 
@@ -11,10 +17,49 @@ void applicationDidFinishLaunching(id self, SEL, id)
     self_(self)->finishedLaunching = true;
 }
 
+SBApplication* installedApplication(id identifier)
+{
+    id controller = springboard::sharedInstanceOf(springboard::SBApplicationControllerClass());
+    return static_cast<SBApplication*>(send<id>(controller, "applicationWithBundleIdentifier:"_sel, identifier));
+}
+
+void setSceneBackgrounded(SBApplication* application, bool backgrounded)
+{
+    FBScene* scene = frontboard::sceneForApplication(application->bundleIdentifier->value);
+    auto settings = adopt(frontboard::makeSceneSettings(backgrounded));
+    send(static_cast<id>(scene), "_applyMutableSettings:withTransitionContext:completion:"_sel, static_cast<id>(settings.get()), nullptr, nullptr);
+}
+
 void handleMenuButtonEvent(id self, SEL)
 {
-    // Going home: the home screen comes to the front.
-    ++self_(self)->homePressCount;
+    // Going home: the home screen comes to the front, and the application
+    // that was there goes to the background.
+    auto* shell = self_(self);
+    ++shell->homePressCount;
+    auto front = shell->frontMostApplication;
+    shell->frontMostApplication = nullptr;
+    if (front)
+        setSceneBackgrounded(static_cast<SBApplication*>(front.get()), true);
+}
+
+id frontMostApplication(id self, SEL) { return self_(self)->frontMostApplication; }
+
+// Starts the application's process when it is not running, with its scene as
+// its settings say, without bringing it to the front.
+bool launchApplication(id, SEL, id identifier, bool)
+{
+    SBApplication* application = installedApplication(identifier);
+    if (!application) {
+        CFLog(kCFLogLevelError, "springboard: cannot launch an application the shell does not know");
+        return false;
+    }
+    std::string const& bundleIdentifier = application->bundleIdentifier->value;
+    auto scene = frontboard::sceneWantsForeground(bundleIdentifier) ? frontboard::SceneState::Foreground : frontboard::SceneState::Background;
+    std::string error;
+    if (frontboard::ApplicationProcesses::shared().launch(bundleIdentifier, scene, &error))
+        return true;
+    CFLog(kCFLogLevelError, "springboard: cannot launch %s: %s", bundleIdentifier.c_str(), error.c_str());
+    return false;
 }
 
 void noteInterfaceOrientationChanged(id self, SEL, long orientation, double)
@@ -34,6 +79,25 @@ void registerSpringBoard()
     addMethod(g_SpringBoard, "applicationDidFinishLaunching:"_sel, applicationDidFinishLaunching);
     addMethod(g_SpringBoard, "_handleMenuButtonEvent"_sel, handleMenuButtonEvent);
     addMethod(g_SpringBoard, "noteInterfaceOrientationChanged:duration:"_sel, noteInterfaceOrientationChanged);
+    addMethod(g_SpringBoard, "launchApplicationWithIdentifier:suspended:"_sel, launchApplication);
+    addMethod(g_SpringBoard, "_accessibilityFrontMostApplication"_sel, frontMostApplication);
+}
+
+bool openApplication(const std::string& bundleIdentifier, std::string* error)
+{
+    SBApplication* application = installedApplication(NSString::make(bundleIdentifier));
+    if (!application) {
+        *error = "the shell does not know " + bundleIdentifier;
+        return false;
+    }
+    auto* shell = static_cast<SpringBoard*>(uikit::sharedApplication());
+    if (shell && foundation::isKindOf(shell, g_SpringBoard)) {
+        if (shell->frontMostApplication && shell->frontMostApplication.get() != application)
+            setSceneBackgrounded(static_cast<SBApplication*>(shell->frontMostApplication.get()), true);
+        shell->frontMostApplication = application;
+    }
+    frontboard::sceneForApplication(bundleIdentifier)->settings->backgrounded = false;
+    return frontboard::ApplicationProcesses::shared().activate(bundleIdentifier, error);
 }
 
 }

@@ -7,6 +7,8 @@
 //   applicationDidFinishLaunching:               "v@:@"
 //   _handleMenuButtonEvent                       "v@:"
 //   noteInterfaceOrientationChanged:duration:    "v@:qd"
+//   launchApplicationWithIdentifier:suspended:   "B@:@B"
+//   _accessibilityFrontMostApplication           "@@:"
 
 #include "uikit/UIApplication.h"
 
@@ -15,9 +17,14 @@ struct SpringBoard : UIApplication {
     // Home-button presses that went home.
     long homePressCount = 0;
     long interfaceOrientation = UIInterfaceOrientationPortrait;
+    // The application in front, or nil on the home screen.
+    Strong<objc_object> frontMostApplication;
 };
 
 namespace springboard {
 Class SpringBoardClass();
 void registerSpringBoard();
+// Brings an installed application to the front: its scene in the foreground,
+// its process launched when needed and activated. False for an unknown one.
+bool openApplication(const std::string& bundleIdentifier, std::string* error);
 }

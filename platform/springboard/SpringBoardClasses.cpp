@@ -1,5 +1,6 @@
 #include "SpringBoardClasses.h"
 
+#include "frontboard/FrontBoardClasses.h"
 #include "uikit/UIKit.h"
 
 namespace springboard {
@@ -9,6 +10,7 @@ void registerClasses()
     if (SpringBoardClass())
         return;
     uikit::registerClasses();
+    frontboard::registerClasses();
     registerSpringBoard();
     registerSBApplication();
     registerSBApplicationIcon();
@@ -25,6 +27,7 @@ void registerClasses()
 void reset()
 {
     resetSharedInstances();
+    frontboard::reset();
 }
 
 }
