@@ -30,3 +30,13 @@ bool needsToPutGrabberBack;
 int32_t grabberOrigXBeforeKeyboardPop;
 int32_t firstX;
 int32_t firstY;
+
+void setApplicationView(id view)
+{
+    Strong<objc_object> previous = applicationView;
+    applicationView = view;
+    if (!previous || previous.get() == view)
+        return;
+    if (send<id>(previous.get(), "superview"_sel) == applicationContainerView.get())
+        send(previous.get(), "removeFromSuperview"_sel);
+}

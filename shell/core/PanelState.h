@@ -22,6 +22,7 @@ extern Strong<objc_object> applicationContainerView;
 extern Strong<NSString> currentHostedApplicationBundleIdentifier;
 extern Strong<objc_object> app;
 extern Strong<objc_object> appIcon;
+// Set only through setApplicationView.
 extern Strong<objc_object> applicationView;
 extern "C" float scaleFactor;
 
@@ -40,3 +41,8 @@ extern bool needsToPutGrabberBack;
 extern int32_t grabberOrigXBeforeKeyboardPop;
 extern int32_t firstX;
 extern int32_t firstY;
+
+// Stores `view` in applicationView. The view held before leaves the panel
+// first (unless it is the one stored again), so replaced host views never
+// pile up in applicationContainerView.
+void setApplicationView(id view);

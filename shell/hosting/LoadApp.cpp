@@ -1,6 +1,45 @@
-// Loading the pinned application into the panel; built with the hosting provider.
-#include "core/Replacements.h"
+// Loading an application's live scene into the panel, scaled to its height.
+#include "RKVContextHostProvider.h"
 
-void added_SpringBoard_loadAppInApplicationView(id, SEL, id)
+#include "core/PanelState.h"
+#include "core/Replacements.h"
+#include "foundation/NSNumber.h"
+#include "quartz/CGGeometry.h"
+
+namespace {
+
+id provider()
 {
+    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
+}
+
+}
+
+void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifier)
+{
+    CGRect const panel = send<CGRect>(applicationContainerView.get(), "frame"_sel);
+    CGRect const screen = send<CGRect>(send<id>(objc_getClass("UIScreen"), "mainScreen"_sel), "bounds"_sel);
+    scaleFactor = static_cast<float>(panel.size.height / screen.size.height);
+
+    // With no identifier, the application in front is taken, and the shell
+    // goes home before it is hosted.
+    id frontApplication = nullptr;
+    if (!bundleIdentifier) {
+        frontApplication = send<id>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel), "_accessibilityFrontMostApplication"_sel);
+        send(self, "_handleMenuButtonEvent"_sel);
+    }
+    auto target = [&] { return bundleIdentifier ? bundleIdentifier : send<id>(frontApplication, "bundleIdentifier"_sel); };
+
+    send(provider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)), target());
+    setApplicationView(send<id>(provider(), "hostViewForApplicationWithBundleID:"_sel, target()));
+
+    id view = applicationView.get();
+    if (!view)
+        return;
+    double const scale = scaleFactor;
+    send(view, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
+    CGRect frame = send<CGRect>(view, "frame"_sel);
+    frame.origin = CGPointMake(0, 0);
+    send(view, "setFrame:"_sel, frame);
+    send(applicationContainerView.get(), "addSubview:"_sel, view);
 }

@@ -1,11 +1,13 @@
 #include "ShellProcess.h"
 
 #include "BusAddressFile.h"
+#include "InstalledApplications.h"
 #include "DevicePaths.h"
 #include "ScriptRunner.h"
 
 #include "dispatch/RunLoop.h"
 #include "foundation/DevicePath.h"
+#include "foundation/NSNumber.h"
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/SystemLog.h"
 #include "frontboard/ApplicationProcesses.h"
@@ -86,6 +88,22 @@ void loadLibraries(const std::string& root)
     substrate::loadLibraries(dynamicLibraryFolder(root), shell);
 }
 
+// The shell knows the installed applications before anything asks for one.
+void installApplications()
+{
+    AutoreleasePool pool;
+    for (auto const& installed : apps::readInstalledApplications()) {
+        SBApplication* application = SBApplication::make(installed.bundleIdentifier, installed.displayName);
+        if (auto const* number = std::get_if<long long>(&installed.badgeValue))
+            application->badge = NSNumber::numberWithInteger(*number);
+        else if (auto const* text = std::get_if<std::string>(&installed.badgeValue))
+            application->badge = NSString::make(*text);
+        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(foundation::devicePath(installed.iconPath))));
+        application->iconImage = static_cast<UIImage*>(icon);
+        springboard::installApplication(application);
+    }
+}
+
 // Made and launched through the runtime, with the class the platform holds (the
 // name may be hidden), so the libraries' replacements run.
 Strong<objc_object> launchSpringBoard()
@@ -150,6 +168,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     }
 
     setUpApplicationLauncher(options, home, root, busAddress);
+    installApplications();
     if (!options.noInject)
         loadLibraries(root);
 

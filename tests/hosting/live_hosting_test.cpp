@@ -1,0 +1,174 @@
+// Hosting a real application process (drawlet-app) in the shell's host view.
+#include "HostingFixture.h"
+
+#include "core/PanelState.h"
+#include "core/Replacements.h"
+#include "foundation/NSString.h"
+#include "frontboard/FrontBoardClasses.h"
+#include "foundation/SystemLog.h"
+#include "runtime/AutoreleasePool.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+using namespace hostingtest;
+
+namespace {
+
+FBSceneHostView* hostViewProper(id wrapper)
+{
+    auto* view = static_cast<UIView*>(wrapper);
+    if (!view || view->subviews.empty())
+        return nullptr;
+    return static_cast<FBSceneHostView*>(view->subviews[0].get());
+}
+
+// The frame the host view shows now, as bytes; empty when it shows none.
+std::string shownFrame(id wrapper)
+{
+    cairo_surface_t* frame = frontboard::copyHostedFrame(hostViewProper(wrapper));
+    if (!frame)
+        return {};
+    cairo_surface_flush(frame);
+    std::string bytes(reinterpret_cast<const char*>(cairo_image_surface_get_data(frame)),
+        static_cast<size_t>(cairo_image_surface_get_stride(frame)) * cairo_image_surface_get_height(frame));
+    cairo_surface_destroy(frame);
+    return bytes;
+}
+
+size_t entriesIn(const char* folder)
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+}
+
+size_t linesIn(const char* file)
+{
+    std::ifstream stream(file);
+    size_t count = 0;
+    for (std::string line; std::getline(stream, line);)
+        ++count;
+    return count;
+}
+
+id hostView(const char* bundleIdentifier)
+{
+    return send<id>(provider(), "hostViewForApplicationWithBundleID:"_sel, static_cast<id>(NSString::make(bundleIdentifier)));
+}
+
+}
+
+FORKED_TEST(LiveHosting, TheClocksFramesAdvanceWhileHostedAndStopOnceItIsStopped)
+{
+    setUpShell(320, 568, true);
+    {
+        AutoreleasePool pool;
+        id view = hostView(kClock);
+        ASSERT_NE(view, nullptr);
+        runFor(0);
+        EXPECT_TRUE(send<bool>(provider(), "isHostViewHosting:"_sel, view));
+        std::string const first = shownFrame(view);
+        ASSERT_FALSE(first.empty());
+        runFor(1.0);
+        std::string const second = shownFrame(view);
+        EXPECT_NE(first, second) << "the clock ticked in the host view while not in front";
+
+        send(provider(), "stopHostingForBundleID:"_sel, static_cast<id>(NSSTR(kClock)));
+        runFor(0);
+        EXPECT_FALSE(send<bool>(provider(), "isHostViewHosting:"_sel, view));
+        EXPECT_EQ(frontboard::ApplicationProcesses::shared().state(kClock), frontboard::ApplicationState::Background);
+        cairo_surface_t* before = frontboard::ApplicationProcesses::shared().copyLastFrame(kClock);
+        runFor(3.0);
+        cairo_surface_t* after = frontboard::ApplicationProcesses::shared().copyLastFrame(kClock);
+        ASSERT_TRUE(before && after);
+        EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(before), cairo_image_surface_get_data(after),
+                      static_cast<size_t>(cairo_image_surface_get_stride(before)) * cairo_image_surface_get_height(before)),
+            0)
+            << "a backgrounded application draws nothing";
+        cairo_surface_destroy(before);
+        cairo_surface_destroy(after);
+    }
+    tearDownShell();
+}
+
+FORKED_TEST(LiveHosting, AnApplicationThatDiesWhileHostedLeavesTheViewEmptyAndTheShellRunning)
+{
+    setUpShell(320, 568, true);
+    {
+        AutoreleasePool pool;
+        id view = hostView(kNotes);
+        runFor(0);
+        ASSERT_TRUE(send<bool>(provider(), "isHostViewHosting:"_sel, view));
+        ASSERT_EQ(kill(frontboard::ApplicationProcesses::shared().processIdentifier(kNotes), SIGKILL), 0);
+        runFor(0.5);
+        EXPECT_FALSE(send<bool>(provider(), "isHostViewHosting:"_sel, view));
+        EXPECT_TRUE(shownFrame(view).empty());
+        EXPECT_EQ(logged("frontboard: com.drawlet.demo.notes[").size(), 1u) << "its end is logged once";
+        // Loading it again starts it again.
+        id again = hostView(kNotes);
+        runFor(0);
+        EXPECT_TRUE(send<bool>(provider(), "isHostViewHosting:"_sel, again));
+    }
+    tearDownShell();
+}
+
+FORKED_TEST(LiveHosting, FramesOfTheWrongSizeAreRefusedWithOneLine)
+{
+    setUpShell(320, 568, true);
+    auto& processes = frontboard::ApplicationProcesses::shared();
+    // The application draws for another screen than the shell's.
+    auto launcher = processes.launcher();
+    auto screen = std::find(launcher.arguments.begin(), launcher.arguments.end(), "--screen");
+    ASSERT_NE(screen, launcher.arguments.end());
+    *(screen + 1) = "200x300";
+    processes.setLauncher(launcher);
+    {
+        AutoreleasePool pool;
+        id view = hostView(kNotes);
+        runFor(0);
+        EXPECT_FALSE(send<bool>(provider(), "isHostViewHosting:"_sel, view));
+        EXPECT_EQ(logged("reported frames the shell cannot show").size(), 1u);
+        EXPECT_EQ(processes.state(kNotes), frontboard::ApplicationState::Foreground) << "the application itself runs on";
+    }
+    tearDownShell();
+}
+
+FORKED_TEST(LiveHosting, ApplicationsThatNeverStartLeaveNothingHosted)
+{
+    setUpShell(320, 568, true);
+    {
+        AutoreleasePool pool;
+        frontboard::ApplicationProcesses::shared().setLauncher({ "/nonexistent/drawlet-app", {} });
+        id view = hostView(kNotes);
+        ASSERT_NE(view, nullptr);
+        EXPECT_FALSE(send<bool>(provider(), "isHostViewHosting:"_sel, view));
+        EXPECT_EQ(logged("cannot launch com.drawlet.demo.notes").size(), 1u);
+    }
+    tearDownShell();
+}
+
+FORKED_TEST(LiveHosting, AHundredLoadAndStopCyclesLeaveNothingBehind)
+{
+    setUpShell(320, 568, true);
+    makePanel(CGRectMake(53, 50, 320, 468));
+    auto cycle = [] {
+        AutoreleasePool pool;
+        added_SpringBoard_loadAppInApplicationView(shell(), "loadAppInApplicationView:"_sel, static_cast<id>(NSSTR(kNotes)));
+        runFor(0.05);
+        send(provider(), "stopHostingForBundleID:"_sel, static_cast<id>(NSSTR(kNotes)));
+        setApplicationView(nullptr);
+        runFor(0.05);
+    };
+    cycle();
+    size_t const descriptors = entriesIn("/proc/self/fd");
+    size_t const mappings = linesIn("/proc/self/maps");
+    for (int i = 0; i < 100; ++i)
+        cycle();
+    EXPECT_EQ(frontboard::ApplicationProcesses::shared().runningBundleIdentifiers().size(), 1u);
+    EXPECT_LE(entriesIn("/proc/self/fd"), descriptors);
+    EXPECT_LE(linesIn("/proc/self/maps"), mappings);
+    EXPECT_EQ(static_cast<UIView*>(applicationContainerView.get())->subviews.size(), 0u);
+    tearDownShell();
+}
