@@ -19,6 +19,8 @@ struct ApplicationProcess {
     std::string uniqueName;
     std::unique_ptr<quartz::SharedFrameBuffer> frames;
     SceneState scene = SceneState::Foreground;
+    // Frames announced so far.
+    uint64_t announcedFrames = 0;
     bool ready = false;
 
     // "com.example.app[1234]", for log lines.

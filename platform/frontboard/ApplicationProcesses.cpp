@@ -107,7 +107,9 @@ bool ApplicationProcesses::listenForReady()
     if (!connection)
         return false;
     m_listening = connection->handleSignal(wire::kReadyMember, notifications::BusConnection::Addressing::Broadcast,
-        [this](sdbus::Message& message) { readyArrived(message); }, true);
+                      [this](sdbus::Message& message) { readyArrived(message); }, true)
+        && connection->handleSignal(wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast,
+            [this](sdbus::Message& message) { frameArrived(message); }, true);
     return m_listening;
 }
 
@@ -151,6 +153,26 @@ void ApplicationProcesses::readyArrived(sdbus::Message& message)
         auto* running = find(bundleIdentifier);
         return running && running->pid == pid;
     });
+}
+
+void ApplicationProcesses::frameArrived(sdbus::Message& message)
+{
+    std::string bundleIdentifier;
+    uint64_t count = 0;
+    message >> bundleIdentifier >> count;
+    auto* process = find(bundleIdentifier);
+    // Only the process the shell started speaks for its application.
+    if (!message || !process || process->uniqueName != message.getSender())
+        return;
+    process->announcedFrames = count;
+    if (m_frameObserver)
+        m_frameObserver(bundleIdentifier);
+}
+
+uint64_t ApplicationProcesses::announcedFrameCount(const std::string& bundleIdentifier)
+{
+    auto* process = find(bundleIdentifier);
+    return process ? process->announcedFrames : 0;
 }
 
 bool ApplicationProcesses::waitUntilReady(const std::string& bundleIdentifier, std::string* error)
@@ -277,7 +299,7 @@ cairo_surface_t* ApplicationProcesses::copyLastFrame(const std::string& bundleId
     auto* process = find(bundleIdentifier);
     if (!process || !process->frames)
         return nullptr;
-    return process->frames->copyCurrentFrame();
+    return process->frames->copyLatestFrame();
 }
 
 bool ApplicationProcesses::hasFrames(const std::string& bundleIdentifier)

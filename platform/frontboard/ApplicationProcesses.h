@@ -9,6 +9,7 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -56,6 +57,11 @@ public:
     bool hasFrames(const std::string& bundleIdentifier);
     std::vector<std::string> runningBundleIdentifiers();
 
+    // Runs each time an application announces a new frame (the compositor
+    // draws the screen again).
+    void setFrameObserver(std::function<void(const std::string& bundleIdentifier)> observer) { m_frameObserver = std::move(observer); }
+    uint64_t announcedFrameCount(const std::string& bundleIdentifier);
+
     // Asks every process to end and reaps it.
     void terminateAll();
 
@@ -63,6 +69,7 @@ private:
     ApplicationProcesses() = default;
     bool listenForReady();
     void readyArrived(sdbus::Message& message);
+    void frameArrived(sdbus::Message& message);
     bool waitUntilReady(const std::string& bundleIdentifier, std::string* error);
     void sendSceneCommandLater(const std::string& bundleIdentifier, const char* command);
     // Reaps processes that have exited, with a log line each.
@@ -71,6 +78,7 @@ private:
 
     ApplicationLauncher m_launcher;
     std::map<std::string, ApplicationProcess> m_processes;
+    std::function<void(const std::string&)> m_frameObserver;
     bool m_listening = false;
 };
 

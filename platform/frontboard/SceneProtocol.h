@@ -9,6 +9,10 @@ namespace frontboard::wire {
 // and drawn its first frame: its frames' shared memory and their size in
 // pixels.
 inline constexpr const char* kReadyMember = "SceneReady";
+// SceneFrame (s bundleIdentifier, t frameCount), broadcast by an application
+// each time it has published a frame; counted in the clock's lock-step, so
+// the shell has seen every frame due at an instant before time moves on.
+inline constexpr const char* kFrameMember = "SceneFrame";
 // Scene (s command), from the shell to one application: "foreground",
 // "background" or "activate".
 inline constexpr const char* kSceneMember = "Scene";

@@ -1,5 +1,7 @@
 #include "SharedFrameBuffer.h"
 
+#include "foundation/SystemLog.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -12,9 +14,14 @@ namespace quartz {
 
 namespace {
 
-constexpr uint32_t kMagic = 0x44574642; // "DWFB"
+constexpr uint32_t kMagic = 0x44574633; // "DWF3"
+constexpr uint32_t kNoSlot = UINT32_MAX;
 constexpr int kLargestSide = 16384;
-constexpr int kCopyAttempts = 64;
+constexpr int kTakeAttempts = 64;
+// The header has a page of its own, so it can be mapped writable apart from
+// the frames.
+constexpr size_t kHeaderBytes = 4096;
+constexpr int kRequiredSeals = F_SEAL_SHRINK | F_SEAL_GROW;
 
 }
 
@@ -23,22 +30,20 @@ struct SharedFrameHeader {
     int32_t width;
     int32_t height;
     int32_t stride;
-    std::atomic<uint32_t> current;
+    uint32_t slotCount;
+    // The slot of the latest whole frame, and the slot the reader holds.
+    std::atomic<uint32_t> latest;
+    std::atomic<uint32_t> held;
     std::atomic<uint64_t> frameCount;
-    std::atomic<uint64_t> sequence[2];
+    std::atomic<uint64_t> sequence[SharedFrameBuffer::kSlotCount];
 };
 
-static_assert(std::atomic<uint64_t>::is_always_lock_free, "frames are shared between processes");
+static_assert(sizeof(SharedFrameHeader) <= kHeaderBytes);
+static_assert(std::atomic<uint64_t>::is_always_lock_free && std::atomic<uint32_t>::is_always_lock_free, "frames are shared between processes");
 
 namespace {
 
-size_t headerSize()
-{
-    // Slots start on a cache line of their own.
-    return (sizeof(SharedFrameHeader) + 63) / 64 * 64;
-}
-
-size_t slotSize(int stride, int height)
+size_t slotBytes(int stride, int height)
 {
     return static_cast<size_t>(stride) * static_cast<size_t>(height);
 }
@@ -48,72 +53,77 @@ std::string systemError(const char* what)
     return std::string(what) + ": " + std::strerror(errno);
 }
 
+bool validSize(int width, int height)
+{
+    return width > 0 && height > 0 && width <= kLargestSide && height <= kLargestSide;
 }
 
-SharedFrameBuffer::SharedFrameBuffer(int fd, void* memory, size_t size)
+}
+
+SharedFrameBuffer::SharedFrameBuffer(int fd, void* header, void* slots, size_t slotsSize, int width, int height, int stride)
     : m_fd(fd)
-    , m_memory(memory)
-    , m_size(size)
+    , m_header(header)
+    , m_slots(slots)
+    , m_slotsSize(slotsSize)
+    , m_width(width)
+    , m_height(height)
+    , m_stride(stride)
 {
 }
 
 SharedFrameBuffer::~SharedFrameBuffer()
 {
-    munmap(m_memory, m_size);
+    munmap(m_slots, m_slotsSize);
+    munmap(m_header, kHeaderBytes);
     close(m_fd);
 }
 
 SharedFrameHeader* SharedFrameBuffer::header() const
 {
-    return static_cast<SharedFrameHeader*>(m_memory);
+    return static_cast<SharedFrameHeader*>(m_header);
 }
 
 uint8_t* SharedFrameBuffer::slot(uint32_t index) const
 {
-    auto* first = static_cast<uint8_t*>(m_memory) + headerSize();
-    return first + slotSize(header()->stride, header()->height) * (index & 1u);
-}
-
-int SharedFrameBuffer::width() const
-{
-    return header()->width;
-}
-
-int SharedFrameBuffer::height() const
-{
-    return header()->height;
+    return static_cast<uint8_t*>(m_slots) + slotBytes(m_stride, m_height) * (index % kSlotCount);
 }
 
 std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::create(int width, int height, std::string* error)
 {
-    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) {
+    if (!validSize(width, height)) {
         *error = "a frame of " + std::to_string(width) + "x" + std::to_string(height) + " pixels is out of range";
         return nullptr;
     }
     int const stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
-    size_t const size = headerSize() + 2 * slotSize(stride, height);
-    int fd = memfd_create("drawlet-frames", MFD_CLOEXEC);
+    size_t const slotsSize = kSlotCount * slotBytes(stride, height);
+    int fd = memfd_create("drawlet-frames", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0) {
         *error = systemError("memfd_create");
         return nullptr;
     }
-    if (ftruncate(fd, static_cast<off_t>(size)) != 0) {
-        *error = systemError("ftruncate");
+    if (ftruncate(fd, static_cast<off_t>(kHeaderBytes + slotsSize)) != 0 || fcntl(fd, F_ADD_SEALS, kRequiredSeals | F_SEAL_SEAL) != 0) {
+        *error = systemError("sizing and sealing the frames");
         close(fd);
         return nullptr;
     }
-    void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (memory == MAP_FAILED) {
+    void* headerMemory = mmap(nullptr, kHeaderBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    void* slots = headerMemory == MAP_FAILED ? MAP_FAILED : mmap(nullptr, slotsSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, kHeaderBytes);
+    if (slots == MAP_FAILED) {
         *error = systemError("mmap");
+        if (headerMemory != MAP_FAILED)
+            munmap(headerMemory, kHeaderBytes);
         close(fd);
         return nullptr;
     }
-    auto* header = new (memory) SharedFrameHeader {};
+    auto* header = new (headerMemory) SharedFrameHeader {};
     header->magic = kMagic;
     header->width = width;
     header->height = height;
     header->stride = stride;
-    return std::unique_ptr<SharedFrameBuffer>(new SharedFrameBuffer(fd, memory, size));
+    header->slotCount = kSlotCount;
+    header->latest = kNoSlot;
+    header->held = kNoSlot;
+    return std::unique_ptr<SharedFrameBuffer>(new SharedFrameBuffer(fd, headerMemory, slots, slotsSize, width, height, stride));
 }
 
 std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* error)
@@ -123,50 +133,60 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* e
         *error = systemError("dup");
         return nullptr;
     }
+    auto fail = [&](std::string reason, void* headerMemory = nullptr) -> std::unique_ptr<SharedFrameBuffer> {
+        *error = std::move(reason);
+        if (headerMemory)
+            munmap(headerMemory, kHeaderBytes);
+        close(own);
+        return nullptr;
+    };
+    int const seals = fcntl(own, F_GET_SEALS);
+    if (seals < 0 || (seals & kRequiredSeals) != kRequiredSeals)
+        return fail("the frames' file is not sealed against changing size");
     struct stat status {};
-    if (fstat(own, &status) != 0 || static_cast<size_t>(status.st_size) < headerSize()) {
-        *error = "the frame buffer is too small to hold its header";
-        close(own);
-        return nullptr;
-    }
-    size_t const size = static_cast<size_t>(status.st_size);
-    // Read-only here, so a reader can never change the writer's frames.
-    void* memory = mmap(nullptr, size, PROT_READ, MAP_SHARED, own, 0);
-    if (memory == MAP_FAILED) {
-        *error = systemError("mmap");
-        close(own);
-        return nullptr;
-    }
-    auto const* header = static_cast<const SharedFrameHeader*>(memory);
-    bool const sane = header->magic == kMagic && header->width > 0 && header->height > 0 && header->width <= kLargestSide
-        && header->height <= kLargestSide && header->stride == cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, header->width)
-        && headerSize() + 2 * slotSize(header->stride, header->height) <= size;
-    if (!sane) {
-        *error = "the frame buffer's header does not describe its contents";
-        munmap(memory, size);
-        close(own);
-        return nullptr;
-    }
-    return std::unique_ptr<SharedFrameBuffer>(new SharedFrameBuffer(own, memory, size));
+    if (fstat(own, &status) != 0 || static_cast<size_t>(status.st_size) < kHeaderBytes)
+        return fail("the frames' file is too small to hold its header");
+    void* headerMemory = mmap(nullptr, kHeaderBytes, PROT_READ | PROT_WRITE, MAP_SHARED, own, 0);
+    if (headerMemory == MAP_FAILED)
+        return fail(systemError("mmap"));
+    auto const* header = static_cast<const SharedFrameHeader*>(headerMemory);
+    int const width = header->width;
+    int const height = header->height;
+    int const stride = header->stride;
+    bool const sane = header->magic == kMagic && header->slotCount == kSlotCount && validSize(width, height)
+        && stride == cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width)
+        && kHeaderBytes + kSlotCount * slotBytes(stride, height) <= static_cast<size_t>(status.st_size);
+    if (!sane)
+        return fail("the frames' header does not describe its file", headerMemory);
+    size_t const slotsSize = kSlotCount * slotBytes(stride, height);
+    // Read-only: the shell can never change the application's frames.
+    void* slots = mmap(nullptr, slotsSize, PROT_READ, MAP_SHARED, own, kHeaderBytes);
+    if (slots == MAP_FAILED)
+        return fail(systemError("mmap"), headerMemory);
+    return std::unique_ptr<SharedFrameBuffer>(new SharedFrameBuffer(own, headerMemory, slots, slotsSize, width, height, stride));
 }
 
 bool SharedFrameBuffer::publish(cairo_surface_t* surface)
 {
-    if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32 || cairo_image_surface_get_width(surface) != width()
-        || cairo_image_surface_get_height(surface) != height())
+    if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32 || cairo_image_surface_get_width(surface) != m_width
+        || cairo_image_surface_get_height(surface) != m_height)
         return false;
     cairo_surface_flush(surface);
     auto* h = header();
-    uint32_t const target = h->current.load() ^ 1u;
+    uint32_t const latest = h->latest.load();
+    uint32_t const held = h->held.load();
+    uint32_t target = 0;
+    while (target == latest || target == held)
+        ++target;
     h->sequence[target].fetch_add(1);
     uint8_t* destination = slot(target);
     uint8_t const* source = cairo_image_surface_get_data(surface);
     int const sourceStride = cairo_image_surface_get_stride(surface);
-    size_t const rowBytes = static_cast<size_t>(width()) * 4;
-    for (int row = 0; row < height(); ++row)
-        std::memcpy(destination + static_cast<size_t>(row) * h->stride, source + static_cast<size_t>(row) * sourceStride, rowBytes);
+    size_t const rowBytes = static_cast<size_t>(m_width) * 4;
+    for (int row = 0; row < m_height; ++row)
+        std::memcpy(destination + static_cast<size_t>(row) * m_stride, source + static_cast<size_t>(row) * sourceStride, rowBytes);
     h->sequence[target].fetch_add(1);
-    h->current.store(target);
+    h->latest.store(target);
     h->frameCount.fetch_add(1);
     return true;
 }
@@ -176,32 +196,48 @@ uint64_t SharedFrameBuffer::frameCount() const
     return header()->frameCount.load();
 }
 
-cairo_surface_t* SharedFrameBuffer::copyCurrentFrame() const
+bool SharedFrameBuffer::headerStillHolds()
 {
+    auto const* h = header();
+    if (h->magic == kMagic && h->width == m_width && h->height == m_height && h->stride == m_stride && h->slotCount == kSlotCount)
+        return true;
+    if (!m_reportedBadHeader)
+        CFLog(kCFLogLevelError, "quartz: a frames header changed after it was mapped; its frames are no longer shown");
+    m_reportedBadHeader = true;
+    return false;
+}
+
+cairo_surface_t* SharedFrameBuffer::takeLatestFrame()
+{
+    if (!headerStillHolds())
+        return nullptr;
     auto* h = header();
-    if (h->frameCount.load() == 0)
-        return nullptr;
-    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width(), height());
-    if (cairo_surface_status(copy) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(copy);
-        return nullptr;
-    }
-    cairo_surface_flush(copy);
-    uint8_t* destination = cairo_image_surface_get_data(copy);
-    int const destinationStride = cairo_image_surface_get_stride(copy);
-    size_t const rowBytes = static_cast<size_t>(width()) * 4;
-    for (int attempt = 0; attempt < kCopyAttempts; ++attempt) {
-        uint32_t const index = h->current.load() & 1u;
-        uint64_t const before = h->sequence[index].load();
-        if (before % 2 != 0)
+    for (int attempt = 0; attempt < kTakeAttempts; ++attempt) {
+        uint32_t const latest = h->latest.load();
+        if (latest >= kSlotCount)
+            return nullptr;
+        h->held.store(latest);
+        // Still the latest once held: the writer will not choose it now.
+        if (h->latest.load() != latest || h->sequence[latest].load() % 2 != 0)
             continue;
-        uint8_t const* source = slot(index);
-        for (int row = 0; row < height(); ++row)
-            std::memcpy(destination + static_cast<size_t>(row) * destinationStride, source + static_cast<size_t>(row) * h->stride, rowBytes);
-        if (h->sequence[index].load() == before)
-            break;
+        return cairo_image_surface_create_for_data(slot(latest), CAIRO_FORMAT_ARGB32, m_width, m_height, m_stride);
     }
-    cairo_surface_mark_dirty(copy);
+    return nullptr;
+}
+
+cairo_surface_t* SharedFrameBuffer::copyLatestFrame()
+{
+    cairo_surface_t* frame = takeLatestFrame();
+    if (!frame)
+        return nullptr;
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, m_width, m_height);
+    cairo_t* cairo = cairo_create(copy);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cairo, frame, 0, 0);
+    cairo_paint(cairo);
+    cairo_destroy(cairo);
+    cairo_surface_destroy(frame);
+    cairo_surface_flush(copy);
     return copy;
 }
 

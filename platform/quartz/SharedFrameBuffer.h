@@ -1,9 +1,12 @@
 #pragma once
 // An application's drawn frames, shared with the shell without copying them
-// through the bus: a memfd holding a header and two pixel slots (cairo ARGB32,
-// premultiplied, native byte order). The application draws into the slot the
-// shell is not reading and then publishes it; each slot has a sequence number
-// that is odd while it is written, so a reader can tell a torn copy and retry.
+// through the bus: a memfd, sealed against shrinking and growing, holding a
+// header page and three pixel slots (cairo ARGB32, premultiplied, native byte
+// order). The application draws into a slot that is neither the latest frame
+// nor the one the shell holds, then publishes it as the latest; the shell
+// takes the latest by marking it held, so it reads it in place while the
+// application draws elsewhere. Every slot also carries a sequence number, odd
+// while it is written, as a second guard against a torn read.
 
 #include <cairo.h>
 
@@ -17,12 +20,15 @@ struct SharedFrameHeader;
 
 class SharedFrameBuffer {
 public:
+    static constexpr uint32_t kSlotCount = 3;
+
     // A new buffer for frames of `width` × `height` pixels, or nullptr with
     // `error` set.
     static std::unique_ptr<SharedFrameBuffer> create(int width, int height, std::string* error);
-    // Maps a buffer another process made (taking a duplicate of `fd`); checks
-    // the header against the file's size, since the file comes from another
-    // process. nullptr with `error` set when it does not hold.
+    // Maps a buffer another process made (taking a duplicate of `fd`). The
+    // file comes from another process, so its seals, size and header are
+    // checked first; nullptr with `error` set when they do not hold. Only the
+    // header is writable here (for the handshake): the frames are read-only.
     static std::unique_ptr<SharedFrameBuffer> map(int fd, std::string* error);
     ~SharedFrameBuffer();
 
@@ -30,26 +36,40 @@ public:
     SharedFrameBuffer& operator=(const SharedFrameBuffer&) = delete;
 
     int fileDescriptor() const { return m_fd; }
-    int width() const;
-    int height() const;
+    int width() const { return m_width; }
+    int height() const { return m_height; }
 
-    // Copies `surface` (an ARGB32 image of this buffer's size) into the free
-    // slot and makes it the current frame; false when the sizes differ.
+    // The application's side: copies `surface` (an ARGB32 image of this
+    // buffer's size) into a free slot and makes it the latest frame; false
+    // when the sizes differ.
     bool publish(cairo_surface_t* surface);
     // The number of frames published so far (0: none yet).
     uint64_t frameCount() const;
-    // A new image surface holding the current frame, or nullptr before the
-    // first one. The caller owns it.
-    cairo_surface_t* copyCurrentFrame() const;
+
+    // The shell's side: an image surface over the latest whole frame, in
+    // place (no copy), valid until the next take or until this buffer goes;
+    // the caller owns the surface object. nullptr before the first frame, or
+    // (with one log line) when the header no longer describes the buffer.
+    cairo_surface_t* takeLatestFrame();
+    // A copy of the latest whole frame that outlives the buffer.
+    cairo_surface_t* copyLatestFrame();
 
 private:
-    SharedFrameBuffer(int fd, void* memory, size_t size);
+    SharedFrameBuffer(int fd, void* header, void* slots, size_t slotsSize, int width, int height, int stride);
     SharedFrameHeader* header() const;
     uint8_t* slot(uint32_t index) const;
+    bool headerStillHolds();
 
     int m_fd;
-    void* m_memory;
-    size_t m_size;
+    void* m_header;
+    void* m_slots;
+    size_t m_slotsSize;
+    // The shape read when the buffer was made or mapped; the header must
+    // keep saying the same.
+    int m_width;
+    int m_height;
+    int m_stride;
+    bool m_reportedBadHeader = false;
 };
 
 }

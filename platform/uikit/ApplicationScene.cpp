@@ -74,7 +74,13 @@ void ApplicationScene::reportReady()
 
 bool ApplicationScene::publishFrame(cairo_surface_t* frame)
 {
-    return m_frames && m_frames->publish(frame);
+    if (!m_frames || !m_frames->publish(frame))
+        return false;
+    if (auto* connection = notifications::BusSession::connection()) {
+        uint64_t const count = m_frames->frameCount();
+        connection->sendSignal(frontboard::wire::kFrameMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << count; }, true);
+    }
+    return true;
 }
 
 void ApplicationScene::commandArrived(const std::string& command)
