@@ -1,0 +1,13 @@
+#pragma once
+// The registered content drawers, looked up by a view's class.
+
+#include "Compositor.h"
+
+namespace compositor {
+
+// The drawer for the view's class or its closest registered superclass, or
+// null.
+const ContentDrawer* contentDrawerFor(id view);
+void resetContentDrawers();
+
+}

@@ -1,0 +1,142 @@
+#include "HomeScreen.h"
+
+#include "HomeIcon.h"
+#include "HomeScreenLayout.h"
+#include "Text.h"
+#include "Wallpaper.h"
+
+#include "InstalledApplications.h"
+#include "StatusBarPainter.h"
+#include "dispatch/RunLoop.h"
+#include "foundation/DevicePath.h"
+#include "foundation/SystemLog.h"
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <numbers>
+#include <optional>
+#include <vector>
+
+namespace compositor {
+
+namespace {
+
+struct SurfaceRelease {
+    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+
+struct HomeScreenState {
+    std::optional<std::vector<HomeIcon>> icons;
+    std::unique_ptr<cairo_surface_t, SurfaceRelease> picture;
+    CGSize pictureScreen;
+    double pictureScale = 0;
+    // The device's clock: the wall clock when the shell's run loop was at 0,
+    // as the applications reckon their status bars' time.
+    std::optional<double> wallClockAtStart;
+};
+
+HomeScreenState& state()
+{
+    static HomeScreenState shared;
+    return shared;
+}
+
+std::vector<HomeIcon> readIcons()
+{
+    AutoreleasePool pool;
+    std::vector<HomeIcon> icons;
+    for (auto const& application : apps::readInstalledApplications()) {
+        HomeIcon icon { validUtf8(application.displayName), nullptr, badgeText(application.badgeValue) };
+        std::string const path = foundation::devicePath(application.iconPath);
+        std::error_code error;
+        if (std::filesystem::exists(path, error))
+            icon.image = uikit::loadImageFile(path);
+        else
+            systemlog::write(kCFLogLevelWarning, "home screen: no icon for " + icon.name + " at " + path);
+        icons.push_back(std::move(icon));
+    }
+    return icons;
+}
+
+// A band of frosted white along the bottom, and above it the dot of the one
+// page of icons.
+void drawDock(cairo_t* cairo, CGSize screen)
+{
+    CGRect const dock = homeScreenDockFrame(screen);
+    cairo_rectangle(cairo, dock.origin.x, dock.origin.y, dock.size.width, dock.size.height);
+    cairo_set_source_rgba(cairo, 1, 1, 1, 0.22);
+    cairo_fill(cairo);
+    cairo_rectangle(cairo, dock.origin.x, dock.origin.y, dock.size.width, 0.5);
+    cairo_set_source_rgba(cairo, 1, 1, 1, 0.35);
+    cairo_fill(cairo);
+    cairo_arc(cairo, screen.width / 2, dock.origin.y - 12, 3.5, 0, 2 * std::numbers::pi);
+    cairo_set_source_rgba(cairo, 1, 1, 1, 0.9);
+    cairo_fill(cairo);
+}
+
+cairo_surface_t* drawPicture(const std::vector<HomeIcon>& icons, CGSize screen, double scale, int width, int height)
+{
+    cairo_surface_t* picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* cairo = cairo_create(picture);
+    cairo_scale(cairo, scale, scale);
+    drawWallpaper(cairo, screen);
+    drawDock(cairo, screen);
+    double const lowest = homeScreenDockFrame(screen).origin.y - 20;
+    for (size_t index = 0; index < icons.size(); ++index) {
+        HomeScreenIconPlace const place = homeScreenIconPlace(screen, index);
+        if (CGRectGetMaxY(place.name) > lowest)
+            break;
+        drawHomeIcon(cairo, icons[index], place);
+    }
+    cairo_destroy(cairo);
+    return picture;
+}
+
+std::time_t deviceTime()
+{
+    auto& shared = state();
+    double const sinceStart = dispatch::RunLoop::main().now();
+    if (!shared.wallClockAtStart) {
+        double const wall = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+        shared.wallClockAtStart = wall - sinceStart;
+    }
+    return static_cast<std::time_t>(*shared.wallClockAtStart + sinceStart);
+}
+
+}
+
+void drawHomeScreen(cairo_t* cairo, CGSize screen, double scale)
+{
+    auto& shared = state();
+    if (!shared.icons)
+        shared.icons = readIcons();
+    cairo_surface_t* target = cairo_get_target(cairo);
+    int const width = cairo_image_surface_get_width(target);
+    int const height = cairo_image_surface_get_height(target);
+    if (!shared.picture || shared.pictureScreen != screen || shared.pictureScale != scale
+        || cairo_image_surface_get_width(shared.picture.get()) != width || cairo_image_surface_get_height(shared.picture.get()) != height) {
+        shared.picture.reset(drawPicture(*shared.icons, screen, scale, width, height));
+        shared.pictureScreen = screen;
+        shared.pictureScale = scale;
+    }
+
+    cairo_save(cairo);
+    cairo_set_source_surface(cairo, shared.picture.get(), 0, 0);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo);
+    cairo_restore(cairo);
+
+    cairo_save(cairo);
+    cairo_scale(cairo, scale, scale);
+    apps::StatusBarPainter(true).draw(cairo, screen.width, deviceTime());
+    cairo_restore(cairo);
+}
+
+void resetHomeScreen()
+{
+    state() = HomeScreenState {};
+}
+
+}

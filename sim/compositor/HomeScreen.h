@@ -1,0 +1,19 @@
+#pragma once
+// The home screen under every window: the wallpaper, the installed
+// applications' icons with their names and badges, and the status bar.
+
+#include "quartz/CGGeometry.h"
+
+#include <cairo.h>
+
+namespace compositor {
+
+// Fills cairo's target from its origin, in pixels: `screen` points at `scale`.
+// The installed applications are read the first time; the picture without
+// the status bar is kept while the screen's size and scale stay the same.
+void drawHomeScreen(cairo_t* cairo, CGSize screen, double scale);
+
+// Forgets the applications read and the picture kept.
+void resetHomeScreen();
+
+}

@@ -1,0 +1,41 @@
+#include "HomeScreenLayout.h"
+
+#include <algorithm>
+
+namespace compositor {
+
+namespace {
+
+// A phone's icons are 60 points; a narrow screen shrinks them to keep gaps.
+constexpr double kIconSize = 60;
+constexpr double kStatusBarHeight = 20;
+constexpr double kNameGap = 5;
+constexpr double kNameHeight = 15;
+constexpr double kRowGap = 28;
+constexpr double kDockHeight = 96;
+
+}
+
+double homeScreenIconSize(CGSize screen)
+{
+    return std::clamp(screen.width / 5.3, 1.0, kIconSize);
+}
+
+CGRect homeScreenDockFrame(CGSize screen)
+{
+    double const height = std::min(kDockHeight, screen.height / 4);
+    return { { 0, screen.height - height }, { screen.width, height } };
+}
+
+HomeScreenIconPlace homeScreenIconPlace(CGSize screen, size_t index)
+{
+    double const size = homeScreenIconSize(screen);
+    double const gap = (screen.width - kHomeScreenColumns * size) / (kHomeScreenColumns + 1);
+    double const column = static_cast<double>(index % kHomeScreenColumns);
+    double const row = static_cast<double>(index / kHomeScreenColumns);
+    double const x = gap + column * (size + gap);
+    double const y = kStatusBarHeight + 8 + row * (size + kRowGap);
+    return { { { x, y }, { size, size } }, { { x - gap / 2, y + size + kNameGap }, { size + gap, kNameHeight } } };
+}
+
+}

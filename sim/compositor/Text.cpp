@@ -1,0 +1,85 @@
+#include "Text.h"
+
+namespace compositor {
+
+namespace {
+
+constexpr const char* kEllipsis = "\u2026";
+
+// Drops the last UTF-8 character (its continuation bytes, then its lead byte).
+void dropLastCharacter(std::string* text)
+{
+    while (!text->empty() && (static_cast<unsigned char>(text->back()) & 0xC0) == 0x80)
+        text->pop_back();
+    if (!text->empty())
+        text->pop_back();
+}
+
+}
+
+std::string validUtf8(const std::string& text)
+{
+    std::string result;
+    result.reserve(text.size());
+    size_t index = 0;
+    while (index < text.size()) {
+        auto const byte = [&](size_t at) { return static_cast<unsigned char>(text[at]); };
+        unsigned char const lead = byte(index);
+        size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead < 0x80)
+            length = 1;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        bool valid = length > 0 && index + length <= text.size();
+        for (size_t at = 1; valid && at < length; ++at) {
+            unsigned char const next = byte(index + at);
+            valid = at == 1 ? next >= low && next <= high : (next & 0xC0) == 0x80;
+        }
+        if (!valid) {
+            result += "\uFFFD";
+            ++index;
+            continue;
+        }
+        result.append(text, index, length);
+        index += length;
+    }
+    return result;
+}
+
+void selectFont(cairo_t* cairo, double size, bool bold)
+{
+    cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cairo, size);
+}
+
+double textWidth(cairo_t* cairo, const std::string& text)
+{
+    cairo_text_extents_t extents;
+    cairo_text_extents(cairo, text.c_str(), &extents);
+    return extents.x_advance;
+}
+
+std::string fitText(cairo_t* cairo, const std::string& text, double width)
+{
+    if (textWidth(cairo, text) <= width)
+        return text;
+    std::string kept = text;
+    while (!kept.empty()) {
+        dropLastCharacter(&kept);
+        if (textWidth(cairo, kept + kEllipsis) <= width)
+            return kept + kEllipsis;
+    }
+    return {};
+}
+
+}

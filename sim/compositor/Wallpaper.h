@@ -1,0 +1,13 @@
+#pragma once
+// The home screen's wallpaper, drawn in code: a dusk gradient with two soft
+// glows, filling a screen of `screen` points.
+
+#include "quartz/CGGeometry.h"
+
+#include <cairo.h>
+
+namespace compositor {
+
+void drawWallpaper(cairo_t* cairo, CGSize screen);
+
+}
