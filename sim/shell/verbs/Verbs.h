@@ -12,5 +12,6 @@ Verb quitVerb();
 Verb launchVerb();
 Verb activateVerb();
 Verb shotAppVerb();
+Verb shotVerb();
 
 }
