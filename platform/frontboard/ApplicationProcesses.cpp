@@ -302,6 +302,14 @@ cairo_surface_t* ApplicationProcesses::copyLastFrame(const std::string& bundleId
     return process->frames->copyLatestFrame();
 }
 
+cairo_surface_t* ApplicationProcesses::takeLatestFrame(const std::string& bundleIdentifier)
+{
+    auto* process = find(bundleIdentifier);
+    if (!process || !process->frames)
+        return nullptr;
+    return process->frames->takeLatestFrame();
+}
+
 bool ApplicationProcesses::hasFrames(const std::string& bundleIdentifier)
 {
     reapExited();

@@ -53,6 +53,9 @@ public:
     // A copy of the application's last drawn frame (the caller owns it), or
     // nullptr when it is not running or has drawn nothing.
     cairo_surface_t* copyLastFrame(const std::string& bundleIdentifier);
+    // The latest frame in place (no copy; the caller owns the surface object,
+    // valid until the next take), or nullptr as above.
+    cairo_surface_t* takeLatestFrame(const std::string& bundleIdentifier);
     // The application runs and the shell can read its frames.
     bool hasFrames(const std::string& bundleIdentifier);
     std::vector<std::string> runningBundleIdentifiers();

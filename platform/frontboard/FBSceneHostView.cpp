@@ -41,6 +41,13 @@ cairo_surface_t* copyHostedFrame(const FBSceneHostView* view)
     return ApplicationProcesses::shared().copyLastFrame(view->manager->bundleIdentifier);
 }
 
+cairo_surface_t* takeHostedFrame(const FBSceneHostView* view)
+{
+    if (!isHosting(view))
+        return nullptr;
+    return ApplicationProcesses::shared().takeLatestFrame(view->manager->bundleIdentifier);
+}
+
 void registerFBSceneHostViews()
 {
     g_FBSceneHostWrapperView = runtime::defineClass("FBSceneHostWrapperView", uikit::UIViewClass(), runtime::makeInstance<FBSceneHostWrapperView>);

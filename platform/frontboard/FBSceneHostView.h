@@ -31,4 +31,6 @@ bool isHosting(const FBSceneHostView* view);
 // The latest whole frame of the hosted application (the caller owns it), or
 // nullptr when the view is not hosting.
 cairo_surface_t* copyHostedFrame(const FBSceneHostView* view);
+// The same in place, for drawing at once (valid until the next take).
+cairo_surface_t* takeHostedFrame(const FBSceneHostView* view);
 }
