@@ -1,4 +1,5 @@
 #include "Compositor.h"
+#include "HostedContent.h"
 
 #include "ContentDrawers.h"
 #include "HomeScreen.h"
@@ -57,6 +58,8 @@ cairo_surface_t* drawScreen(std::string* error)
 
     cairo_t* cairo = cairo_create(screen);
     drawHomeScreen(cairo, size, scale);
+    cairo_scale(cairo, scale, scale);
+    drawFrontApplication(cairo, size);
     cairo_destroy(cairo);
 
     // Held while drawing: a content drawer may hide a window.

@@ -3,6 +3,7 @@
 #include "BusAddressFile.h"
 #include "InstalledApplications.h"
 #include "DevicePaths.h"
+#include "HostedContent.h"
 #include "ScriptRunner.h"
 
 #include "dispatch/RunLoop.h"
@@ -169,6 +170,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
 
     setUpApplicationLauncher(options, home, root, busAddress);
     installApplications();
+    compositor::registerHostedContent();
     if (!options.noInject)
         loadLibraries(root);
 

@@ -11,6 +11,7 @@ const std::vector<Verb>& verbTable()
         settingsVerb(),
         launchVerb(),
         activateVerb(),
+        openVerb(),
         shotAppVerb(),
         shotVerb(),
         quitVerb(),

@@ -1,12 +1,16 @@
 // Hosting a real application process (drawlet-app) in the shell's host view.
 #include "HostingFixture.h"
 
+#include "Compositor.h"
+#include "HostedContent.h"
+
 #include "core/PanelState.h"
 #include "core/Replacements.h"
 #include "foundation/NSString.h"
 #include "frontboard/FrontBoardClasses.h"
 #include "foundation/SystemLog.h"
 #include "runtime/AutoreleasePool.h"
+#include "uikit/UIKit.h"
 
 #include <algorithm>
 #include <csignal>
@@ -199,5 +203,36 @@ FORKED_TEST(LiveHosting, AHundredLoadAndStopCyclesLeaveNothingBehind)
     EXPECT_LE(entriesIn("/proc/self/fd"), descriptors);
     EXPECT_LE(linesIn("/proc/self/maps"), mappings);
     EXPECT_EQ(static_cast<UIView*>(applicationContainerView.get())->subviews.size(), 0u);
+    tearDownShell();
+}
+
+FORKED_TEST(LiveHosting, TheScreenShowsTheHostedFrameScaledInThePanel)
+{
+    setUpShell(320, 568, true);
+    compositor::registerHostedContent();
+    {
+        AutoreleasePool pool;
+        id window = objc_autorelease(send<id>(send<id>(uikit::UIWindowClass(), "alloc"_sel), "initWithFrame:"_sel, CGRectMake(0, 0, 320, 568)));
+        send(window, "setHidden:"_sel, false);
+        id panel = makePanel(CGRectMake(53, 50, 267, 468));
+        send(panel, "setBackgroundColor:"_sel, static_cast<id>(UIColor::make(1, 1, 1, 1)));
+        send(window, "addSubview:"_sel, panel);
+        added_SpringBoard_loadAppInApplicationView(shell(), "loadAppInApplicationView:"_sel, static_cast<id>(NSSTR(kClock)));
+        runFor(0);
+
+        cairo_surface_t* screen = compositor::drawScreen();
+        ASSERT_NE(screen, nullptr);
+        cairo_surface_flush(screen);
+        auto pixel = [&](double x, double y) {
+            auto const* row = cairo_image_surface_get_data(screen) + static_cast<ptrdiff_t>(y * 2) * cairo_image_surface_get_stride(screen);
+            return reinterpret_cast<const uint32_t*>(row)[static_cast<int>(x * 2)];
+        };
+        auto brightness = [](uint32_t argb) { return ((argb >> 16) & 0xff) + ((argb >> 8) & 0xff) + (argb & 0xff); };
+        // Inside the host view (scaled to about 264 × 468 points): the
+        // clock's dark screen. Right of it, the panel's white.
+        EXPECT_LT(brightness(pixel(53 + 20, 50 + 400)), 120u);
+        EXPECT_EQ(pixel(53 + 266, 50 + 400), 0xffffffffu);
+        cairo_surface_destroy(screen);
+    }
     tearDownShell();
 }

@@ -5,6 +5,7 @@
 #include "Verbs.h"
 
 #include "frontboard/ApplicationProcesses.h"
+#include "frontboard/FBScene.h"
 
 namespace sim {
 
@@ -18,6 +19,8 @@ Verb launchVerb()
             std::string reason;
             if (!checkInstalledApplication(bundleIdentifier, &reason))
                 return VerbResult::failed(reason);
+            // The shell's scene settings say foreground from now on.
+            frontboard::sceneForApplication(bundleIdentifier)->settings->backgrounded = false;
             if (!frontboard::ApplicationProcesses::shared().launch(bundleIdentifier, frontboard::SceneState::Foreground, &reason))
                 return VerbResult::failed("cannot launch " + bundleIdentifier + ": " + reason);
             return VerbResult::done();

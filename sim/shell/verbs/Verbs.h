@@ -11,6 +11,7 @@ Verb settingsVerb();
 Verb quitVerb();
 Verb launchVerb();
 Verb activateVerb();
+Verb openVerb();
 Verb shotAppVerb();
 Verb shotVerb();
 

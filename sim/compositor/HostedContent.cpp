@@ -1,0 +1,59 @@
+#include "HostedContent.h"
+
+#include "Compositor.h"
+
+#include "foundation/NSString.h"
+#include "frontboard/ApplicationProcesses.h"
+#include "frontboard/FBSceneHostView.h"
+#include "springboard/SBApplication.h"
+#include "springboard/SpringBoard.h"
+#include "uikit/UIApplication.h"
+
+namespace compositor {
+
+namespace {
+
+// Draws `frame` (an application's whole screen in pixels) over `size`
+// points, and lets it go.
+void paintFrame(cairo_surface_t* frame, cairo_t* cairo, CGSize size)
+{
+    if (!frame)
+        return;
+    int const width = cairo_image_surface_get_width(frame);
+    int const height = cairo_image_surface_get_height(frame);
+    // The frame is the application's whole screen in pixels; the view is
+    // that screen in points.
+    cairo_save(cairo);
+    cairo_scale(cairo, size.width / width, size.height / height);
+    cairo_set_source_surface(cairo, frame, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
+    cairo_paint(cairo);
+    cairo_restore(cairo);
+    cairo_surface_destroy(frame);
+}
+
+void drawHostedFrame(id view, cairo_t* cairo, CGSize size)
+{
+    paintFrame(frontboard::takeHostedFrame(static_cast<FBSceneHostView*>(view)), cairo, size);
+}
+
+}
+
+void drawFrontApplication(cairo_t* cairo, CGSize screen)
+{
+    auto* shell = uikit::sharedApplication();
+    if (!shell || !foundation::isKindOf(shell, springboard::SpringBoardClass()))
+        return;
+    auto const& front = static_cast<SpringBoard*>(shell)->frontMostApplication;
+    if (!front || !static_cast<SBApplication*>(front.get())->bundleIdentifier)
+        return;
+    auto const& bundleIdentifier = static_cast<SBApplication*>(front.get())->bundleIdentifier->value;
+    paintFrame(frontboard::ApplicationProcesses::shared().takeLatestFrame(bundleIdentifier), cairo, screen);
+}
+
+void registerHostedContent()
+{
+    registerContentDrawer(frontboard::FBSceneHostViewClass(), drawHostedFrame);
+}
+
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Host views show the hosted application's latest frame, taken in place from
+// the memory it shares with the shell and scaled to the view.
+
+#include "quartz/CGGeometry.h"
+
+#include <cairo.h>
+
+namespace compositor {
+
+// Registers the host views' content drawer; the shell does it at start.
+void registerHostedContent();
+
+// The application in front (SpringBoard's front application), its latest
+// frame over the whole screen; nothing on the home screen.
+void drawFrontApplication(cairo_t* cairo, CGSize screen);
+
+}
