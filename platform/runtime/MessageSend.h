@@ -32,6 +32,28 @@ R zeroValue()
 template <class R, class... Args>
 using CanonicalImp = CanonicalType<R> (*)(id, SEL, CanonicalType<Args>...);
 
+// Calls `method` (found for `receiver`) after checking its encoding against
+// the call's C++ types.
+template <class R, class... Args>
+[[gnu::always_inline]] inline R invokeMethod(const objc_method* method, id receiver, SEL selector, Args... args)
+{
+    using CR = CanonicalType<R>;
+    if (!method) [[unlikely]] {
+        reportUnansweredMessage(receiver, selector);
+        return zeroValue<R>();
+    }
+    uint32_t const callEncoding = methodEncodingId<CR, CanonicalType<Args>...>();
+    if (method->encodingId != callEncoding) [[unlikely]] {
+        reportEncodingMismatch(receiver, selector, method->encodingId, callEncoding);
+        return zeroValue<R>();
+    }
+    auto imp = reinterpret_cast<CanonicalImp<R, Args...>>(method->imp);
+    if constexpr (std::is_void_v<R>)
+        imp(receiver, selector, static_cast<CanonicalType<Args>>(args)...);
+    else
+        return static_cast<R>(imp(receiver, selector, static_cast<CanonicalType<Args>>(args)...));
+}
+
 }
 
 // Inlined at every call site: a cached send is then a handful of loads and one
@@ -39,24 +61,9 @@ using CanonicalImp = CanonicalType<R> (*)(id, SEL, CanonicalType<Args>...);
 template <class R = void, class... Args>
 [[gnu::always_inline]] inline R send(id receiver, SEL selector, Args... args)
 {
-    using CR = runtime::CanonicalType<R>;
     if (!receiver)
         return runtime::zeroValue<R>();
-    auto const* method = runtime::lookupMethod(receiver->isa, selector);
-    if (!method) [[unlikely]] {
-        runtime::reportUnansweredMessage(receiver, selector);
-        return runtime::zeroValue<R>();
-    }
-    uint32_t const callEncoding = runtime::methodEncodingId<CR, runtime::CanonicalType<Args>...>();
-    if (method->encodingId != callEncoding) [[unlikely]] {
-        runtime::reportEncodingMismatch(receiver, selector, method->encodingId, callEncoding);
-        return runtime::zeroValue<R>();
-    }
-    auto imp = reinterpret_cast<runtime::CanonicalImp<R, Args...>>(method->imp);
-    if constexpr (std::is_void_v<R>)
-        imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...);
-    else
-        return static_cast<R>(imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...));
+    return runtime::invokeMethod<R>(runtime::lookupMethod(receiver->isa, selector), receiver, selector, args...);
 }
 
 // [super selector] in a method of `cls`: the superclass's implementation,
@@ -64,24 +71,9 @@ template <class R = void, class... Args>
 template <class R = void, class... Args>
 R sendSuper(id receiver, Class cls, SEL selector, Args... args)
 {
-    using CR = runtime::CanonicalType<R>;
     if (!receiver || !cls || !cls->superclass)
         return runtime::zeroValue<R>();
-    auto const* method = runtime::lookupMethod(cls->superclass, selector);
-    if (!method) {
-        runtime::reportUnansweredMessage(receiver, selector);
-        return runtime::zeroValue<R>();
-    }
-    uint32_t const callEncoding = runtime::methodEncodingId<CR, runtime::CanonicalType<Args>...>();
-    if (method->encodingId != callEncoding) {
-        runtime::reportEncodingMismatch(receiver, selector, method->encodingId, callEncoding);
-        return runtime::zeroValue<R>();
-    }
-    auto imp = reinterpret_cast<runtime::CanonicalImp<R, Args...>>(method->imp);
-    if constexpr (std::is_void_v<R>)
-        imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...);
-    else
-        return static_cast<R>(imp(receiver, selector, static_cast<runtime::CanonicalType<Args>>(args)...));
+    return runtime::invokeMethod<R>(runtime::lookupMethod(cls->superclass, selector), receiver, selector, args...);
 }
 
 // Class messages: a class is an object whose methods live in its metaclass.
