@@ -1,6 +1,7 @@
 #include "SpringBoardClasses.h"
 
 #include "frontboard/FrontBoardClasses.h"
+#include "notifications/NSNotificationCenter.h"
 #include "uikit/UIKit.h"
 
 namespace springboard {
@@ -11,6 +12,8 @@ void registerClasses()
         return;
     uikit::registerClasses();
     frontboard::registerClasses();
+    // The shell's keyboard observers use the process's own center.
+    notifications::registerNSNotificationCenter();
     registerSpringBoard();
     registerSBApplication();
     registerSBApplicationIcon();
@@ -28,6 +31,7 @@ void reset()
 {
     resetSharedInstances();
     frontboard::reset();
+    notifications::resetDefaultCenter();
 }
 
 }
