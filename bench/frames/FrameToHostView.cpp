@@ -5,6 +5,7 @@
 
 #include "notifications/ReceiverProcesses.h"
 #include "quartz/SharedFrameBuffer.h"
+#include "support/LatencyPool.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,18 +15,6 @@ namespace bench {
 namespace {
 
 constexpr int kFrameTimeoutMilliseconds = 5'000;
-
-void reportPool(benchmark::State& state, std::vector<double>& microseconds)
-{
-    if (microseconds.empty())
-        return;
-    std::sort(microseconds.begin(), microseconds.end());
-    auto at = [&](double fraction) { return microseconds[static_cast<size_t>(fraction * static_cast<double>(microseconds.size() - 1))]; };
-    state.counters["median_us"] = at(0.5);
-    state.counters["p99_us"] = at(0.99);
-    state.counters["max_us"] = microseconds.back();
-    state.counters["samples"] = static_cast<double>(microseconds.size());
-}
 
 }
 
@@ -65,7 +54,7 @@ void measureFrameToHostView(benchmark::State& state, const std::string& address,
         microseconds.push_back(static_cast<double>(latency) / 1000.0);
         state.SetIterationTime(static_cast<double>(latency) / 1e9);
     }
-    reportPool(state, microseconds);
+    reportLatencyPool(state, microseconds);
 }
 
 }

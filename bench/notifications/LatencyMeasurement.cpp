@@ -2,6 +2,7 @@
 #include "ReceiverProcesses.h"
 
 #include "runtime/AutoreleasePool.h"
+#include "support/LatencyPool.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,17 +13,6 @@ namespace {
 
 constexpr int kAnswerTimeoutMilliseconds = 5'000;
 
-void reportPool(benchmark::State& state, std::vector<double>& microseconds)
-{
-    if (microseconds.empty())
-        return;
-    std::sort(microseconds.begin(), microseconds.end());
-    auto at = [&](double fraction) { return microseconds[static_cast<size_t>(fraction * static_cast<double>(microseconds.size() - 1))]; };
-    state.counters["median_us"] = at(0.5);
-    state.counters["p99_us"] = at(0.99);
-    state.counters["max_us"] = microseconds.back();
-    state.counters["samples"] = static_cast<double>(microseconds.size());
-}
 
 }
 
@@ -62,7 +52,7 @@ void measureLatency(benchmark::State& state, Arrivals& arrivals, int receivers, 
         }
         state.SetIterationTime(static_cast<double>(slowest) / 1e9);
     }
-    reportPool(state, microseconds);
+    reportLatencyPool(state, microseconds);
 }
 
 }
