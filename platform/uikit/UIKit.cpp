@@ -19,10 +19,18 @@ void registerClasses()
     registerUIScreen();
     registerUIApplication();
     registerUIViewController();
+    registerUIEvent();
+    registerUITouch();
+    registerUIGestureRecognizer();
+    registerUIPanGestureRecognizer();
+    registerUITapGestureRecognizer();
+    registerUISwipeGestureRecognizer();
+    registerUILongPressGestureRecognizer();
 }
 
 void reset()
 {
+    TouchInput::shared().reset();
     resetWindows();
     resetApplication();
     resetScreen();

@@ -3,14 +3,22 @@
 
 #include "ApplicationScene.h"
 #include "StatusBar.h"
+#include "TouchInput.h"
 #include "UIApplication.h"
 #include "UIColor.h"
+#include "UIEvent.h"
 #include "UIFont.h"
+#include "UIGestureRecognizer.h"
 #include "UIImage.h"
 #include "UIImageView.h"
 #include "UILabel.h"
+#include "UILongPressGestureRecognizer.h"
+#include "UIPanGestureRecognizer.h"
 #include "UIResponder.h"
 #include "UIScreen.h"
+#include "UISwipeGestureRecognizer.h"
+#include "UITapGestureRecognizer.h"
+#include "UITouch.h"
 #include "UIView.h"
 #include "UIViewController.h"
 #include "UIWindow.h"
@@ -22,7 +30,8 @@ namespace uikit {
 void registerClasses();
 
 // Forgets the shared application, the visible windows, the status bar, the
-// scene and the screen settings; for tests.
+// scene, the screen settings and the fingers on the screen (cancelling their
+// touches); for tests.
 void reset();
 
 }

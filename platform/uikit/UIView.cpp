@@ -140,6 +140,9 @@ UIView::~UIView()
 {
     for (auto& subview : subviews)
         subview->superview = nullptr;
+    // A touch may keep a recognizer alive after its view has gone.
+    for (auto& recognizer : gestureRecognizers)
+        recognizer->view = nullptr;
     if (layer)
         layer->delegate = nullptr;
 }
@@ -212,6 +215,7 @@ void registerUIView()
     addMethod(g_UIView, "removeFromSuperview"_sel, removeFromSuperview);
     addMethod(g_UIView, "description"_sel, description);
     registerUIViewHitTesting(g_UIView);
+    registerUIViewGestureRecognizers(g_UIView);
 }
 
 }

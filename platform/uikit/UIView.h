@@ -9,15 +9,17 @@
 //
 // Encodings: Boolean properties "B", CGFloat "d", NSInteger "q"; hit testing is
 // "hitTest:withEvent:" "@@:{CGPoint=dd}@" and "pointInside:withEvent:"
-// "B@:{CGPoint=dd}@".
+// "B@:{CGPoint=dd}@"; gesture recognizers are in UIGestureRecognizer.h.
 
 #include "UIColor.h"
+#include "UIGestureRecognizer.h"
 #include "UIResponder.h"
 
 #include "foundation/NSString.h"
 #include "quartz/CALayer.h"
 #include "quartz/CGGeometry.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,6 +28,8 @@ enum UIViewContentMode : long {
     UIViewContentModeScaleAspectFit = 1,
     UIViewContentModeScaleAspectFill = 2,
 };
+
+struct UITouch;
 
 struct UIView : UIResponder {
     UIView();
@@ -46,6 +50,11 @@ struct UIView : UIResponder {
     std::vector<Strong<UIView>> subviews;
     // Not retained: the superview owns its subviews.
     UIView* superview = nullptr;
+    std::vector<Strong<UIGestureRecognizer>> gestureRecognizers;
+    // When set, touches that land on this view or its subviews go here, each
+    // of their events, and no recognizer sees them (a hosted application's
+    // view hands them to its process).
+    std::function<void(UITouch*)> touchSink;
 
     CGRect frame() const;
     void setFrame(CGRect frame);

@@ -1,0 +1,22 @@
+#pragma once
+// Events: what the touch input passes to hitTest:withEvent:. Only touch events
+// exist here; the event says when it happened.
+//
+// Encodings: type "q@:" (0, touches), timestamp "d@:" (the run loop's clock,
+// in seconds).
+
+#include "foundation/NSObject.h"
+
+enum UIEventType : long {
+    UIEventTypeTouches = 0,
+};
+
+struct UIEvent : NSObject {
+    long type = UIEventTypeTouches;
+    double timestamp = 0;
+};
+
+namespace uikit {
+Class UIEventClass();
+void registerUIEvent();
+}
