@@ -83,6 +83,7 @@ void registerNSArray();
 void registerNSDictionary();
 void registerNSData();
 void registerFileClasses();
+void registerNSBlock();
 
 void registerClasses()
 {
@@ -104,6 +105,7 @@ void registerClasses()
     addMethod(g_NSObject, "isKindOfClass:"_sel, isKindOfClass);
     addMethod(g_NSObject, "respondsToSelector:"_sel, respondsToSelector);
     registerNSString();
+    registerNSBlock();
     registerNSNumber();
     registerNSArray();
     registerNSDictionary();
