@@ -2,7 +2,11 @@
 #include "SharedInstances.h"
 
 namespace {
+
 Class g_SBUIController;
+
+bool isAppSwitcherShowing(id self, SEL) { return static_cast<SBUIController*>(self)->appSwitcherShowing; }
+
 }
 
 namespace springboard {
@@ -13,6 +17,7 @@ void registerSBUIController()
 {
     g_SBUIController = runtime::defineClass("SBUIController", foundation::NSObjectClass(), runtime::makeInstance<SBUIController>);
     addClassMethod(g_SBUIController, "sharedInstance"_sel, sharedInstanceMethod);
+    addMethod(g_SBUIController, "isAppSwitcherShowing"_sel, isAppSwitcherShowing);
 }
 
 }

@@ -44,6 +44,8 @@ void handleMenuButtonEvent(id self, SEL)
 
 id frontMostApplication(id self, SEL) { return self_(self)->frontMostApplication; }
 
+id displayIdentifier(id, SEL) { return NSSTR("com.apple.springboard"); }
+
 // Starts the application's process when it is not running, with its scene as
 // its settings say, without bringing it to the front.
 bool launchApplication(id, SEL, id identifier, bool)
@@ -81,6 +83,7 @@ void registerSpringBoard()
     addMethod(g_SpringBoard, "noteInterfaceOrientationChanged:duration:"_sel, noteInterfaceOrientationChanged);
     addMethod(g_SpringBoard, "launchApplicationWithIdentifier:suspended:"_sel, launchApplication);
     addMethod(g_SpringBoard, "_accessibilityFrontMostApplication"_sel, frontMostApplication);
+    addMethod(g_SpringBoard, "displayIdentifier"_sel, displayIdentifier);
 }
 
 bool openApplication(const std::string& bundleIdentifier, std::string* error)

@@ -9,6 +9,7 @@
 //   noteInterfaceOrientationChanged:duration:    "v@:qd"
 //   launchApplicationWithIdentifier:suspended:   "B@:@B"
 //   _accessibilityFrontMostApplication           "@@:"
+//   displayIdentifier                            "@@:" ("com.apple.springboard")
 
 #include "uikit/UIApplication.h"
 

@@ -1,7 +1,7 @@
 // The panel built when the shell finishes launching: views and their frames,
 // recognizers, the first-launch settings file, and the three outcomes
 // (disabled, pinned, nothing pinned).
-#include "ShellFixture.h"
+#include "PanelFixture.h"
 
 #include "core/PanelState.h"
 #include "core/Startup.h"
@@ -16,35 +16,18 @@
 #include <filesystem>
 
 using namespace shelltest;
+using namespace paneltest;
 
 namespace {
 
-std::vector<std::string> g_pinNotifications;
-
-void recordPin(CFNotificationCenterRef, void*, CFStringRef name, const void*, CFDictionaryRef userInfo)
+std::vector<std::string> pinNotifications()
 {
-    auto* identifier = userInfo ? static_cast<NSString*>(userInfo->objectForKey("bundleIdentifier")) : nullptr;
-    g_pinNotifications.push_back(name->value + "=" + (identifier ? identifier->value : "(none)"));
-}
-
-// The shell process with Drawlet's hooks on a W × H screen, launched through
-// the runtime as the simulator launches it.
-// `settingsItems`, when given, are written as the settings file first.
-void launchShell(int width, int height, const std::string& settingsItems = {})
-{
-    springboard::registerClasses();
-    setUpShellProcess();
-    if (!settingsItems.empty())
-        writeSettingsXML(settingsItems);
-    foundation::setDeviceRoot(DRAWLET_DEVICE_ROOT);
-    uikit::setMainScreenSize(width, height);
-    springboard::installApplication(SBApplication::make("com.drawlet.demo.notes", "Notes"));
-    installHooks();
-    CFNotificationCenterAddObserver(CFNotificationCenterGetDistributedCenter(), nullptr, recordPin, NSSTR("com.quillbrook.drawlet.currentHostedAppChanged"),
-        nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
-    id shell = uikit::launchApplication(springboard::SpringBoardClass());
-    send(shell, "applicationDidFinishLaunching:"_sel, shell);
-    runFor(0);
+    std::vector<std::string> pins;
+    for (auto const& post : distributedPosts()) {
+        if (post.starts_with("com.quillbrook.drawlet.currentHostedAppChanged"))
+            pins.push_back(post);
+    }
+    return pins;
 }
 
 std::vector<std::string> recognizerClasses(id view)
@@ -73,7 +56,7 @@ FORKED_TEST(PanelLaunch, FirstLaunchCreatesTheSettingsFileAndHidesTheOverlay)
     EXPECT_TRUE(isHidden);
     EXPECT_TRUE(isHiddenView(window.get()));
     EXPECT_EQ(frameOf(window.get()).origin.x, 320);
-    EXPECT_TRUE(g_pinNotifications.empty());
+    EXPECT_TRUE(pinNotifications().empty());
 }
 
 // Each size in a process of its own: the hooks are installed once a process.
@@ -104,7 +87,7 @@ FORKED_TEST(PanelLaunch, AutoPinLoadsTheStartupApplicationWithTheOverlayAtRest)
 {
     AutoreleasePool pool;
     launchShell(320, 568, "<key>tweakEnabled</key><true/><key>autoPinEnabled</key><true/><key>startupApp</key><string>com.drawlet.demo.notes</string>");
-    EXPECT_EQ(g_pinNotifications, std::vector<std::string> { "com.quillbrook.drawlet.currentHostedAppChanged=com.drawlet.demo.notes" });
+    EXPECT_EQ(pinNotifications(), std::vector<std::string> { "com.quillbrook.drawlet.currentHostedAppChanged bundleIdentifier=com.drawlet.demo.notes" });
     ASSERT_NE(currentHostedApplicationBundleIdentifier.get(), nullptr);
     EXPECT_EQ(currentHostedApplicationBundleIdentifier->value, "com.drawlet.demo.notes");
     EXPECT_NE(app.get(), nullptr);
@@ -121,7 +104,7 @@ FORKED_TEST(PanelLaunch, AnEmptyStartupAppPinsNothing)
 {
     AutoreleasePool pool;
     launchShell(320, 568, "<key>tweakEnabled</key><true/><key>autoPinEnabled</key><true/><key>startupApp</key><string></string>");
-    EXPECT_TRUE(g_pinNotifications.empty());
+    EXPECT_TRUE(pinNotifications().empty());
     EXPECT_EQ(currentHostedApplicationBundleIdentifier.get(), nullptr);
     EXPECT_TRUE(isHidden);
 }
@@ -130,7 +113,7 @@ FORKED_TEST(PanelLaunch, ADisabledTweakAnnouncesThePinButLoadsNothing)
 {
     AutoreleasePool pool;
     launchShell(320, 568, "<key>tweakEnabled</key><false/><key>autoPinEnabled</key><true/><key>startupApp</key><string>com.drawlet.demo.notes</string>");
-    EXPECT_EQ(g_pinNotifications.size(), 1u);
+    EXPECT_EQ(pinNotifications().size(), 1u);
     EXPECT_TRUE(isHiddenView(window.get()));
     EXPECT_EQ(applicationView.get(), nullptr);
     EXPECT_EQ(frameOf(window.get()).origin.x, 270) << "hidden at its rest position";

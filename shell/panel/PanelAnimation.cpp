@@ -1,0 +1,52 @@
+#include "PanelAnimation.h"
+
+#include "core/ClassCache.h"
+#include "core/NotificationNames.h"
+#include "core/PanelState.h"
+#include "foundation/NSBlock.h"
+#include "foundation/NSNumber.h"
+#include "foundation/NSString.h"
+#include "notifications/CFNotificationCenter.h"
+#include "quartz/CGGeometry.h"
+
+void slidePanel(std::function<double()> windowX, double dimmingAlpha, std::function<void()> completion)
+{
+    id animations = makeBlock([windowX = std::move(windowX), dimmingAlpha] {
+        CGRect frame = send<CGRect>(window.get(), "frame"_sel);
+        frame.origin.x = windowX();
+        send(window.get(), "setFrame:"_sel, frame);
+        send(bounds.get(), "setAlpha:"_sel, dimmingAlpha);
+    });
+    id done = makeCompletionBlock([completion = std::move(completion)](bool) { completion(); });
+    send(objc_getClass("UIView"), "animateWithDuration:animations:completion:"_sel, kPanelSlideSeconds, animations, done);
+}
+
+double closedWindowX()
+{
+    CGRect const screen = send<CGRect>(send<id>(objc_getClass("UIScreen"), "mainScreen"_sel), "bounds"_sel);
+    return screen.size.width - 50;
+}
+
+void setArrowImage(const char* resourceName)
+{
+    id path = send<id>(bundle.get(), "pathForResource:ofType:"_sel, static_cast<id>(NSString::make(resourceName)), static_cast<id>(NSSTR("png")));
+    send(grabberPointerImageView.get(), "setImage:"_sel, send<id>(objc_getClass("UIImage"), "imageWithContentsOfFile:"_sel, path));
+}
+
+void postStatusBarHidden(bool hidden)
+{
+    id userInfo = send<id>(objc_getClass("NSDictionary"), "dictionaryWithObject:forKey:"_sel, static_cast<id>(NSNumber::numberWithBool(hidden)),
+        static_cast<id>(NSSTR(kStatusBarHiddenKey)));
+    CFNotificationCenterPostNotification(CFNotificationCenterGetDistributedCenter(), NSSTR(kChangeHostedAppStatusBarNotification), nullptr,
+        static_cast<NSDictionary*>(userInfo), true);
+}
+
+void pressHomeWhenOnHomeScreen(id shell)
+{
+    id front = send<id>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel), "_accessibilityFrontMostApplication"_sel);
+    if (front)
+        return;
+    if (send<bool>(send<id>(SBUIControllerClass.get(), "sharedInstance"_sel), "isAppSwitcherShowing"_sel))
+        return;
+    send(shell, "_handleMenuButtonEvent"_sel);
+}

@@ -1,0 +1,73 @@
+#include "PanelFixture.h"
+
+#include "core/Startup.h"
+#include "dispatch/RunLoop.h"
+#include "foundation/DevicePath.h"
+#include "foundation/NSNumber.h"
+#include "foundation/NSString.h"
+#include "notifications/CFNotificationCenter.h"
+#include "springboard/SpringBoardClasses.h"
+#include "uikit/TouchInput.h"
+#include "uikit/UIKit.h"
+
+namespace paneltest {
+
+namespace {
+
+void recordDistributed(CFNotificationCenterRef, void*, CFStringRef name, const void*, CFDictionaryRef userInfo)
+{
+    std::string entry = name->value;
+    if (userInfo && !userInfo->entries.empty()) {
+        auto const& [key, value] = userInfo->entries.front();
+        auto* description = send<NSString*>(value.get(), "description"_sel);
+        entry += " " + key->value + "=" + (description ? description->value : "?");
+    }
+    distributedPosts().push_back(entry);
+}
+
+double now()
+{
+    return dispatch::RunLoop::main().now();
+}
+
+}
+
+std::vector<std::string>& distributedPosts()
+{
+    static std::vector<std::string> posts;
+    return posts;
+}
+
+void launchShell(int width, int height, const std::string& settingsItems)
+{
+    springboard::registerClasses();
+    shelltest::setUpShellProcess();
+    if (!settingsItems.empty())
+        shelltest::writeSettingsXML(settingsItems);
+    foundation::setDeviceRoot(DRAWLET_DEVICE_ROOT);
+    uikit::setMainScreenSize(width, height);
+    springboard::installApplication(SBApplication::make("com.drawlet.demo.notes", "Notes"));
+    installHooks();
+    CFNotificationCenterAddObserver(CFNotificationCenterGetDistributedCenter(), nullptr, recordDistributed, nullptr, nullptr,
+        CFNotificationSuspensionBehaviorDeliverImmediately);
+    id application = uikit::launchApplication(springboard::SpringBoardClass());
+    send(application, "applicationDidFinishLaunching:"_sel, application);
+    shelltest::runFor(0);
+}
+
+void launchPinnedShell(int width, int height)
+{
+    launchShell(width, height, "<key>tweakEnabled</key><true/><key>autoPinEnabled</key><true/><key>startupApp</key><string>com.drawlet.demo.notes</string>");
+    distributedPosts().clear();
+}
+
+id shell()
+{
+    return uikit::sharedApplication();
+}
+
+void touchDown(double x, double y) { uikit::TouchInput::shared().touchBegan(CGPointMake(x, y), now()); }
+void touchMove(double x, double y) { uikit::TouchInput::shared().touchMoved(CGPointMake(x, y), now()); }
+void touchUp(double x, double y) { uikit::TouchInput::shared().touchEnded(CGPointMake(x, y), now()); }
+
+}
