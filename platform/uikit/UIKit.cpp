@@ -13,6 +13,7 @@ void registerClasses()
     registerUIFont();
     registerUIImage();
     registerUIView();
+    registerUIViewAnimations();
     registerUIWindow();
     registerUIImageView();
     registerUILabel();
@@ -36,6 +37,7 @@ void reset()
     resetScreen();
     resetStatusBar();
     ApplicationScene::reset();
+    resetAnimations();
 }
 
 }

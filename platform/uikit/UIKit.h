@@ -20,6 +20,7 @@
 #include "UITapGestureRecognizer.h"
 #include "UITouch.h"
 #include "UIView.h"
+#include "UIViewAnimation.h"
 #include "UIViewController.h"
 #include "UIWindow.h"
 
@@ -30,8 +31,8 @@ namespace uikit {
 void registerClasses();
 
 // Forgets the shared application, the visible windows, the status bar, the
-// scene, the screen settings and the fingers on the screen (cancelling their
-// touches); for tests.
+// scene, the screen settings, the fingers on the screen (cancelling their
+// touches) and the running animations; for tests.
 void reset();
 
 }

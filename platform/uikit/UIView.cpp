@@ -1,5 +1,6 @@
 #include "UIView.h"
 #include "UIWindow.h"
+#include "ViewAnimator.h"
 
 #include "foundation/NSArray.h"
 #include "foundation/SystemLog.h"
@@ -34,12 +35,26 @@ id initWithFrame(id self, SEL, CGRect frame)
 
 id init(id self, SEL) { return send<id>(self, "initWithFrame:"_sel, CGRectZero); }
 
+// Changes of the frame and alpha go through the animator, which animates
+// them inside an animation block.
 CGRect frame(id self, SEL) { return self_(self)->frame(); }
-void setFrame(id self, SEL, CGRect frame) { self_(self)->setFrame(frame); }
+void setFrame(id self, SEL, CGRect frame)
+{
+    UIView* view = self_(self);
+    uikit::ViewAnimator::shared().changeFrame(view, [&] { view->setFrame(frame); });
+}
 CGRect bounds(id self, SEL) { return self_(self)->bounds(); }
-void setBounds(id self, SEL, CGRect bounds) { self_(self)->setBounds(bounds); }
+void setBounds(id self, SEL, CGRect bounds)
+{
+    UIView* view = self_(self);
+    uikit::ViewAnimator::shared().changeFrame(view, [&] { view->setBounds(bounds); });
+}
 CGPoint center(id self, SEL) { return self_(self)->center(); }
-void setCenter(id self, SEL, CGPoint center) { self_(self)->setCenter(center); }
+void setCenter(id self, SEL, CGPoint center)
+{
+    UIView* view = self_(self);
+    uikit::ViewAnimator::shared().changeFrame(view, [&] { view->setCenter(center); });
+}
 CGAffineTransform transform(id self, SEL) { return self_(self)->transform; }
 void setTransform(id self, SEL, CGAffineTransform transform) { self_(self)->transform = transform; }
 
@@ -54,7 +69,11 @@ void setHidden(id self, SEL, bool hidden)
 }
 
 CGFloat alpha(id self, SEL) { return self_(self)->alpha; }
-void setAlpha(id self, SEL, CGFloat alpha) { self_(self)->alpha = alpha; }
+void setAlpha(id self, SEL, CGFloat alpha)
+{
+    UIView* view = self_(self);
+    uikit::ViewAnimator::shared().changeAlpha(view, [&] { view->alpha = alpha; });
+}
 bool isUserInteractionEnabled(id self, SEL) { return self_(self)->userInteractionEnabled; }
 void setUserInteractionEnabled(id self, SEL, bool enabled) { self_(self)->userInteractionEnabled = enabled; }
 // Clipping is the layer's: the two flags are one.

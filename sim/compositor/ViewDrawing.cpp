@@ -14,6 +14,7 @@
 
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
+#include "uikit/UIViewAnimation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,12 +30,13 @@ bool isFiniteTransform(const CGAffineTransform& t)
 
 // Moves cairo's user space from the superview's coordinates into the view's:
 // the bounds origin lands on the frame's origin, and the transform turns the
-// view about its centre. False, with cairo unchanged, when the view cannot be
-// drawn (a frame or transform that is not finite, or one that flattens the
-// view to nothing, which would also put cairo in an error state).
+// view about its centre. The frame is the one on screen, mid-animation too.
+// False, with cairo unchanged, when the view cannot be drawn (a frame or
+// transform that is not finite, or one that flattens the view to nothing,
+// which would also put cairo in an error state).
 bool enterView(cairo_t* cairo, const UIView& view)
 {
-    CGRect const frame = view.untransformedFrame;
+    CGRect const frame = uikit::presentationUntransformedFrame(&view);
     CGPoint const origin = view.boundsOrigin;
     if (!isFinite(frame) || !std::isfinite(origin.x) || !std::isfinite(origin.y) || !isFiniteTransform(view.transform))
         return false;
@@ -43,7 +45,7 @@ bool enterView(cairo_t* cairo, const UIView& view)
         cairo_matrix_init_translate(&local, frame.origin.x - origin.x, frame.origin.y - origin.y);
     } else {
         CGAffineTransform const& t = view.transform;
-        CGPoint const middle = view.center();
+        CGPoint const middle { frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2 };
         cairo_matrix_t toMiddle, turn, back;
         cairo_matrix_init_translate(&toMiddle, -origin.x - frame.size.width / 2, -origin.y - frame.size.height / 2);
         cairo_matrix_init(&turn, t.a, t.b, t.c, t.d, t.tx, t.ty);
@@ -61,6 +63,12 @@ bool enterView(cairo_t* cairo, const UIView& view)
     return true;
 }
 
+// The bounds on screen: a frame animation may be changing the size.
+CGRect shownBounds(const UIView& view)
+{
+    return { view.boundsOrigin, uikit::presentationUntransformedFrame(&view).size };
+}
+
 double cornerRadius(const UIView& view)
 {
     double const radius = view.layer ? view.layer->cornerRadius : 0;
@@ -70,7 +78,7 @@ double cornerRadius(const UIView& view)
 // Draws the view's content above its background.
 void drawContent(cairo_t* cairo, UIView& view, double opacity)
 {
-    CGRect const bounds = view.bounds();
+    CGRect const bounds = shownBounds(view);
     if (auto const* drawer = contentDrawerFor(&view)) {
         cairo_save(cairo);
         cairo_rectangle(cairo, bounds.origin.x, bounds.origin.y, bounds.size.width, bounds.size.height);
@@ -96,7 +104,7 @@ bool hasMoreThanBackground(UIView& view)
 
 void drawInside(cairo_t* cairo, UIView& view, double opacity)
 {
-    CGRect const bounds = view.bounds();
+    CGRect const bounds = shownBounds(view);
     bool const hasArea = bounds.size.width > 0 && bounds.size.height > 0;
     double const radius = cornerRadius(view);
     CALayer const* layer = view.layer.get();
@@ -139,9 +147,13 @@ void drawInside(cairo_t* cairo, UIView& view, double opacity)
 
 void drawViewTree(cairo_t* cairo, UIView* view, double opacity)
 {
-    if (!view || view->hidden || !(view->alpha > 0))
+    if (!view || view->hidden)
         return;
-    double const ownOpacity = opacity * std::min(view->alpha, 1.0);
+    // The alpha on screen, mid-animation too.
+    CGFloat const alpha = uikit::presentationAlpha(view);
+    if (!(alpha > 0))
+        return;
+    double const ownOpacity = opacity * std::min(alpha, 1.0);
     cairo_save(cairo);
     if (enterView(cairo, *view))
         drawInside(cairo, *view, ownOpacity);
