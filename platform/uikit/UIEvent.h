@@ -1,14 +1,15 @@
 #pragma once
-// Events: what the touch input passes to hitTest:withEvent:. Only touch events
-// exist here; the event says when it happened.
+// Events: what the touch input passes to hitTest:withEvent:, and the device's
+// motion (UIDeviceOrientationEvent.h); the event says when it happened.
 //
-// Encodings: type "q@:" (0, touches), timestamp "d@:" (the run loop's clock,
+// Encodings: type "q@:" (0, touches; 1, motion), timestamp "d@:" (the run loop's clock,
 // in seconds).
 
 #include "foundation/NSObject.h"
 
 enum UIEventType : long {
     UIEventTypeTouches = 0,
+    UIEventTypeMotion = 1,
 };
 
 struct UIEvent : NSObject {

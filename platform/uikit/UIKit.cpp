@@ -21,6 +21,7 @@ void registerClasses()
     registerUIApplication();
     registerUIViewController();
     registerUIEvent();
+    registerUIDeviceOrientationEvent();
     registerUITouch();
     registerUIGestureRecognizer();
     registerUIPanGestureRecognizer();

@@ -6,6 +6,7 @@
 #include "TouchInput.h"
 #include "UIApplication.h"
 #include "UIColor.h"
+#include "UIDeviceOrientationEvent.h"
 #include "UIEvent.h"
 #include "UIFont.h"
 #include "UIGestureRecognizer.h"

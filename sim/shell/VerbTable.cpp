@@ -14,6 +14,12 @@ const std::vector<Verb>& verbTable()
         openVerb(),
         shotAppVerb(),
         shotVerb(),
+        tapVerb(),
+        dragVerb(),
+        swipeVerb(),
+        holdVerb(),
+        homeVerb(),
+        rotateVerb(),
         quitVerb(),
     };
     return table;

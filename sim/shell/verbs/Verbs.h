@@ -14,5 +14,11 @@ Verb activateVerb();
 Verb openVerb();
 Verb shotAppVerb();
 Verb shotVerb();
+Verb tapVerb();
+Verb dragVerb();
+Verb swipeVerb();
+Verb holdVerb();
+Verb homeVerb();
+Verb rotateVerb();
 
 }
