@@ -15,12 +15,20 @@ constexpr double kLongestSeconds = 24 * 60 * 60;
 
 int64_t now() { return dispatch::RunLoop::main().nowNanoseconds(); }
 
-CGFloat between(CGFloat from, CGFloat to, double share) { return from + (to - from) * share; }
-
-CGRect between(const CGRect& from, const CGRect& to, double share)
+// The share of the change on screen now, for an animation from `start`.
+double easedProgress(int64_t start, int64_t duration)
 {
-    return CGRectMake(between(from.origin.x, to.origin.x, share), between(from.origin.y, to.origin.y, share), between(from.size.width, to.size.width, share),
-        between(from.size.height, to.size.height, share));
+    if (duration <= 0)
+        return 1;
+    return uikit::easeInEaseOut(static_cast<double>(now() - start) / static_cast<double>(duration));
+}
+
+CGFloat betweenValues(CGFloat from, CGFloat to, double share) { return from + (to - from) * share; }
+
+CGRect betweenRects(const CGRect& from, const CGRect& to, double share)
+{
+    return CGRectMake(betweenValues(from.origin.x, to.origin.x, share), betweenValues(from.origin.y, to.origin.y, share),
+        betweenValues(from.size.width, to.size.width, share), betweenValues(from.size.height, to.size.height, share));
 }
 
 }
@@ -114,14 +122,6 @@ void ViewAnimator::record(UIView* view, std::optional<Track<Value>> ViewTracks::
     tracks.*slot = Track<Value> { open.group, open.start, open.duration, shown };
 }
 
-template <class Value>
-double ViewAnimator::easedProgress(const Track<Value>& track) const
-{
-    if (track.duration <= 0)
-        return 1;
-    return easeInEaseOut(static_cast<double>(now() - track.start) / static_cast<double>(track.duration));
-}
-
 CGRect ViewAnimator::presentationUntransformedFrame(const UIView* view) const
 {
     if (m_views.empty())
@@ -130,7 +130,7 @@ CGRect ViewAnimator::presentationUntransformedFrame(const UIView* view) const
     if (found == m_views.end() || !found->second.frame)
         return view->untransformedFrame;
     auto const& track = *found->second.frame;
-    return between(track.from, view->untransformedFrame, easedProgress(track));
+    return betweenRects(track.from, view->untransformedFrame, easedProgress(track.start, track.duration));
 }
 
 CGFloat ViewAnimator::presentationAlpha(const UIView* view) const
@@ -141,7 +141,7 @@ CGFloat ViewAnimator::presentationAlpha(const UIView* view) const
     if (found == m_views.end() || !found->second.alpha)
         return view->alpha;
     auto const& track = *found->second.alpha;
-    return between(track.from, view->alpha, easedProgress(track));
+    return betweenValues(track.from, view->alpha, easedProgress(track.start, track.duration));
 }
 
 void ViewAnimator::interrupt(uint64_t group)

@@ -51,12 +51,14 @@ public:
     void reset();
 
 private:
+    // Always built whole (no member initializers: clang 14 cannot emit a
+    // nested template's defaults used inside the enclosing class).
     template <class Value>
     struct Track {
-        uint64_t group = 0;
-        int64_t start = 0;
-        int64_t duration = 0;
-        Value from {};
+        uint64_t group;
+        int64_t start;
+        int64_t duration;
+        Value from;
     };
 
     struct ViewTracks {
@@ -76,8 +78,6 @@ private:
 
     template <class Value>
     void record(UIView* view, std::optional<Track<Value>> ViewTracks::*slot, Value shown, bool modelChanged);
-    template <class Value>
-    double easedProgress(const Track<Value>& track) const;
     // Calls the group's completion with false on the run loop, at once.
     void interrupt(uint64_t group);
     // The group's duration has passed: its tracks end and, unless it was
