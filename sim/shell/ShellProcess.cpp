@@ -5,6 +5,7 @@
 #include "DevicePaths.h"
 #include "HostedContent.h"
 #include "ScriptRunner.h"
+#include "SimulatorWindow.h"
 
 #include "dispatch/RunLoop.h"
 #include "foundation/DevicePath.h"
@@ -105,6 +106,20 @@ void installApplications()
     }
 }
 
+std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
+{
+    WindowKeys keys;
+    keys.home = [shell] { send(shell, "_handleMenuButtonEvent"_sel); };
+    std::string error;
+    auto window = SimulatorWindow::open(std::move(keys), &error);
+    if (!window) {
+        systemlog::write(kCFLogLevelNotice, "drawlet-sim: no window (" + error + "); running without one");
+        return nullptr;
+    }
+    window->start();
+    return window;
+}
+
 // Made and launched through the runtime, with the class the platform holds (the
 // name may be hidden), so the libraries' replacements run.
 Strong<objc_object> launchSpringBoard()
@@ -181,6 +196,10 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
         auto application = launchSpringBoard();
         if (options.bus.empty())
             announceBus(busAddress, home, &addressFile);
+        // Real time shows the phone in a window when there is a display.
+        std::unique_ptr<SimulatorWindow> phoneWindow;
+        if (!options.headless)
+            phoneWindow = openPhoneWindow(application.get());
         ScriptContext context { home };
         if (!options.script.empty())
             status = runScript(script, context);

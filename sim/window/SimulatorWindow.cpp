@@ -1,0 +1,180 @@
+#include "SimulatorWindow.h"
+
+#include "Compositor.h"
+
+#include "dispatch/RunLoop.h"
+#include "uikit/TouchInput.h"
+#include "uikit/UIScreen.h"
+
+#include <SDL.h>
+#include <cairo.h>
+
+#include <cmath>
+
+namespace sim {
+
+namespace {
+
+constexpr int64_t kFrameNanoseconds = 1'000'000'000 / 60;
+constexpr const char* kHelpText = "Mouse: your finger    H: home button    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
+
+}
+
+std::unique_ptr<SimulatorWindow> SimulatorWindow::open(WindowKeys keys, std::string* error)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SimulatorWindow> window(new SimulatorWindow);
+    window->m_keys = std::move(keys);
+    SDL_DisplayMode desktop {};
+    bool const knowsDesktop = SDL_GetDesktopDisplayMode(0, &desktop) == 0;
+    CGSize const screen = uikit::mainScreenBounds().size;
+    window->m_geometry = fitWindow(screen.width, screen.height, uikit::mainScreenScale(), knowsDesktop ? desktop.w : 0, knowsDesktop ? desktop.h : 0);
+    auto const& geometry = window->m_geometry;
+    window->m_window = SDL_CreateWindow("Drawlet", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, geometry.phoneWidth,
+        geometry.phoneHeight + geometry.helpHeight, 0);
+    if (!window->m_window) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    window->m_renderer = SDL_CreateRenderer(window->m_window, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (!window->m_renderer)
+        window->m_renderer = SDL_CreateRenderer(window->m_window, -1, SDL_RENDERER_SOFTWARE);
+    if (!window->m_renderer) {
+        *error = SDL_GetError();
+        return nullptr;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    window->drawHelpLine();
+    return window;
+}
+
+SimulatorWindow::~SimulatorWindow()
+{
+    if (m_phone)
+        SDL_DestroyTexture(m_phone);
+    if (m_help)
+        SDL_DestroyTexture(m_help);
+    if (m_renderer)
+        SDL_DestroyRenderer(m_renderer);
+    if (m_window)
+        SDL_DestroyWindow(m_window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void SimulatorWindow::drawHelpLine()
+{
+    int const width = m_geometry.phoneWidth;
+    int const height = m_geometry.helpHeight;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    cairo_t* cairo = cairo_create(surface);
+    cairo_set_source_rgb(cairo, 0.12, 0.12, 0.14);
+    cairo_paint(cairo);
+    cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cairo, 12);
+    cairo_text_extents_t extents {};
+    cairo_text_extents(cairo, kHelpText, &extents);
+    cairo_set_source_rgb(cairo, 0.85, 0.85, 0.88);
+    cairo_move_to(cairo, std::max(6.0, (width - extents.width) / 2), height / 2.0 + extents.height / 2);
+    cairo_show_text(cairo, kHelpText);
+    cairo_destroy(cairo);
+    cairo_surface_flush(surface);
+    m_help = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
+    if (m_help)
+        SDL_UpdateTexture(m_help, nullptr, cairo_image_surface_get_data(surface), cairo_image_surface_get_stride(surface));
+    cairo_surface_destroy(surface);
+}
+
+void SimulatorWindow::start()
+{
+    auto& loop = dispatch::RunLoop::main();
+    loop.scheduleAt(loop.nowNanoseconds(), [this] { frame(); });
+}
+
+void SimulatorWindow::frame()
+{
+    handleEvents();
+    present();
+    auto& loop = dispatch::RunLoop::main();
+    if (!loop.isStopped())
+        loop.scheduleAt(loop.nowNanoseconds() + kFrameNanoseconds, [this] { frame(); });
+}
+
+void SimulatorWindow::handleEvents()
+{
+    auto& touches = uikit::TouchInput::shared();
+    double const now = dispatch::RunLoop::main().now();
+    auto toPoint = [this](int x, int y) { return CGPointMake(x / m_geometry.pixelsPerPoint, y / m_geometry.pixelsPerPoint); };
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_QUIT:
+            dispatch::RunLoop::main().stop();
+            return;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT && event.button.y < m_geometry.phoneHeight) {
+                m_fingerDown = true;
+                touches.touchBegan(toPoint(event.button.x, event.button.y), now);
+            }
+            break;
+        case SDL_MOUSEMOTION:
+            if (m_fingerDown)
+                touches.touchMoved(toPoint(event.motion.x, event.motion.y), now);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT && m_fingerDown) {
+                m_fingerDown = false;
+                touches.touchEnded(toPoint(event.button.x, event.button.y), now);
+            }
+            break;
+        case SDL_KEYDOWN:
+            if (event.key.repeat)
+                break;
+            if (event.key.keysym.sym == SDLK_q || event.key.keysym.sym == SDLK_ESCAPE) {
+                dispatch::RunLoop::main().stop();
+                return;
+            }
+            if ((event.key.keysym.sym == SDLK_h || event.key.keysym.sym == SDLK_HOME) && m_keys.home)
+                m_keys.home();
+            if (event.key.keysym.sym == SDLK_LEFT && m_keys.rotate)
+                m_keys.rotate(-1);
+            if (event.key.keysym.sym == SDLK_RIGHT && m_keys.rotate)
+                m_keys.rotate(1);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void SimulatorWindow::present()
+{
+    cairo_surface_t* screen = compositor::drawScreen();
+    if (!screen)
+        return;
+    int const width = cairo_image_surface_get_width(screen);
+    int const height = cairo_image_surface_get_height(screen);
+    if (!m_phone || width != m_phonePixelWidth || height != m_phonePixelHeight) {
+        if (m_phone)
+            SDL_DestroyTexture(m_phone);
+        m_phone = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+        m_phonePixelWidth = width;
+        m_phonePixelHeight = height;
+    }
+    if (m_phone)
+        SDL_UpdateTexture(m_phone, nullptr, cairo_image_surface_get_data(screen), cairo_image_surface_get_stride(screen));
+    cairo_surface_destroy(screen);
+
+    SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
+    SDL_RenderClear(m_renderer);
+    SDL_Rect const phone { 0, 0, m_geometry.phoneWidth, m_geometry.phoneHeight };
+    SDL_RenderCopy(m_renderer, m_phone, nullptr, &phone);
+    SDL_Rect const help { 0, m_geometry.phoneHeight, m_geometry.phoneWidth, m_geometry.helpHeight };
+    if (m_help)
+        SDL_RenderCopy(m_renderer, m_help, nullptr, &help);
+    SDL_RenderPresent(m_renderer);
+}
+
+}

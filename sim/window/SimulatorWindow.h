@@ -1,0 +1,56 @@
+#pragma once
+// The simulated phone in a window (real time): the screen as the compositor
+// draws it, redrawn 60 times a second from the main run loop; the mouse is
+// the finger; keys press the home button and quit; a help line says which.
+
+#include "WindowGeometry.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace sim {
+
+struct WindowKeys {
+    std::function<void()> home;
+    // +1 turns the phone to the right (clockwise), −1 to the left.
+    std::function<void(int step)> rotate;
+};
+
+class SimulatorWindow {
+public:
+    // A window for the main screen, or nullptr with `error` set (no display,
+    // for instance).
+    static std::unique_ptr<SimulatorWindow> open(WindowKeys keys, std::string* error);
+    ~SimulatorWindow();
+
+    SimulatorWindow(const SimulatorWindow&) = delete;
+    SimulatorWindow& operator=(const SimulatorWindow&) = delete;
+
+    // Starts drawing and reading input on the main run loop; the run loop
+    // stops when the window is closed.
+    void start();
+
+private:
+    SimulatorWindow() = default;
+    void frame();
+    void handleEvents();
+    void present();
+    void drawHelpLine();
+
+    WindowKeys m_keys;
+    WindowGeometry m_geometry {};
+    SDL_Window* m_window = nullptr;
+    SDL_Renderer* m_renderer = nullptr;
+    SDL_Texture* m_phone = nullptr;
+    SDL_Texture* m_help = nullptr;
+    int m_phonePixelWidth = 0;
+    int m_phonePixelHeight = 0;
+    bool m_fingerDown = false;
+};
+
+}
