@@ -1,6 +1,7 @@
 #include "ShellProcess.h"
 
 #include "BusAddressFile.h"
+#include "DeviceRotation.h"
 #include "InstalledApplications.h"
 #include "DevicePaths.h"
 #include "HostedContent.h"
@@ -110,6 +111,7 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
 {
     WindowKeys keys;
     keys.home = [shell] { send(shell, "_handleMenuButtonEvent"_sel); };
+    keys.rotate = [](int step) { rotateDevice(orientationAfterTurning(step)); };
     std::string error;
     auto window = SimulatorWindow::open(std::move(keys), &error);
     if (!window) {

@@ -5,18 +5,14 @@
 // with the new interface orientation, so the shell still rotates when the
 // event's handling is replaced.
 #include "ArgumentChecks.h"
+#include "DeviceRotation.h"
 #include "Verbs.h"
 
-#include "foundation/NSObject.h"
-#include "springboard/SpringBoard.h"
-#include "uikit/UIDeviceOrientationEvent.h"
+#include "uikit/UIApplication.h"
 
 namespace sim {
 
 namespace {
-
-// Seconds the interface takes to turn, as the shell is told.
-constexpr double kRotationSeconds = 0.4;
 
 bool parseOrientation(const std::string& text, long* orientation, std::string* error)
 {
@@ -41,11 +37,8 @@ Verb rotateVerb()
         if (!expectArgumentCount(arguments, 1, usage, error) || !parseOrientation(arguments[0], &orientation, error))
             return std::nullopt;
         return [orientation](ScriptContext&) {
-            id shell = uikit::sharedApplication();
-            if (!shell || !foundation::isKindOf(shell, springboard::SpringBoardClass()))
+            if (!rotateDevice(orientation))
                 return VerbResult::failed("cannot rotate: the shell's application object is not running");
-            uikit::sendDeviceOrientationEvent(orientation);
-            send(shell, "noteInterfaceOrientationChanged:duration:"_sel, orientation, kRotationSeconds);
             return VerbResult::done();
         };
     } };
