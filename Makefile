@@ -40,7 +40,10 @@ build: configure
 demo: build
 	@home=$$(mktemp -d); log=$$(mktemp); trap 'rm -rf "$$home" "$$log"' EXIT; \
 	pictures=$(abspath $(BUILD_DIR))/demo; mkdir -p "$$pictures"; \
-	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home"; \
+	settings="$(abspath $(BUILD_DIR))/bin/drawlet-settings --home $$home"; \
+	$$settings set tweakEnabled true >/dev/null && $$settings set autoPinEnabled true >/dev/null && \
+	$$settings set --string startupApp com.drawlet.demo.clock >/dev/null; \
+	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home (Clock pinned)"; \
 	status=0; (cd "$$pictures" && $(abspath $(BUILD_DIR))/bin/drawlet-sim --headless --home "$$home" \
 		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" 2>/dev/null) || status=$$?; \
 	cat "$$log"; \
