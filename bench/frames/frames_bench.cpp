@@ -6,13 +6,11 @@
 #include "FrameToHostView.h"
 #include "HostViewStandIn.h"
 
-#include "foundation/NSObject.h"
 #include "notifications/Arrivals.h"
-#include "notifications/Bus.h"
+#include "support/PrivateBusMain.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -25,37 +23,17 @@ void BM_FrameToHostView(benchmark::State& state) { bench::measureFrameToHostView
 
 BENCHMARK(BM_FrameToHostView)->Iterations(2000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-bool setUp()
+bool setUp(const std::string& address)
 {
-    foundation::registerClasses();
+    g_address = address;
     g_finished = bench::Arrivals::create();
     g_goAhead = bench::Arrivals::create();
-    if (!g_finished || !g_goAhead)
-        return false;
-    g_address = notifications::startPrivateBusDaemon();
-    return !g_address.empty() && notifications::connectToBus(g_address) && bench::HostViewStandIn::listen();
-}
-
-void tearDown()
-{
-    notifications::disconnectFromBus();
-    notifications::stopPrivateBusDaemon();
+    return g_finished && g_goAhead && bench::HostViewStandIn::listen();
 }
 
 }
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    if (!setUp()) {
-        std::fprintf(stderr, "frames_bench: could not set up the bus\n");
-        tearDown();
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    tearDown();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOnPrivateBus(argc, argv, "frames_bench", setUp);
 }

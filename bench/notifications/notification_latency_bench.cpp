@@ -13,12 +13,10 @@
 #include "CenterPaths.h"
 #include "LatencyMeasurement.h"
 
-#include "foundation/NSObject.h"
-#include "notifications/Bus.h"
+#include "support/PrivateBusMain.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -54,36 +52,16 @@ BENCHMARK(BM_DarwinNotificationAcrossProcesses)->Iterations(5000)->UseManualTime
 BENCHMARK(BM_BareSdbusSignalToApplications)->Arg(1)->Arg(10)->Iterations(5000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DistributedNotificationToApplications)->Arg(1)->Arg(10)->Iterations(5000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-bool setUp()
+bool setUp(const std::string& address)
 {
-    foundation::registerClasses();
+    g_address = address;
     g_arrivals = bench::Arrivals::create();
-    if (!g_arrivals)
-        return false;
-    g_address = notifications::startPrivateBusDaemon();
-    return !g_address.empty() && notifications::connectToBus(g_address);
-}
-
-void tearDown()
-{
-    notifications::disconnectFromBus();
-    notifications::stopPrivateBusDaemon();
+    return g_arrivals != nullptr;
 }
 
 }
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    if (!setUp()) {
-        std::fprintf(stderr, "notifications_bench: could not set up the bus\n");
-        tearDown();
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    tearDown();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOnPrivateBus(argc, argv, "notifications_bench", setUp);
 }
