@@ -150,3 +150,43 @@ TEST_F(Applications, AnApplicationThatIsNotInstalledOrNotRunningFailsItsCommandO
 }
 
 }
+
+namespace {
+
+const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
+
+// The brightness (0 to 765) of a screen point in a saved shot at scale 2.
+unsigned brightnessAt(const fs::path& shotFile, double x, double y)
+{
+    cairo_surface_t* image = cairo_image_surface_create_from_png(shotFile.c_str());
+    auto const* row = cairo_image_surface_get_data(image) + static_cast<ptrdiff_t>(y * 2) * cairo_image_surface_get_stride(image);
+    uint32_t const pixel = reinterpret_cast<const uint32_t*>(row)[static_cast<int>(x * 2)];
+    cairo_surface_destroy(image);
+    return ((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff);
+}
+
+}
+
+TEST_F(Applications, ATapOnTheGrabberShowsThePinnedApplicationWhichHidesItsStatusBarUntilItIsBackInFront)
+{
+    fs::path const home = m_folder.path() / "home";
+    for (std::vector<std::string> arguments : { std::vector<std::string> { "set", "tweakEnabled", "true" },
+             std::vector<std::string> { "set", "autoPinEnabled", "true" }, std::vector<std::string> { "set", "--string", "startupApp", kNotes } }) {
+        arguments.insert(arguments.begin(), { kSettingsTool, "--home", home.string() });
+        ChildProcess tool(arguments, m_folder.path() / "tool.txt");
+        ASSERT_EQ(tool.wait(), 0) << readFile(m_folder.path() / "tool.txt");
+    }
+    std::string script = "wait 0.5\n" + std::string("shot ") + (m_folder.path() / "closed.png").string() + "\n";
+    // The post takes effect at the application's next activation.
+    script += "tap 360 554\nwait 0.5\nshot " + (m_folder.path() / "open.png").string() + "\nactivate " + kNotes + "\n" + shot(kNotes, "hosted");
+    script += "tap 200 25\nwait 0.5\nopen " + std::string(kNotes) + "\n" + shot(kNotes, "in-front");
+    ASSERT_EQ(runHeadless(script), 0) << m_output;
+
+    // Open: the screen behind the panel is dimmed, the panel holds Notes.
+    EXPECT_LT(brightnessAt(m_folder.path() / "open.png", 20, 300), brightnessAt(m_folder.path() / "closed.png", 20, 300) / 2);
+    EXPECT_FALSE(showsStatusBar("hosted")) << "hosted in the panel, its status bar is hidden";
+    EXPECT_TRUE(showsStatusBar("in-front")) << "in front again, after the panel closed, it comes back";
+    auto const text = log();
+    EXPECT_EQ(countOccurrences(text, "[Drawlet] tapGrabber"), 2u) << text;
+    EXPECT_EQ(countOccurrences(text, "[Drawlet] Stop hosting com.drawlet.demo.notes"), 1u) << text;
+}
