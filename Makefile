@@ -1,7 +1,8 @@
 # Drawlet: `make demo` and `make test` install what is missing (Debian
 # packages), configure, build, and then run the demo or the tests.
 #
-#   make demo               a short headless scenario of the simulated shell, printing its log
+#   make demo               the phone in a window when there is a display (DEMO_HEADLESS=1 or no
+#                           DISPLAY: a short headless scenario, printing its log and saving pictures)
 #   make test               every test through ctest
 #   make sanitize-test      the tests once in a clang ASan+UBSan build (build-sanitize/)
 #   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
@@ -43,6 +44,10 @@ demo: build
 	settings="$(abspath $(BUILD_DIR))/bin/drawlet-settings --home $$home"; \
 	$$settings set tweakEnabled true >/dev/null && $$settings set autoPinEnabled true >/dev/null && \
 	$$settings set --string startupApp com.drawlet.demo.clock >/dev/null; \
+	if [ -n "$${DISPLAY:-}" ] && [ -z "$(DEMO_HEADLESS)" ]; then \
+		echo "== drawlet-sim in a window (Clock pinned): click the grabber at the right edge; H home, arrows rotate, Q quits"; \
+		$(abspath $(BUILD_DIR))/bin/drawlet-sim --home "$$home"; exit $$?; \
+	fi; \
 	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home (Clock pinned)"; \
 	status=0; (cd "$$pictures" && $(abspath $(BUILD_DIR))/bin/drawlet-sim --headless --home "$$home" \
 		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" 2>/dev/null) || status=$$?; \
