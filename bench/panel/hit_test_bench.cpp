@@ -1,14 +1,23 @@
-// Hit testing a 200-view tree: the platform's own hit test, then the same
-// through the shell library's replacement (installed between the two), which
-// runs for every view the platform visits.
+// The panel's hot paths:
+// - hit testing a 200-view tree: the platform's own hit test, then the same
+//   through the shell library's replacement (installed between the two),
+//   which runs for every view the platform visits;
+// - one movement of a drag of the open panel (pullGrabber:, handler only).
 
+#include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
+#include "core/Replacements.h"
 #include "core/Startup.h"
+#include "foundation/NSHomeDirectory.h"
+#include "foundation/SystemLog.h"
 #include "runtime/AutoreleasePool.h"
 #include "springboard/SpringBoardClasses.h"
 #include "uikit/UIKit.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -47,13 +56,21 @@ void BM_HitTestPlain(benchmark::State& state)
     hitTest(state);
 }
 
+bool installHooksOnce()
+{
+    installHooks();
+    return true;
+}
+
+void ensureHooks()
+{
+    static bool const installed = installHooksOnce();
+    (void)installed;
+}
+
 void BM_HitTestThroughReplacement(benchmark::State& state)
 {
-    static bool const installed = [] {
-        installHooks();
-        return true;
-    }();
-    (void)installed;
+    ensureHooks();
     if (!previous_UIView_hitTest) {
         state.SkipWithError("the hit-test replacement is not installed");
         return;
@@ -61,9 +78,40 @@ void BM_HitTestThroughReplacement(benchmark::State& state)
     hitTest(state);
 }
 
+// The shell launched with the hooks in a home of its own, the panel built.
+id launchShell()
+{
+    char pattern[] = "/tmp/drawlet-panel-bench-XXXXXX";
+    std::string const home = mkdtemp(pattern);
+    std::filesystem::create_directories(home + "/Library/Preferences");
+    foundation::setHomeDirectory(home);
+    systemlog::setWritesToStandardError(false);
+    ensureHooks();
+    uikit::setMainScreenSize(375, 667);
+    id shell = uikit::launchApplication(springboard::SpringBoardClass());
+    send(shell, "applicationDidFinishLaunching:"_sel, shell);
+    return shell;
+}
+
+void BM_PullGrabberMovementOpenPanel(benchmark::State& state)
+{
+    static id const shell = launchShell();
+    AutoreleasePool pool;
+    id recognizer = objc_autorelease(send<id>(send<id>(objc_getClass("UIPanGestureRecognizer"), "alloc"_sel), "initWithTarget:action:"_sel,
+        static_cast<id>(nullptr), static_cast<SEL>(nullptr)));
+    if (!window || !grabber) {
+        state.SkipWithError("the panel was not built");
+        return;
+    }
+    isActive = true;
+    for (auto _ : state)
+        added_SpringBoard_pullGrabber(shell, "pullGrabber:"_sel, recognizer);
+}
+
 // Registered in this order: the plain one runs before the hooks exist.
 BENCHMARK(BM_HitTestPlain);
 BENCHMARK(BM_HitTestThroughReplacement);
+BENCHMARK(BM_PullGrabberMovementOpenPanel);
 
 }
 
