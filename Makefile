@@ -59,9 +59,10 @@ demo: build
 test: build
 	cd $(BUILD_DIR) && ctest -j2 --output-on-failure
 
-# One clang configuration serves the sanitizer tests and the fuzz targets.
+# One clang configuration serves the sanitizer tests and the fuzz targets;
+# the benchmarks are built (and their timings taken) in the plain build only.
 sanitize: deps out-of-source
-	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DDRAWLET_SANITIZE=ON \
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DDRAWLET_SANITIZE=ON -DDRAWLET_BENCHMARKS=OFF \
 		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_DIR)
 
