@@ -3,6 +3,7 @@
 
 #include "core/PanelState.h"
 #include "core/Replacements.h"
+#include "core/ShellMessages.h"
 #include "foundation/NSNumber.h"
 #include "quartz/CGGeometry.h"
 
@@ -18,7 +19,7 @@ id provider()
 void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifier)
 {
     CGRect const panel = send<CGRect>(applicationContainerView.get(), "frame"_sel);
-    CGRect const screen = send<CGRect>(send<id>(objc_getClass("UIScreen"), "mainScreen"_sel), "bounds"_sel);
+    CGRect const screen = mainScreenBounds();
     scaleFactor = static_cast<float>(panel.size.height / screen.size.height);
 
     // With no identifier, the application in front is taken, and the shell

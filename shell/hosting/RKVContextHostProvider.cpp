@@ -1,6 +1,7 @@
 #include "RKVContextHostProvider.h"
 
 #include "core/NotificationNames.h"
+#include "core/ShellMessages.h"
 #include "dispatch/Dispatch.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
@@ -134,8 +135,7 @@ void setStatusBarHidden(id, SEL, id hidden, id bundleIdentifier)
 {
     NSString* name = NSStringWithFormat(kStatusBarChangeNotificationFormat, bundleIdentifier);
     NSLog("[Drawlet] Posting notification: %@", name);
-    id userInfo = send<id>(objc_getClass("NSDictionary"), "dictionaryWithObject:forKey:"_sel, hidden, static_cast<id>(NSSTR(kIsHiddenKey)));
-    CFNotificationCenterPostNotification(CFNotificationCenterGetDistributedCenter(), name, nullptr, static_cast<NSDictionary*>(userInfo), true);
+    postDistributedNotification(name, kIsHiddenKey, hidden);
 }
 
 bool currentAppHasFinishedLaunching(id self, SEL) { return self_(self)->_currentAppHasFinishedLaunching; }

@@ -4,6 +4,7 @@
 
 #include "core/PanelState.h"
 #include "core/Replacements.h"
+#include "core/ShellMessages.h"
 #include "core/Settings.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
@@ -31,7 +32,7 @@ id provider()
 
 double screenWidth()
 {
-    return send<CGRect>(send<id>(objc_getClass("UIScreen"), "mainScreen"_sel), "bounds"_sel).size.width;
+    return mainScreenBounds().size.width;
 }
 
 CGRect frameOf(id view)

@@ -6,6 +6,7 @@
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
+#include "core/ShellMessages.h"
 #include "core/Settings.h"
 #include "core/SettingsReader.h"
 #include "foundation/NSNumber.h"
@@ -18,11 +19,6 @@ namespace {
 
 constexpr long kWindowLevelStatusBar = 1000;
 constexpr const char* kResourceBundlePath = "/Library/MobileSubstrate/DynamicLibraries/DrawletBundle.bundle";
-
-CGRect screenBounds()
-{
-    return send<CGRect>(send<id>(objc_getClass("UIScreen"), "mainScreen"_sel), "bounds"_sel);
-}
 
 id color(const char* name)
 {
@@ -52,10 +48,8 @@ void autoPin()
     if (!settingsBool(settings.get(), "autoPinEnabled") || !startupApp || startupApp->value.empty())
         return;
     currentHostedApplicationBundleIdentifier = startupApp;
-    id userInfo = send<id>(objc_getClass("NSDictionary"), "dictionaryWithObject:forKey:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()),
-        static_cast<id>(NSSTR(kBundleIdentifierKey)));
-    CFNotificationCenterPostNotification(CFNotificationCenterGetDistributedCenter(), NSSTR(kCurrentHostedAppChangedNotification), nullptr,
-        static_cast<NSDictionary*>(userInfo), true);
+    postDistributedNotification(NSSTR(kCurrentHostedAppChangedNotification), kBundleIdentifierKey,
+        static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
 }
 
 id makeWindow(CGRect frame)
@@ -198,10 +192,10 @@ void replacement_SpringBoard_applicationDidFinishLaunching(id self, SEL selector
     isActive = false;
     isUnlocked = true;
 
-    buildDimmingWindow(screenBounds());
-    buildOverlayWindow(screenBounds());
-    buildGrabber(screenBounds());
-    buildGrabberContents(screenBounds());
+    buildDimmingWindow(mainScreenBounds());
+    buildOverlayWindow(mainScreenBounds());
+    buildGrabber(mainScreenBounds());
+    buildGrabberContents(mainScreenBounds());
     attachRecognizers(self);
     observeKeyboard(self);
 
@@ -215,6 +209,6 @@ void replacement_SpringBoard_applicationDidFinishLaunching(id self, SEL selector
     if (pinned && !pinned->value.empty())
         pinStartupApplication(self);
     else
-        hideOverlay(screenBounds());
+        hideOverlay(mainScreenBounds());
     loadPreferences();
 }

@@ -5,6 +5,7 @@
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
+#include "core/ShellMessages.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
@@ -27,10 +28,8 @@ void rehostOpenPanel()
 
 void postOrientation(long orientation)
 {
-    id number = static_cast<id>(NSNumber::numberWithInteger(static_cast<int32_t>(orientation)));
-    id userInfo = send<id>(objc_getClass("NSDictionary"), "dictionaryWithObject:forKey:"_sel, number, static_cast<id>(NSSTR(kOrientationKey)));
-    CFNotificationCenterPostNotification(CFNotificationCenterGetDistributedCenter(), NSSTR(kChangeHostedAppOrientationNotification), nullptr,
-        static_cast<NSDictionary*>(userInfo), true);
+    postDistributedNotification(NSSTR(kChangeHostedAppOrientationNotification), kOrientationKey,
+        static_cast<id>(NSNumber::numberWithInteger(static_cast<int32_t>(orientation))));
 }
 
 }

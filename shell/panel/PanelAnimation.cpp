@@ -3,6 +3,7 @@
 #include "core/ClassCache.h"
 #include "core/NotificationNames.h"
 #include "core/PanelState.h"
+#include "core/ShellMessages.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
@@ -23,8 +24,7 @@ void slidePanel(std::function<double()> windowX, double dimmingAlpha, std::funct
 
 double closedWindowX()
 {
-    CGRect const screen = send<CGRect>(send<id>(objc_getClass("UIScreen"), "mainScreen"_sel), "bounds"_sel);
-    return screen.size.width - 50;
+    return mainScreenBounds().size.width - 50;
 }
 
 void setArrowImage(const char* resourceName)
@@ -35,10 +35,7 @@ void setArrowImage(const char* resourceName)
 
 void postStatusBarHidden(bool hidden)
 {
-    id userInfo = send<id>(objc_getClass("NSDictionary"), "dictionaryWithObject:forKey:"_sel, static_cast<id>(NSNumber::numberWithBool(hidden)),
-        static_cast<id>(NSSTR(kStatusBarHiddenKey)));
-    CFNotificationCenterPostNotification(CFNotificationCenterGetDistributedCenter(), NSSTR(kChangeHostedAppStatusBarNotification), nullptr,
-        static_cast<NSDictionary*>(userInfo), true);
+    postDistributedNotification(NSSTR(kChangeHostedAppStatusBarNotification), kStatusBarHiddenKey, static_cast<id>(NSNumber::numberWithBool(hidden)));
 }
 
 void pressHomeWhenOnHomeScreen(id shell)
