@@ -161,3 +161,28 @@ FORKED_TEST(PanelSlide, ACancelledDragIsReleasedLikeAnEndedOne)
     EXPECT_TRUE(isActive);
     EXPECT_DOUBLE_EQ(windowX(), 4) << "not stranded where the finger was";
 }
+
+FORKED_TEST(PanelSlide, HoldingTheGrabberChangesNothingOpenOrClosed)
+{
+    AutoreleasePool pool;
+    launchPinnedShell(kWidth, kHeight);
+    auto hold = [](CGPoint point) {
+        touchDown(point.x, point.y);
+        runFor(1.5);
+        touchUp(point.x, point.y);
+        runFor(0.4);
+    };
+    size_t const postsBefore = distributedPosts().size();
+    hold(grabberPoint());
+    EXPECT_FALSE(isActive);
+    EXPECT_DOUBLE_EQ(windowX(), kClosedX);
+    EXPECT_DOUBLE_EQ(dimming(), 0);
+    EXPECT_EQ(distributedPosts().size(), postsBefore) << "no load, no post";
+
+    tap(grabberPoint());
+    runFor(0.4);
+    hold(grabberPoint());
+    EXPECT_TRUE(isActive) << "a long press is no tap";
+    EXPECT_DOUBLE_EQ(windowX(), 4);
+    EXPECT_EQ(loggedLines("[Drawlet] tapGrabber"), 1u);
+}
