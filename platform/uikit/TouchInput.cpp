@@ -47,6 +47,7 @@ UIView* TouchInput::touchBegan(CGPoint screenPoint, double timestamp, Finger fin
         record.touch = makeObject<UITouch>(UITouchClass());
         UITouch* touch = record.touch;
         touch->timestamp = timestamp;
+        touch->finger = finger;
         touch->screenLocation = touch->previousScreenLocation = screenPoint;
         touch->view = hit;
         touch->window = window;
