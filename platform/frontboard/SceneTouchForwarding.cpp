@@ -17,7 +17,7 @@ namespace {
 struct ForwardedTouch {
     // Held, so the key cannot be reused by another touch while this one lasts.
     Strong<UITouch> touch;
-    std::string bundleIdentifier;
+    TouchDestination destination;
     pid_t pid = 0;
 };
 
@@ -25,29 +25,23 @@ using ForwardedTouches = std::map<const UITouch*, ForwardedTouch>;
 
 bool isLast(long phase) { return phase == UITouchPhaseEnded || phase == UITouchPhaseCancelled; }
 
-// Why a touch landing on the view cannot reach an application, or empty.
-std::string refusal(const FBSceneHostView* view)
+void land(UITouch* touch, const std::function<std::optional<TouchDestination>(UITouch*)>& destinationOf, ForwardedTouches& touches)
 {
-    if (!view->manager)
-        return "a host view without a scene";
-    std::string const& bundleIdentifier = view->manager->bundleIdentifier;
-    if (ApplicationProcesses::shared().state(bundleIdentifier) == ApplicationState::NotRunning)
-        return "the hosted scene of " + bundleIdentifier + ", which is not running";
-    if (!isHosting(view))
-        return "the scene of " + bundleIdentifier + ", which is not hosted";
-    return {};
+    std::optional<TouchDestination> destination = destinationOf(touch);
+    if (!destination)
+        return;
+    pid_t const pid = ApplicationProcesses::shared().processIdentifier(destination->bundleIdentifier);
+    if (!pid) {
+        CFLog(kCFLogLevelNotice, "frontboard: dropped a touch on %s, which is not running", destination->description.c_str());
+        return;
+    }
+    touches[touch] = { touch, std::move(*destination), pid };
 }
 
-void forward(FBSceneHostView* view, UITouch* touch, ForwardedTouches& touches)
+void forward(UITouch* touch, const std::function<std::optional<TouchDestination>(UITouch*)>& destinationOf, ForwardedTouches& touches)
 {
-    if (touch->phase == UITouchPhaseBegan) {
-        if (std::string const why = refusal(view); !why.empty()) {
-            CFLog(kCFLogLevelNotice, "frontboard: dropped a touch on %s", why.c_str());
-            return;
-        }
-        std::string const& bundleIdentifier = view->manager->bundleIdentifier;
-        touches[touch] = { touch, bundleIdentifier, ApplicationProcesses::shared().processIdentifier(bundleIdentifier) };
-    }
+    if (touch->phase == UITouchPhaseBegan)
+        land(touch, destinationOf, touches);
     auto it = touches.find(touch);
     // Dropped when it landed.
     if (it == touches.end())
@@ -57,9 +51,9 @@ void forward(FBSceneHostView* view, UITouch* touch, ForwardedTouches& touches)
         touches.erase(it);
 
     SceneTouch event { touch->finger, static_cast<int32_t>(touch->phase), 0, 0, touch->timestamp };
-    std::optional<CGPoint> const point = hostedApplicationPoint(view, touch->screenLocation);
+    std::optional<CGPoint> const point = forwarded.destination.place(touch->screenLocation);
     if (!point) {
-        // The view cannot be placed on the screen now: the application hears
+        // The scene cannot be placed on the screen now: the application hears
         // the touch end without a point.
         event.phase = UITouchPhaseCancelled;
         touches.erase(touch);
@@ -67,13 +61,36 @@ void forward(FBSceneHostView* view, UITouch* touch, ForwardedTouches& touches)
         event.x = point->x;
         event.y = point->y;
     }
-    if (ApplicationProcesses::shared().sendTouch(forwarded.bundleIdentifier, forwarded.pid, event))
+    std::string const& bundleIdentifier = forwarded.destination.bundleIdentifier;
+    if (ApplicationProcesses::shared().sendTouch(bundleIdentifier, forwarded.pid, event))
         return;
-    CFLog(kCFLogLevelNotice, "frontboard: %s[%d] no longer takes touches; the rest of its touch is dropped", forwarded.bundleIdentifier.c_str(),
+    CFLog(kCFLogLevelNotice, "frontboard: %s[%d] no longer takes touches; the rest of its touch is dropped", bundleIdentifier.c_str(),
         static_cast<int>(forwarded.pid));
     touches.erase(touch);
 }
 
+std::optional<TouchDestination> hostViewDestination(FBSceneHostView* view)
+{
+    if (!view->manager) {
+        CFLog(kCFLogLevelNotice, "frontboard: dropped a touch on a host view without a scene");
+        return std::nullopt;
+    }
+    std::string const& bundleIdentifier = view->manager->bundleIdentifier;
+    auto& processes = ApplicationProcesses::shared();
+    if (processes.state(bundleIdentifier) != ApplicationState::NotRunning && !isHosting(view)) {
+        CFLog(kCFLogLevelNotice, "frontboard: dropped a touch on the scene of %s, which is not hosted", bundleIdentifier.c_str());
+        return std::nullopt;
+    }
+    return TouchDestination { bundleIdentifier, "the hosted scene of " + bundleIdentifier,
+        [view](CGPoint screenPoint) { return hostedApplicationPoint(view, screenPoint); } };
+}
+
+}
+
+std::function<void(UITouch*)> makeApplicationTouchSink(std::function<std::optional<TouchDestination>(UITouch*)> destination)
+{
+    auto touches = std::make_shared<ForwardedTouches>();
+    return [destination = std::move(destination), touches](UITouch* touch) { forward(touch, destination, *touches); };
 }
 
 std::optional<CGPoint> hostedApplicationPoint(const FBSceneHostView* view, CGPoint screenPoint)
@@ -86,8 +103,7 @@ std::optional<CGPoint> hostedApplicationPoint(const FBSceneHostView* view, CGPoi
 
 std::function<void(UITouch*)> makeSceneTouchSink(FBSceneHostView* view)
 {
-    auto touches = std::make_shared<ForwardedTouches>();
-    return [view, touches](UITouch* touch) { forward(view, touch, *touches); };
+    return makeApplicationTouchSink([view](UITouch*) { return hostViewDestination(view); });
 }
 
 }

@@ -1,9 +1,10 @@
 #pragma once
-// Touches on a host view belong to the hosted application: the platform gives
-// each host view a touch sink (UIView.h) that sends every event of such a
-// touch to the application's process, at the point where the application
-// shows under the finger, in its own points. The views around the host view
-// and their recognizers never see these touches.
+// Touches on an application's scene belong to the application: each event of
+// such a touch goes to the application's process, at the point where the
+// application shows under the finger, in its own points. The platform gives
+// each host view a touch sink (UIView.h) that does this, so the views around a
+// hosted scene and their recognizers never see its touches; the shell routes
+// the touches no window takes to the application in front the same way.
 //
 // A touch that lands while the application is not running, or its scene is
 // not hosted, is dropped with a log line; so is the rest of a touch whose
@@ -14,11 +15,25 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 struct FBSceneHostView;
 struct UITouch;
 
 namespace frontboard {
+
+// The application a landing touch goes to, named in log lines by
+// `description`, and how a screen point becomes one of its points (nothing
+// when it cannot be placed now).
+struct TouchDestination {
+    std::string bundleIdentifier;
+    std::string description;
+    std::function<std::optional<CGPoint>(CGPoint screenPoint)> place;
+};
+
+// A touch sink that asks `destination` where each landing touch goes; nothing
+// drops the touch (`destination` logs why, when it is worth a line).
+std::function<void(UITouch*)> makeApplicationTouchSink(std::function<std::optional<TouchDestination>(UITouch*)> destination);
 
 // The screen point in the hosted application's points: the host view's
 // bounds are the application's screen, as the compositor draws its frame over

@@ -1,6 +1,7 @@
 // Touches on a hosted scene: the host view's touch sink places them in the
 // application's own points and sends them to its process alone; the views
-// around the host view never see them.
+// around the host view never see them. Touches no window takes go to the
+// application in front the same way.
 #include "HostingFixture.h"
 
 #include "core/PanelState.h"
@@ -11,7 +12,9 @@
 #include "frontboard/SceneTouchForwarding.h"
 #include "runtime/AutoreleasePool.h"
 #include "sim/ProgramRun.h"
+#include "springboard/FrontApplicationTouches.h"
 #include "springboard/SBApplicationController.h"
+#include "springboard/SpringBoard.h"
 #include "uikit/UIKit.h"
 
 #include <cairo.h>
@@ -231,6 +234,41 @@ FORKED_TEST(SceneTouch, AnApplicationThatDiesMidTouchLosesTheRestOfItQuietly)
         tap(onScreen(30, 120));
         EXPECT_EQ(logged("frontboard: dropped a touch on the hosted scene of com.drawlet.demo.grid, which is not running").size(), 1u);
         EXPECT_EQ(input.activeTouchCount(), 0u);
+    }
+    tearDownShell();
+}
+
+FORKED_TEST(SceneTouch, TouchesNoWindowTakesGoToTheApplicationInFront)
+{
+    setUpShell(320, 568, true);
+    springboard::installApplication(SBApplication::make(kGrid, "Grid"));
+    springboard::routeUnclaimedTouchesToFrontApplication();
+    {
+        AutoreleasePool pool;
+        // On the home screen they go nowhere, without a word.
+        tap({ 30, 120 });
+        EXPECT_TRUE(logged("frontboard:").empty());
+
+        std::string error;
+        ASSERT_TRUE(springboard::openApplication(kGrid, &error)) << error;
+        runFor(0.5);
+        tap({ 30, 120 });
+        EXPECT_EQ(framePixel(kGrid, 30, 120), kWhite) << "the front application's swatch under the finger is selected";
+
+        // A window above it keeps its own touches.
+        id window = objc_autorelease(send<id>(send<id>(uikit::UIWindowClass(), "alloc"_sel), "initWithFrame:"_sel, CGRectMake(0, 0, 320, 100)));
+        send(window, "setHidden:"_sel, false);
+        auto counter = adopt(send<id>(send<id>(actionCounterClass(), "alloc"_sel), "init"_sel));
+        addRecognizer(uikit::UITapGestureRecognizerClass(), window, counter.get());
+        tap({ 30, 60 });
+        EXPECT_EQ(static_cast<ActionCounter*>(counter.get())->count, 1);
+        EXPECT_NE(framePixel(kGrid, 30, 60), kWhite);
+
+        // Gone from the front, it hears nothing more.
+        send(shell(), "_handleMenuButtonEvent"_sel);
+        tap({ 30, 120 });
+        runFor(0.1);
+        EXPECT_EQ(framePixel(kGrid, 30, 120), kWhite) << "still selected: the tap on the home screen did not reach it";
     }
     tearDownShell();
 }

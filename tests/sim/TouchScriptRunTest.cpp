@@ -142,3 +142,16 @@ TEST_F(TouchScript, TouchesOnTheOpenPanelsApplicationReachItsProcessOnly)
     EXPECT_GT((shown >> 16) & 0xff, 0xf0u);
     EXPECT_NE(pixel("cleared.png", 80, 280), 0xffffffffu) << "the panel stayed open, and the second tap cleared the swatch";
 }
+
+TEST_F(TouchScript, TouchesOnTheApplicationInFrontReachItsProcess)
+{
+    // (40, 140) is on the grid's swatch of row 1, column 0; once the grid has
+    // gone home, a tap there lands on the home screen and reaches nobody.
+    std::string const grid = "com.drawlet.demo.grid";
+    EXPECT_EQ(runHeadless("open " + grid + "\nwait 0.5\ntap 40 140\nwait 0.2\nshot-app " + grid + " " + path("front.png") + "\nhome\ntap 40 140\nwait 0.2\nquit\n"), 0)
+        << m_output;
+    std::string const log = readFile(logFile());
+    std::regex const tapped(R"(Grid\[\d+\]: Tapped \(40\.0, 140\.0\): row 1, column 0\n)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), tapped), std::sregex_iterator()), 1) << log;
+    EXPECT_EQ(pixel("front.png", 80, 280), 0xffffffffu);
+}
