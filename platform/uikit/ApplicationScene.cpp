@@ -3,7 +3,6 @@
 #include "UIApplication.h"
 
 #include "dispatch/RunLoop.h"
-
 #include "foundation/SystemLog.h"
 #include "frontboard/SceneProtocol.h"
 #include "frontboard/SceneTouch.h"
