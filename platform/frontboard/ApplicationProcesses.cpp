@@ -277,6 +277,17 @@ bool ApplicationProcesses::activate(const std::string& bundleIdentifier, std::st
     return true;
 }
 
+bool ApplicationProcesses::sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    auto* connection = notifications::BusSession::connection();
+    if (!process || process->pid != pid || !process->ready || !connection)
+        return false;
+    auto const result = connection->sendSignal(wire::kTouchMember, process->uniqueName, [&](sdbus::Message& message) { writeSceneTouch(message, touch); }, true);
+    return result == notifications::BusConnection::SendResult::Sent;
+}
+
 ApplicationState ApplicationProcesses::state(const std::string& bundleIdentifier)
 {
     reapExited();

@@ -6,6 +6,7 @@
 // and forgotten; it never takes the shell down.
 
 #include "ApplicationProcess.h"
+#include "SceneTouch.h"
 
 #include <cairo.h>
 
@@ -47,6 +48,11 @@ public:
     bool setSceneState(const std::string& bundleIdentifier, SceneState scene);
     // An activation (launching first when not running), delivered likewise.
     bool activate(const std::string& bundleIdentifier, std::string* error);
+
+    // Sends one event of a touch on the application's hosted scene to its
+    // process alone, at once. False when the process `pid` that took the
+    // touch's first event is no longer running, or is not ready.
+    bool sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch);
 
     ApplicationState state(const std::string& bundleIdentifier);
     pid_t processIdentifier(const std::string& bundleIdentifier);

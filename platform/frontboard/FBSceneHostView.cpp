@@ -1,5 +1,6 @@
 #include "FBSceneHostView.h"
 #include "ApplicationProcesses.h"
+#include "SceneTouchForwarding.h"
 
 #include "uikit/UIScreen.h"
 
@@ -23,6 +24,7 @@ UIView* makeSceneHostView(FBSceneContextHostManager* manager)
     auto* wrapper = static_cast<UIView*>(send<id>(send<id>(g_FBSceneHostWrapperView, "alloc"_sel), "initWithFrame:"_sel, screen));
     auto hostView = adopt(static_cast<FBSceneHostView*>(send<id>(send<id>(g_FBSceneHostView, "alloc"_sel), "initWithFrame:"_sel, screen)));
     hostView->manager = manager;
+    hostView->touchSink = frontboard::makeSceneTouchSink(hostView.get());
     send(wrapper, "addSubview:"_sel, static_cast<id>(hostView.get()));
     return wrapper;
 }

@@ -2,7 +2,8 @@
 // The views that show a hosted scene: a wrapper of the screen's size, whose
 // first subview is the host view proper. The host view is hosting while its
 // manager has hosting enabled and the application has frames to show; the
-// compositor asks it for the latest one.
+// compositor asks it for the latest one. Touches on the host view go to the
+// application's process (SceneTouchForwarding.h).
 //
 // Encodings: isHosting "B@:".
 

@@ -16,6 +16,11 @@ inline constexpr const char* kFrameMember = "SceneFrame";
 // Scene (s command), from the shell to one application: "foreground",
 // "background" or "activate".
 inline constexpr const char* kSceneMember = "Scene";
+// SceneTouch (x finger, i phase, d x, d y, d timestamp), from the shell to
+// the one application whose hosted scene a touch landed on: one event of the
+// touch, in the application's own points; counted, so the application has
+// handled it before time moves on. SceneTouch.h reads and writes it.
+inline constexpr const char* kTouchMember = "SceneTouch";
 
 inline constexpr const char* kForegroundCommand = "foreground";
 inline constexpr const char* kBackgroundCommand = "background";

@@ -1,8 +1,11 @@
 #include "ApplicationScene.h"
+#include "TouchInput.h"
 #include "UIApplication.h"
 
+#include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
 #include "frontboard/SceneProtocol.h"
+#include "frontboard/SceneTouch.h"
 #include "notifications/BusSession.h"
 #include "quartz/SharedFrameBuffer.h"
 
@@ -55,7 +58,9 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
             if (message)
                 commandArrived(command);
         },
-        true);
+        true)
+        && connection->handleSignal(frontboard::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
+            [this](sdbus::Message& message) { touchArrived(message); }, true);
     if (!listening)
         *error = "cannot listen for the shell's scene commands";
     return listening;
@@ -103,6 +108,45 @@ void ApplicationScene::commandArrived(const std::string& command)
     }
     if (m_changeHandler)
         m_changeHandler();
+}
+
+void ApplicationScene::touchArrived(sdbus::Message& message)
+{
+    frontboard::SceneTouch event;
+    std::string error;
+    if (!frontboard::readSceneTouch(message, &event, &error)) {
+        CFLog(kCFLogLevelError, "uikit: ignored a malformed touch from %s: %s", message.getSender().c_str(), error.c_str());
+        return;
+    }
+    if (event.timestamp < m_lastTouchTimestamp) {
+        CFLog(kCFLogLevelError, "uikit: ignored a touch of finger %lld stamped %.3f, before the last one (%.3f)", static_cast<long long>(event.finger),
+            event.timestamp, m_lastTouchTimestamp);
+        return;
+    }
+    m_lastTouchTimestamp = event.timestamp;
+    // In virtual time the shell's clock leads this one, so its instant is
+    // ours; in real time the two clocks started apart, and the touch happens
+    // here when it arrives.
+    auto& loop = dispatch::RunLoop::main();
+    double const timestamp = loop.clockMode() == dispatch::RunLoop::ClockMode::Virtual ? event.timestamp : loop.now();
+    CGPoint const point { event.x, event.y };
+    auto& input = TouchInput::shared();
+    switch (event.phase) {
+    case UITouchPhaseBegan:
+        input.touchBegan(point, timestamp, event.finger);
+        break;
+    case UITouchPhaseMoved:
+        input.touchMoved(point, timestamp, event.finger);
+        break;
+    case UITouchPhaseEnded:
+        input.touchEnded(point, timestamp, event.finger);
+        break;
+    default:
+        input.touchCancelled(timestamp, event.finger);
+        break;
+    }
+    if (m_touchHandler)
+        m_touchHandler();
 }
 
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The application's side of its scene: whether the shell keeps it in the
 // foreground (it draws) or the background (it draws nothing), the shell's
-// activations, and the shared memory its frames go out through. Without a bus
-// the scene is simply in the foreground.
+// activations, the touches on its hosted scene, and the shared memory its
+// frames go out through. Without a bus the scene is simply in the foreground.
+//
+// Touches from the shell go to this process's touch input (TouchInput.h) at
+// the point the shell gives, in this application's points. A malformed event,
+// or one older than the last, is dropped with a log line.
 
 #include <cairo.h>
 
@@ -12,6 +16,10 @@
 
 namespace quartz {
 class SharedFrameBuffer;
+}
+
+namespace sdbus {
+class Message;
 }
 
 namespace uikit {
@@ -33,14 +41,20 @@ public:
     bool publishFrame(cairo_surface_t* frame);
     // Runs after each scene change, once the activation (if any) is done.
     void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
+    // Runs after each touch event from the shell has reached the views.
+    void setTouchHandler(std::function<void()> handler) { m_touchHandler = std::move(handler); }
 
 private:
     ApplicationScene() = default;
     void commandArrived(const std::string& command);
+    void touchArrived(sdbus::Message& message);
 
     std::string m_bundleIdentifier;
     std::unique_ptr<quartz::SharedFrameBuffer> m_frames;
     std::function<void()> m_changeHandler;
+    std::function<void()> m_touchHandler;
+    // The shell's timestamp of the last touch event taken.
+    double m_lastTouchTimestamp = 0;
     bool m_foreground = true;
 };
 

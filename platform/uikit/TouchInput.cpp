@@ -43,10 +43,12 @@ UIView* TouchInput::touchBegan(CGPoint screenPoint, double timestamp, Finger fin
     Record record;
     UIWindow* window = nullptr;
     UIView* hit = hitTest(screenPoint, window);
-    if (hit) {
+    record.unclaimed = !hit && m_unclaimedSink;
+    if (hit || record.unclaimed) {
         record.touch = makeObject<UITouch>(UITouchClass());
         UITouch* touch = record.touch;
         touch->timestamp = timestamp;
+        touch->finger = finger;
         touch->screenLocation = touch->previousScreenLocation = screenPoint;
         touch->view = hit;
         touch->window = window;
@@ -119,6 +121,7 @@ void TouchInput::reset()
         finish(finger, UITouchPhaseCancelled, record.touch ? record.touch->timestamp : 0);
     }
     m_event = nullptr;
+    m_unclaimedSink = nullptr;
 }
 
 UIView* TouchInput::hitTest(CGPoint screenPoint, UIWindow*& window)
@@ -149,6 +152,12 @@ void TouchInput::deliver(Record const& record, long phase)
     if (!touch)
         return;
     touch->phase = phase;
+    if (record.unclaimed) {
+        std::function<void(UITouch*)> const sink = m_unclaimedSink;
+        if (sink)
+            sink(touch);
+        return;
+    }
     if (record.sinkView) {
         // A copy: the sink may replace itself while it runs.
         std::function<void(UITouch*)> const sink = record.sinkView->touchSink;

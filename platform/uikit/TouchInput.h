@@ -9,7 +9,9 @@
 // and the windows below are asked. The touch then goes, for all its events,
 // to the recognizers of the view it landed on and of that view's superviews
 // (UIGestureRecognizer.h says which recognizes); or, when that view or one of
-// its superviews has a touch sink (UIView.h), to the nearest sink alone.
+// its superviews has a touch sink (UIView.h), to the nearest sink alone. A
+// touch that every window declines lands on what the screen shows below the
+// windows: it goes to the unclaimed-touch sink when one is set.
 //
 // Bad input (a point or time that is not finite, a finger reported moving
 // that never landed) is refused with a log line; a finger that lands again
@@ -19,6 +21,7 @@
 #include "UIEvent.h"
 #include "UITouch.h"
 
+#include <functional>
 #include <map>
 
 namespace uikit {
@@ -31,7 +34,7 @@ public:
     static TouchInput& shared();
 
     // The view the touch landed on, or nil when every window declined it (its
-    // later events are then dropped quietly).
+    // events then go to the unclaimed-touch sink, or nowhere).
     UIView* touchBegan(CGPoint screenPoint, double timestamp, Finger finger = 0);
     // A finger that did not move is not reported to anyone.
     void touchMoved(CGPoint screenPoint, double timestamp, Finger finger = 0);
@@ -42,7 +45,11 @@ public:
 
     size_t activeTouchCount() const { return m_touches.size(); }
 
-    // Forgets every touch without telling anyone; for tests.
+    // Takes every event of the touches no window takes, with the touch's view
+    // and window nil; empty: they are dropped quietly.
+    void setUnclaimedTouchSink(std::function<void(UITouch*)> sink) { m_unclaimedSink = std::move(sink); }
+
+    // Cancels every touch and forgets the unclaimed-touch sink; for tests.
     void reset();
 
 private:
@@ -53,6 +60,8 @@ private:
         Strong<UITouch> touch;
         // The view whose sink takes the touch, or nil.
         Strong<UIView> sinkView;
+        // No window took the touch: the unclaimed-touch sink has it.
+        bool unclaimed = false;
     };
 
     // The view the touch lands on and the window that gave it, or nil.
@@ -64,6 +73,7 @@ private:
 
     std::map<Finger, Record> m_touches;
     Strong<UIEvent> m_event;
+    std::function<void(UITouch*)> m_unclaimedSink;
 };
 
 }

@@ -23,6 +23,8 @@ enum UITouchPhase : long {
 
 struct UITouch : NSObject {
     long phase = UITouchPhaseBegan;
+    // The finger the touch input was told of (the mouse is 0).
+    long finger = 0;
     double timestamp = 0;
     CGPoint screenLocation;
     CGPoint previousScreenLocation;

@@ -127,6 +127,7 @@ int runLaunched(const AppOptions& options, Display* display)
     }
     auto& scene = uikit::ApplicationScene::shared();
     scene.setChangeHandler([display] { display->update(); });
+    scene.setTouchHandler([display] { display->update(); });
     scene.reportReady();
     // Virtual time without a bus has no clock to follow: the application
     // launches, draws and is done.
@@ -203,6 +204,7 @@ int runAppProcess(const AppOptions& options)
         AutoreleasePool pool;
         uikit::launchApplication(uikit::UIApplicationClass());
         auto window = showKeyWindow(renderer.screen());
+        renderer.screen().addTouchViews(static_cast<UIView*>(window.get()), renderer.area());
         status = runLaunched(options, &display);
     }
     notifications::disconnectFromBus();

@@ -15,6 +15,11 @@ AppRenderer::AppRenderer(std::unique_ptr<AppScreen> screen, int width, int heigh
 {
 }
 
+ScreenArea AppRenderer::area() const
+{
+    return { static_cast<double>(m_width), static_cast<double>(m_height), kStatusBarHeight };
+}
+
 AppRenderer::Appearance AppRenderer::appearanceAt(std::time_t now) const
 {
     bool const shown = !uikit::statusBarHidden();
@@ -40,7 +45,7 @@ void AppRenderer::draw(const Appearance& appearance, std::time_t now)
 
     // The content fills the screen; its own top bar sits below the status
     // bar's height either way, as on the phone when the status bar is hidden.
-    ScreenArea const area { static_cast<double>(m_width), static_cast<double>(m_height), kStatusBarHeight };
+    ScreenArea const area = this->area();
     cairo_save(cairo);
     m_screen->draw(cairo, area, now);
     cairo_restore(cairo);

@@ -21,6 +21,9 @@ public:
     bool redrawIfChanged(std::time_t now);
 
     const AppScreen& screen() const { return *m_screen; }
+    AppScreen& screen() { return *m_screen; }
+    // The area the screen draws in.
+    ScreenArea area() const;
     const LastDrawnFrame& lastDrawnFrame() const { return m_frame; }
 
 private:

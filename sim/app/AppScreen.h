@@ -1,11 +1,15 @@
 #pragma once
 // What one demo application draws below (and behind) the status bar. Each
 // application is one subclass; the renderer asks it for a version of its
-// content and redraws only when that or the status bar changes.
+// content and redraws only when that or the status bar changes. An
+// application that answers touches puts its views, with their recognizers, in
+// its key window; what a touch changes shows in the content's version.
 
 #include <cairo.h>
 
 #include <ctime>
+
+struct UIView;
 
 namespace apps {
 
@@ -28,6 +32,8 @@ public:
     virtual bool lightStatusBar() const { return false; }
     // The application's own answer to prefersStatusBarHidden.
     virtual bool prefersStatusBarHidden() const { return false; }
+    // Adds the views that take touches to `window` (the screen's size).
+    virtual void addTouchViews(UIView* /*window*/, const ScreenArea&) { }
 };
 
 }

@@ -16,6 +16,7 @@
 #include "frontboard/ApplicationProcesses.h"
 #include "notifications/Bus.h"
 #include "settings/SettingsPaths.h"
+#include "springboard/FrontApplicationTouches.h"
 #include "springboard/SpringBoard.h"
 #include "springboard/SpringBoardClasses.h"
 #include "substrate/Loader.h"
@@ -188,6 +189,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     setUpApplicationLauncher(options, home, root, busAddress);
     installApplications();
     compositor::registerHostedContent();
+    springboard::routeUnclaimedTouchesToFrontApplication();
     if (!options.noInject)
         loadLibraries(root);
 

@@ -1,8 +1,10 @@
 // The touch and home verbs in drawlet-sim run as a program: a headless shell
 // with a pinned application, where the script's finger reaches the grabber's
-// recognizers and the home button reaches Drawlet's replacement.
+// recognizers and the home button reaches Drawlet's replacement, and touches
+// on the open panel's application reach that application's process.
 #include "ProgramRun.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -56,6 +58,21 @@ protected:
         return found;
     }
 
+    // The pixel of the PNG `name` at (x, y) in pixels, as 0xAARRGGBB.
+    uint32_t pixel(const std::string& name, int x, int y) const
+    {
+        cairo_surface_t* image = cairo_image_surface_create_from_png((m_folder.path() / name).c_str());
+        uint32_t value = 0;
+        if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+            auto const* row = cairo_image_surface_get_data(image) + static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(image);
+            value = reinterpret_cast<const uint32_t*>(row)[x];
+        }
+        cairo_surface_destroy(image);
+        return value;
+    }
+
+    std::string path(const std::string& name) const { return (m_folder.path() / name).string(); }
+
     TemporaryFolder m_folder;
     std::string m_output;
 };
@@ -89,4 +106,52 @@ TEST_F(TouchScript, FingerAndHomeButtonReachThePanel)
         << readFile(logFile());
     EXPECT_TRUE(logged("5.300", "\\[Drawlet\\] noteInterfaceOrientationChanged: 3"));
     EXPECT_TRUE(logged("5.300", "\\[Drawlet\\] noteInterfaceOrientationChanged: 1"));
+}
+
+TEST_F(TouchScript, TouchesOnTheOpenPanelsApplicationReachItsProcessOnly)
+{
+    if (!fs::exists(kLibrary) || !fs::exists(kSettingsTool))
+        GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+    fs::create_directories(home());
+    ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
+    ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
+    ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.grid" }));
+
+    // Open, the panel sits at (57, 50) on the screen and shows the grid scaled
+    // by 567 / 667: the grid's point (40, 140), on the swatch of row 1,
+    // column 0, shows at (91, 169). A swipe and a drag to the right across the
+    // application would close the panel if its recognizers saw them; a second
+    // tap at the same place finds the same swatch and clears it.
+    std::string const grid = "com.drawlet.demo.grid";
+    EXPECT_EQ(runHeadless("wait 1\ntap 361 554\nwait 1\ntap 91 169\nwait 0.2\nshot-app " + grid + " " + path("selected.png") + "\nshot "
+                  + path("screen.png") + "\nswipe 100 400 300 400\nwait 1\ndrag 100 500 300 500 0.3\nwait 1\ntap 91 169\nwait 0.2\nshot-app " + grid
+                  + " " + path("cleared.png") + "\nquit\n"),
+        0)
+        << m_output;
+    std::string const log = readFile(logFile());
+    std::regex const tapped(R"(Grid\[\d+\]: Tapped \(40\.0, 140\.0\): row 1, column 0\n)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), tapped), std::sregex_iterator()), 2)
+        << log;
+    EXPECT_EQ(count("[Drawlet] tapGrabber"), 1u) << "only the tap that opened the panel";
+    EXPECT_EQ(count("[Drawlet] Swiped!"), 0u);
+    EXPECT_EQ(pixel("selected.png", 80, 280), 0xffffffffu) << "the tapped swatch is selected";
+    EXPECT_NE(pixel("selected.png", 200, 280), 0xffffffffu);
+    uint32_t const shown = pixel("screen.png", 182, 338);
+    EXPECT_GT(shown & 0xff, 0xf0u) << std::hex << shown << ": the screen shows the selected swatch where it was tapped";
+    EXPECT_GT((shown >> 8) & 0xff, 0xf0u);
+    EXPECT_GT((shown >> 16) & 0xff, 0xf0u);
+    EXPECT_NE(pixel("cleared.png", 80, 280), 0xffffffffu) << "the panel stayed open, and the second tap cleared the swatch";
+}
+
+TEST_F(TouchScript, TouchesOnTheApplicationInFrontReachItsProcess)
+{
+    // (40, 140) is on the grid's swatch of row 1, column 0; once the grid has
+    // gone home, a tap there lands on the home screen and reaches nobody.
+    std::string const grid = "com.drawlet.demo.grid";
+    EXPECT_EQ(runHeadless("open " + grid + "\nwait 0.5\ntap 40 140\nwait 0.2\nshot-app " + grid + " " + path("front.png") + "\nhome\ntap 40 140\nwait 0.2\nquit\n"), 0)
+        << m_output;
+    std::string const log = readFile(logFile());
+    std::regex const tapped(R"(Grid\[\d+\]: Tapped \(40\.0, 140\.0\): row 1, column 0\n)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), tapped), std::sregex_iterator()), 1) << log;
+    EXPECT_EQ(pixel("front.png", 80, 280), 0xffffffffu);
 }

@@ -428,6 +428,37 @@ TEST_F(Gestures, ASinkTakesItsTouchesFromEveryRecognizer)
     EXPECT_TRUE(statesOf(tap).empty());
 }
 
+TEST_F(Gestures, TouchesNoWindowTakesGoToTheUnclaimedSinkAlone)
+{
+    id tap = add(uikit::UITapGestureRecognizerClass(), window);
+    struct Seen {
+        long phase;
+        long finger;
+        CGPoint location;
+        bool withoutView;
+        bool operator==(const Seen&) const = default;
+    };
+    std::vector<Seen> seen;
+    input().setUnclaimedTouchSink([&](UITouch* touch) { seen.push_back({ touch->phase, touch->finger, touch->location(nullptr), !touch->view && !touch->window }); });
+
+    // Outside the one window, on the screen below it.
+    EXPECT_EQ(down({ 400, 20 }, 3), nullptr);
+    move({ 405, 22 }, 3);
+    up({ 405, 22 }, 3);
+    // A touch the window takes is the window's alone.
+    down({ 150, 150 });
+    up({ 150, 150 });
+    EXPECT_EQ((std::vector<Seen> { { 0, 3, { 400, 20 }, true }, { 1, 3, { 405, 22 }, true }, { 3, 3, { 405, 22 }, true } }), seen);
+    EXPECT_EQ(statesOf(tap), States { 3 });
+
+    // The touch input's reset forgets the sink.
+    input().reset();
+    seen.clear();
+    down({ 400, 20 });
+    up({ 400, 20 });
+    EXPECT_TRUE(seen.empty());
+}
+
 TEST_F(Gestures, GesturesStopCleanlyWhenTheirViewOrTargetGoesWrong)
 {
     // Taken off its view, or disabled, mid-pan: the target hears a cancel.
