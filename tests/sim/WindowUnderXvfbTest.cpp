@@ -207,7 +207,18 @@ TEST_F(WindowUnderXvfb, AClickOnTheGrabberOpensThePanelWithTheLiveClockAndASecon
     ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
     ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.clock" }));
     fs::path const log = m_folder.path() / "sim.log";
+    // SDL unloads the X libraries it loaded itself when it quits, so the
+    // leak checker of a sanitizer build finds their one-time allocations in
+    // modules it can no longer name, and no suppression can match them. The
+    // window's process is run without it; the headless tests check our code.
+    char const* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+    std::string const saved = sanitizerOptions ? sanitizerOptions : "";
+    setenv("ASAN_OPTIONS", (saved.empty() ? std::string("detect_leaks=0") : saved + ":detect_leaks=0").c_str(), 1);
     ChildProcess shell({ kSimulator, "--home", home().string(), "--screen", "375x667", "--log", log.string() }, m_folder.path() / "sim-output.txt");
+    if (sanitizerOptions)
+        setenv("ASAN_OPTIONS", saved.c_str(), 1);
+    else
+        unsetenv("ASAN_OPTIONS");
     ASSERT_TRUE(shell.started());
 
     std::string found;
@@ -263,5 +274,5 @@ TEST_F(WindowUnderXvfb, AClickOnTheGrabberOpensThePanelWithTheLiveClockAndASecon
 
     // Q quits (the key goes to the window under the pointer).
     ASSERT_TRUE(xdotool({ "key", "q" }).has_value());
-    EXPECT_NE(shell.wait(kLimit), -1) << "Q did not quit";
+    EXPECT_EQ(shell.wait(kLimit), 0) << "Q quits with status 0: " << readFile(m_folder.path() / "sim-output.txt");
 }
