@@ -117,8 +117,9 @@ std::unique_ptr<ScreenRecorder> ScreenRecorder::start(const std::string& folder,
         *error = "cannot make " + recorder->m_gifPath + ": " + *error;
         return nullptr;
     }
+    // The first frame is taken now, before whatever runs next at this instant.
     recorder->m_startNanoseconds = dispatch::RunLoop::main().nowNanoseconds();
-    recorder->scheduleFrame();
+    recorder->takeFrame();
     return recorder;
 }
 

@@ -16,7 +16,7 @@ class GifWriter;
 
 class ScreenRecorder {
 public:
-    // Starts recording, the first frame at this instant; the folder is made
+    // Starts recording, taking the first frame at once; the folder is made
     // when missing, and frames an earlier recording left in it are removed.
     // nullptr, with `error` set, when the folder or the GIF cannot be made or
     // `framesPerSecond` is not 1 to 1000.
