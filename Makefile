@@ -2,7 +2,8 @@
 # packages), configure, build, and then run the demo or the tests.
 #
 #   make demo               the phone in a window when there is a display (DEMO_HEADLESS=1 or no
-#                           DISPLAY: a short headless scenario, printing its log and saving pictures)
+#                           DISPLAY: a short headless scenario, printing its log and saving pictures,
+#                           its frames and an animated GIF of it in build/demo)
 #   make test               every test through ctest
 #   make sanitize-test      the tests once in a clang ASan+UBSan build (build-sanitize/)
 #   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
@@ -50,10 +51,14 @@ demo: build
 	fi; \
 	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home (Clock pinned)"; \
 	status=0; (cd "$$pictures" && $(abspath $(BUILD_DIR))/bin/drawlet-sim --headless --home "$$home" \
-		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" 2>/dev/null) || status=$$?; \
+		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" --record "$$pictures" >/dev/null 2>&1) || status=$$?; \
 	cat "$$log"; \
 	echo "== Drawlet's own lines:"; grep -a '\]: \[Drawlet\] ' "$$log" || echo "(none)"; \
-	echo "== Pictures the scenario took:"; ls "$$pictures"/*.png 2>/dev/null || echo "(none)"; \
+	echo "== Pictures the scenario took:"; ls "$$pictures"/*.png 2>/dev/null | grep -v '/frame-[0-9]*\.png$$' || echo "(none)"; \
+	gif="$$pictures/$(basename $(notdir $(DEMO_SCRIPT))).gif"; frames=$$(ls "$$pictures" | grep -c '^frame-[0-9]*\.png$$'); \
+	echo "== The recording, 30 frames a second of the scenario's virtual time:"; \
+	echo "$$frames frames in $$pictures/frame-NNNN.png"; \
+	if [ -f "$$gif" ]; then echo "the animation: $$gif ($$(du -h "$$gif" | cut -f1))"; else echo "(no animation)"; fi; \
 	echo "== drawlet-sim exited with status $$status"; exit $$status
 
 test: build

@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     libplist-dev libsdbus-c++-dev libsystemd-dev dbus-daemon
     libcairo2-dev libsdl2-dev libgif-dev libcli11-dev
-    libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb
+    libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool libx11-dev
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

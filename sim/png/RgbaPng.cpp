@@ -34,7 +34,7 @@ std::vector<uint8_t> straightRgbaRow(const uint8_t* row, int width)
 
 }
 
-bool writeRgbaPng(cairo_surface_t* surface, const std::string& path, std::string* error)
+bool writeRgbaPng(cairo_surface_t* surface, const std::string& path, std::string* error, PngCompression compression)
 {
     if (cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE || cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) {
         *error = "not an ARGB32 image";
@@ -56,6 +56,8 @@ bool writeRgbaPng(cairo_surface_t* surface, const std::string& path, std::string
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_RGBA;
+    if (compression == PngCompression::Fast)
+        image.flags |= PNG_IMAGE_FLAG_FAST;
     std::vector<uint8_t> rgba;
     rgba.reserve(static_cast<size_t>(width) * height * 4);
     for (int y = 0; y < height; ++y) {

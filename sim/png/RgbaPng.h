@@ -9,6 +9,9 @@
 
 namespace sim {
 
-bool writeRgbaPng(cairo_surface_t* surface, const std::string& path, std::string* error);
+// Fast trades a larger file for a quicker write (a recording's many frames).
+enum class PngCompression { Small, Fast };
+
+bool writeRgbaPng(cairo_surface_t* surface, const std::string& path, std::string* error, PngCompression compression = PngCompression::Small);
 
 }

@@ -5,6 +5,7 @@
 #include "InstalledApplications.h"
 #include "DevicePaths.h"
 #include "HostedContent.h"
+#include "ScreenRecorder.h"
 #include "ScriptRunner.h"
 #include "SimulatorWindow.h"
 
@@ -150,6 +151,47 @@ void setUpApplicationLauncher(const SimulatorOptions& options, const std::string
     frontboard::ApplicationProcesses::shared().setLauncher(std::move(launcher));
 }
 
+// The script; without one the shell alone, headless only launching, in a
+// window until it is closed or the process is killed.
+int runScenario(const SimulatorOptions& options, const Script& script, const std::string& home)
+{
+    auto& loop = dispatch::RunLoop::main();
+    ScriptContext context { home };
+    if (!options.script.empty())
+        return runScript(script, context);
+    if (options.headless)
+        loop.runUntil(loop.nowNanoseconds());
+    else
+        loop.run();
+    return 0;
+}
+
+// Frames of the run, from this instant (the end of launch) to the script's end.
+bool startRecording(const SimulatorOptions& options, std::unique_ptr<ScreenRecorder>* recorder)
+{
+    std::string const name = options.script.empty() ? "recording" : fs::path(options.script).stem().string();
+    std::string error;
+    *recorder = ScreenRecorder::start(absolute(options.record), name, options.recordFramesPerSecond, &error);
+    if (!*recorder) {
+        systemlog::write(kCFLogLevelError, "drawlet-sim: cannot record: " + error);
+        return false;
+    }
+    return true;
+}
+
+bool finishRecording(ScreenRecorder& recorder)
+{
+    std::string error;
+    if (!recorder.finish(&error)) {
+        systemlog::write(kCFLogLevelError, "drawlet-sim: the recording failed: " + error);
+        return false;
+    }
+    int const last = recorder.frameCount() - 1;
+    std::printf("drawlet-sim: recorded %d frames into %s (frame-0000.png to frame-%04d.png) and %s\n", recorder.frameCount(), recorder.folder().c_str(),
+        last, recorder.gifPath().c_str());
+    return true;
+}
+
 }
 
 int runShellProcess(const SimulatorOptions& options, const Script& script)
@@ -204,13 +246,13 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
         std::unique_ptr<SimulatorWindow> phoneWindow;
         if (!options.headless)
             phoneWindow = openPhoneWindow(application.get());
-        ScriptContext context { home };
-        if (!options.script.empty())
-            status = runScript(script, context);
-        else if (options.headless)
-            loop.runUntil(loop.nowNanoseconds());
+        std::unique_ptr<ScreenRecorder> recorder;
+        if (!options.record.empty() && !startRecording(options, &recorder))
+            status = 1;
         else
-            loop.run();
+            status = runScenario(options, script, home);
+        if (recorder && !finishRecording(*recorder) && status == 0)
+            status = 1;
     }
 
     frontboard::ApplicationProcesses::reset();

@@ -65,7 +65,7 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
     app.add_option("--scale", options->scale, "Pixels per point of the screen and of every application's frames (1 to 4, default 2).")
         ->check(CLI::Range(1, 4));
     app.add_flag("--no-inject", options->noInject, "Start without loading any library (the shell alone).");
-    app.add_flag("--headless", options->headless, "No window; virtual time: a script's waits take no real time and timers fire in order at their exact virtual times.");
+    auto* headless = app.add_flag("--headless", options->headless, "No window; virtual time: a script's waits take no real time and timers fire in order at their exact virtual times.");
     app.add_option("--script", options->script,
            "Run this scenario, then exit. One command a line, # comments, words separated by spaces, double quotes (with backslash escapes) "
            "for words that hold spaces. The whole script is checked before it runs. Time 0 is the moment the shell finished launching.")
@@ -73,6 +73,18 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
     app.add_option("--log", options->log,
            "Also write the log to this file: one line a message, SECONDS NAME[PID]: MESSAGE, the same as on standard error.")
         ->type_name("FILE");
+
+    auto* record = app.add_option("--record", options->record,
+                          "With --headless only: record the run into this folder (made when missing), on virtual time, from the end of launch to the "
+                          "end of the script: the screen at each frame instant as DIR/frame-NNNN.png (frames an earlier recording left there are "
+                          "removed), and all of them as the animated GIF DIR/NAME.gif, NAME the script's file name without its extension.")
+                       ->type_name("DIR")
+                       ->needs(headless)
+                       ->check([](const std::string& text) { return text.empty() ? "the folder must not be empty" : ""; });
+    app.add_option("--record-fps", options->recordFramesPerSecond, "Frames a second of virtual time that --record takes (1 to 120, default 30).")
+        ->type_name("N")
+        ->check(CLI::Range(1, 120))
+        ->needs(record);
 
     app.add_flag("--list-apps", options->listApps, "Print the installed applications' bundle identifiers, one a line, and start nothing.");
 

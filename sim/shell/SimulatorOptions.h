@@ -20,6 +20,9 @@ struct SimulatorOptions {
     bool headless = false;
     std::string script;
     std::string log;
+    // Headless only: the folder a recording of the run goes to (none when empty).
+    std::string record;
+    int recordFramesPerSecond = 30;
     bool listApps = false;
 };
 
