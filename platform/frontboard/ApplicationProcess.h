@@ -22,6 +22,8 @@ struct ApplicationProcess {
     // Frames announced so far.
     uint64_t announcedFrames = 0;
     bool ready = false;
+    // The interface orientation it was last told; applications start upright.
+    long interfaceOrientation = 1;
 
     // "com.example.app[1234]", for log lines.
     std::string label() const { return bundleIdentifier + "[" + std::to_string(pid) + "]"; }

@@ -130,10 +130,12 @@ void ApplicationProcesses::readyArrived(sdbus::Message& message)
     }
     std::string error;
     auto buffer = quartz::SharedFrameBuffer::map(frames.get(), &error);
-    CGRect const screen = uikit::mainScreenBounds();
+    // Applications make their frames' memory for the screen held upright; a
+    // turned frame has the same number of pixels.
+    CGSize const screen = uikit::mainScreenPortraitSize();
     double const scale = uikit::mainScreenScale();
-    long const screenWidth = std::lround(screen.size.width * scale);
-    long const screenHeight = std::lround(screen.size.height * scale);
+    long const screenWidth = std::lround(screen.width * scale);
+    long const screenHeight = std::lround(screen.height * scale);
     if (buffer && (buffer->width() != width || buffer->height() != height))
         error = "their header does not match the size announced";
     else if (buffer && (width != screenWidth || height != screenHeight))
@@ -360,6 +362,36 @@ void ApplicationProcesses::terminateAll()
         }
     }
     m_processes.clear();
+}
+
+bool ApplicationProcesses::setInterfaceOrientation(const std::string& bundleIdentifier, long orientation, double duration)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    if (!process)
+        return false;
+    process->interfaceOrientation = orientation;
+    sendOrientationLater(bundleIdentifier, orientation, duration);
+    return true;
+}
+
+long ApplicationProcesses::interfaceOrientation(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    return process ? process->interfaceOrientation : 0;
+}
+
+void ApplicationProcesses::sendOrientationLater(const std::string& bundleIdentifier, long orientation, double duration)
+{
+    dispatch::RunLoop::main().post([this, bundleIdentifier, orientation, duration, pid = find(bundleIdentifier)->pid] {
+        auto* process = find(bundleIdentifier);
+        auto* connection = notifications::BusSession::connection();
+        if (!process || process->pid != pid || !process->ready || !connection)
+            return;
+        connection->sendSignal(wire::kOrientationMember, process->uniqueName,
+            [&](sdbus::Message& message) { message << static_cast<int32_t>(orientation) << duration; }, true);
+    });
 }
 
 }

@@ -74,6 +74,14 @@ public:
     // Asks every process to end and reaps it.
     void terminateAll();
 
+    // Tells a running application the interface turned to `orientation`
+    // (1 to 4) in `duration` seconds, delivered like the scene commands.
+    // False when it is not running.
+    bool setInterfaceOrientation(const std::string& bundleIdentifier, long orientation, double duration);
+    // What the application was last told (1, upright, until then), or 0 when
+    // it is not running.
+    long interfaceOrientation(const std::string& bundleIdentifier);
+
 private:
     ApplicationProcesses() = default;
     bool listenForReady();
@@ -84,6 +92,7 @@ private:
     // Reaps processes that have exited, with a log line each.
     void reapExited();
     ApplicationProcess* find(const std::string& bundleIdentifier);
+    void sendOrientationLater(const std::string& bundleIdentifier, long orientation, double duration);
 
     ApplicationLauncher m_launcher;
     std::map<std::string, ApplicationProcess> m_processes;

@@ -26,4 +26,10 @@ inline constexpr const char* kForegroundCommand = "foreground";
 inline constexpr const char* kBackgroundCommand = "background";
 inline constexpr const char* kActivateCommand = "activate";
 
+// SceneOrientation (i orientation, d duration), from the shell to the
+// application in front when the interface turns (UIKit's numbering, 1 to 4;
+// seconds the turn takes): its screen follows, its status bar is told, and
+// its next frames are drawn in that orientation.
+inline constexpr const char* kOrientationMember = "SceneOrientation";
+
 }

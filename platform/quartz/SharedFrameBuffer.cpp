@@ -14,7 +14,7 @@ namespace quartz {
 
 namespace {
 
-constexpr uint32_t kMagic = 0x44574633; // "DWF3"
+constexpr uint32_t kMagic = 0x44574634; // "DWF4": frames carry their size
 constexpr uint32_t kNoSlot = UINT32_MAX;
 constexpr int kLargestSide = 16384;
 constexpr int kTakeAttempts = 64;
@@ -36,10 +36,14 @@ struct SharedFrameHeader {
     std::atomic<uint32_t> held;
     std::atomic<uint64_t> frameCount;
     std::atomic<uint64_t> sequence[SharedFrameBuffer::kSlotCount];
+    // Each slot's frame size in pixels, written with its pixels.
+    std::atomic<int32_t> frameWidth[SharedFrameBuffer::kSlotCount];
+    std::atomic<int32_t> frameHeight[SharedFrameBuffer::kSlotCount];
 };
 
 static_assert(sizeof(SharedFrameHeader) <= kHeaderBytes);
-static_assert(std::atomic<uint64_t>::is_always_lock_free && std::atomic<uint32_t>::is_always_lock_free, "frames are shared between processes");
+static_assert(std::atomic<uint64_t>::is_always_lock_free && std::atomic<uint32_t>::is_always_lock_free && std::atomic<int32_t>::is_always_lock_free,
+    "frames are shared between processes");
 
 namespace {
 
@@ -83,9 +87,19 @@ SharedFrameHeader* SharedFrameBuffer::header() const
     return static_cast<SharedFrameHeader*>(m_header);
 }
 
+size_t SharedFrameBuffer::slotCapacity() const
+{
+    return slotBytes(m_stride, m_height);
+}
+
 uint8_t* SharedFrameBuffer::slot(uint32_t index) const
 {
-    return static_cast<uint8_t*>(m_slots) + slotBytes(m_stride, m_height) * (index % kSlotCount);
+    return static_cast<uint8_t*>(m_slots) + slotCapacity() * (index % kSlotCount);
+}
+
+bool SharedFrameBuffer::fitsSlot(int width, int height) const
+{
+    return validSize(width, height) && slotBytes(cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width), height) <= slotCapacity();
 }
 
 std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::create(int width, int height, std::string* error)
@@ -123,6 +137,10 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::create(int width, int heig
     header->slotCount = kSlotCount;
     header->latest = kNoSlot;
     header->held = kNoSlot;
+    for (uint32_t index = 0; index < kSlotCount; ++index) {
+        header->frameWidth[index] = width;
+        header->frameHeight[index] = height;
+    }
     return std::unique_ptr<SharedFrameBuffer>(new SharedFrameBuffer(fd, headerMemory, slots, slotsSize, width, height, stride));
 }
 
@@ -168,9 +186,11 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* e
 
 bool SharedFrameBuffer::publish(cairo_surface_t* surface)
 {
-    if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32 || cairo_image_surface_get_width(surface) != m_width
-        || cairo_image_surface_get_height(surface) != m_height)
+    int const width = cairo_image_surface_get_width(surface);
+    int const height = cairo_image_surface_get_height(surface);
+    if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32 || !fitsSlot(width, height))
         return false;
+    int const stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width);
     cairo_surface_flush(surface);
     auto* h = header();
     uint32_t const latest = h->latest.load();
@@ -179,12 +199,14 @@ bool SharedFrameBuffer::publish(cairo_surface_t* surface)
     while (target == latest || target == held)
         ++target;
     h->sequence[target].fetch_add(1);
+    h->frameWidth[target].store(width);
+    h->frameHeight[target].store(height);
     uint8_t* destination = slot(target);
     uint8_t const* source = cairo_image_surface_get_data(surface);
     int const sourceStride = cairo_image_surface_get_stride(surface);
-    size_t const rowBytes = static_cast<size_t>(m_width) * 4;
-    for (int row = 0; row < m_height; ++row)
-        std::memcpy(destination + static_cast<size_t>(row) * m_stride, source + static_cast<size_t>(row) * sourceStride, rowBytes);
+    size_t const rowBytes = static_cast<size_t>(width) * 4;
+    for (int row = 0; row < height; ++row)
+        std::memcpy(destination + static_cast<size_t>(row) * stride, source + static_cast<size_t>(row) * sourceStride, rowBytes);
     h->sequence[target].fetch_add(1);
     h->latest.store(target);
     h->frameCount.fetch_add(1);
@@ -220,7 +242,17 @@ cairo_surface_t* SharedFrameBuffer::takeLatestFrame()
         // Still the latest once held: the writer will not choose it now.
         if (h->latest.load() != latest || h->sequence[latest].load() % 2 != 0)
             continue;
-        return cairo_image_surface_create_for_data(slot(latest), CAIRO_FORMAT_ARGB32, m_width, m_height, m_stride);
+        // Read once: the writer is another process, and what is checked must
+        // be what is used.
+        int const width = h->frameWidth[latest].load();
+        int const height = h->frameHeight[latest].load();
+        if (!fitsSlot(width, height)) {
+            if (!m_reportedBadFrameSize)
+                CFLog(kCFLogLevelError, "quartz: a frame of %dx%d pixels does not fit its slot; such frames are not shown", width, height);
+            m_reportedBadFrameSize = true;
+            return nullptr;
+        }
+        return cairo_image_surface_create_for_data(slot(latest), CAIRO_FORMAT_ARGB32, width, height, cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, width));
     }
     return nullptr;
 }
@@ -230,7 +262,7 @@ cairo_surface_t* SharedFrameBuffer::copyLatestFrame()
     cairo_surface_t* frame = takeLatestFrame();
     if (!frame)
         return nullptr;
-    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, m_width, m_height);
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(frame), cairo_image_surface_get_height(frame));
     cairo_t* cairo = cairo_create(copy);
     cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cairo, frame, 0, 0);

@@ -6,7 +6,9 @@
 // nor the one the shell holds, then publishes it as the latest; the shell
 // takes the latest by marking it held, so it reads it in place while the
 // application draws elsewhere. Every slot also carries a sequence number, odd
-// while it is written, as a second guard against a torn read.
+// while it is written, as a second guard against a torn read. Each frame
+// carries its own size: a slot holds any frame of no more pixels than the
+// buffer was made for, so a turned screen (width and height swapped) fits.
 
 #include <cairo.h>
 
@@ -36,20 +38,24 @@ public:
     SharedFrameBuffer& operator=(const SharedFrameBuffer&) = delete;
 
     int fileDescriptor() const { return m_fd; }
+    // The size the buffer was made for; a frame may have another shape of no
+    // more pixels.
     int width() const { return m_width; }
     int height() const { return m_height; }
 
     // The application's side: copies `surface` (an ARGB32 image of this
-    // buffer's size) into a free slot and makes it the latest frame; false
-    // when the sizes differ.
+    // buffer's size, or of another shape that fits a slot, such as the same
+    // size turned) into a free slot and makes it the latest frame; false when
+    // it does not fit.
     bool publish(cairo_surface_t* surface);
     // The number of frames published so far (0: none yet).
     uint64_t frameCount() const;
 
-    // The shell's side: an image surface over the latest whole frame, in
-    // place (no copy), valid until the next take or until this buffer goes;
-    // the caller owns the surface object. nullptr before the first frame, or
-    // (with one log line) when the header no longer describes the buffer.
+    // The shell's side: an image surface over the latest whole frame, of the
+    // frame's own size, in place (no copy), valid until the next take or
+    // until this buffer goes; the caller owns the surface object. nullptr
+    // before the first frame, or (with one log line) when the header no
+    // longer describes the buffer or the frame's size does not fit its slot.
     cairo_surface_t* takeLatestFrame();
     // A copy of the latest whole frame that outlives the buffer.
     cairo_surface_t* copyLatestFrame();
@@ -59,6 +65,8 @@ private:
     SharedFrameHeader* header() const;
     uint8_t* slot(uint32_t index) const;
     bool headerStillHolds();
+    size_t slotCapacity() const;
+    bool fitsSlot(int width, int height) const;
 
     int m_fd;
     void* m_header;
@@ -70,6 +78,7 @@ private:
     int m_height;
     int m_stride;
     bool m_reportedBadHeader = false;
+    bool m_reportedBadFrameSize = false;
 };
 
 }

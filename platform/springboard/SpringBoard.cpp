@@ -5,6 +5,7 @@
 #include "foundation/SystemLog.h"
 #include "frontboard/ApplicationProcesses.h"
 #include "frontboard/FBScene.h"
+#include "uikit/UIScreen.h"
 
 namespace {
 
@@ -64,9 +65,26 @@ bool launchApplication(id, SEL, id identifier, bool)
     return false;
 }
 
-void noteInterfaceOrientationChanged(id self, SEL, long orientation, double)
+const std::string* frontBundleIdentifier(SpringBoard* shell)
 {
-    self_(self)->interfaceOrientation = orientation;
+    auto* front = static_cast<SBApplication*>(shell->frontMostApplication.get());
+    if (!front || !front->bundleIdentifier)
+        return nullptr;
+    return &front->bundleIdentifier->value;
+}
+
+// The interface turns: the screen's bounds follow, and the application in
+// front is told, so it turns its status bar and draws turned.
+void noteInterfaceOrientationChanged(id self, SEL, long orientation, double duration)
+{
+    auto* shell = self_(self);
+    if (!uikit::setMainScreenOrientation(orientation)) {
+        CFLog(kCFLogLevelError, "springboard: ignored the interface orientation %ld, which is not 1, 2, 3 or 4", orientation);
+        return;
+    }
+    shell->interfaceOrientation = orientation;
+    if (auto const* front = frontBundleIdentifier(shell))
+        frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
 }
 
 }
@@ -100,7 +118,15 @@ bool openApplication(const std::string& bundleIdentifier, std::string* error)
         shell->frontMostApplication = application;
     }
     frontboard::sceneForApplication(bundleIdentifier)->settings->backgrounded = false;
-    return frontboard::ApplicationProcesses::shared().activate(bundleIdentifier, error);
+    auto& processes = frontboard::ApplicationProcesses::shared();
+    if (!processes.activate(bundleIdentifier, error))
+        return false;
+    // An application that comes to the front turned otherwise is told the
+    // shell's orientation at once.
+    long const orientation = uikit::mainScreenOrientation();
+    if (processes.interfaceOrientation(bundleIdentifier) != orientation)
+        processes.setInterfaceOrientation(bundleIdentifier, orientation, 0);
+    return true;
 }
 
 }

@@ -1,6 +1,7 @@
 #include "ApplicationScene.h"
 #include "TouchInput.h"
 #include "UIApplication.h"
+#include "UIScreen.h"
 
 #include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
@@ -11,6 +12,7 @@
 
 #include <sdbus-c++/sdbus-c++.h>
 
+#include <cmath>
 #include <unistd.h>
 
 namespace uikit {
@@ -60,10 +62,50 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
         },
         true)
         && connection->handleSignal(frontboard::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
-            [this](sdbus::Message& message) { touchArrived(message); }, true);
+            [this](sdbus::Message& message) { touchArrived(message); }, true)
+        && listenForOrientation();
     if (!listening)
         *error = "cannot listen for the shell's scene commands";
     return listening;
+}
+
+bool ApplicationScene::listenForOrientation()
+{
+    auto* connection = notifications::BusSession::connection();
+    return connection
+        && connection->handleSignal(frontboard::wire::kOrientationMember, notifications::BusConnection::Addressing::ToThisConnection,
+            [this](sdbus::Message& message) {
+                int32_t orientation = 0;
+                double duration = 0;
+                message >> orientation >> duration;
+                if (message)
+                    orientationArrived(orientation, duration);
+            },
+            true);
+}
+
+void ApplicationScene::orientationArrived(long orientation, double duration)
+{
+    if (!std::isfinite(duration) || duration < 0) {
+        CFLog(kCFLogLevelError, "uikit: ignored a turn to orientation %ld lasting %g seconds", orientation, duration);
+        return;
+    }
+    if (!setMainScreenOrientation(orientation)) {
+        CFLog(kCFLogLevelError, "uikit: ignored the interface orientation %ld, which is not 1, 2, 3 or 4", orientation);
+        return;
+    }
+    // What reaches the platform's own handler may differ from what was asked
+    // (a library may replace it), so the line says what arrived there.
+    UIApplication* application = sharedApplication();
+    long const toldBefore = application ? application->statusBarOrientationChangeCount : 0;
+    changeStatusBarOrientation(orientation, duration);
+    if (application && application->statusBarOrientationChangeCount != toldBefore)
+        CFLog(kCFLogLevelNotice, "uikit: the scene turned to orientation %ld; the status bar turns to orientation %ld in %.2f s", orientation,
+            application->lastStatusBarOrientation, application->lastStatusBarOrientationDuration);
+    else
+        CFLog(kCFLogLevelNotice, "uikit: the scene turned to orientation %ld", orientation);
+    if (m_changeHandler)
+        m_changeHandler();
 }
 
 void ApplicationScene::reportReady()

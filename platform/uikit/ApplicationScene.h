@@ -1,8 +1,9 @@
 #pragma once
 // The application's side of its scene: whether the shell keeps it in the
 // foreground (it draws) or the background (it draws nothing), the shell's
-// activations, the touches on its hosted scene, and the shared memory its
-// frames go out through. Without a bus the scene is simply in the foreground.
+// activations, the interface orientation the shell gives it, the touches on
+// its hosted scene, and the shared memory its frames go out through. Without
+// a bus the scene is simply in the foreground.
 //
 // Touches from the shell go to this process's touch input (TouchInput.h) at
 // the point the shell gives, in this application's points. A malformed event,
@@ -39,15 +40,22 @@ public:
     bool isForeground() const { return m_foreground; }
     // Sends the frame to the shell's side; false when it could not.
     bool publishFrame(cairo_surface_t* frame);
-    // Runs after each scene change, once the activation (if any) is done.
+    // Runs after each scene change, once the activation (if any) is done, and
+    // after each change of orientation.
     void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
     // Runs after each touch event from the shell has reached the views.
     void setTouchHandler(std::function<void()> handler) { m_touchHandler = std::move(handler); }
+
+    // The shell turned the interface: the screen's bounds follow, the
+    // application is told its status bar's new orientation, then the change
+    // handler runs. A value out of range is logged and changes nothing.
+    void orientationArrived(long orientation, double duration);
 
 private:
     ApplicationScene() = default;
     void commandArrived(const std::string& command);
     void touchArrived(sdbus::Message& message);
+    bool listenForOrientation();
 
     std::string m_bundleIdentifier;
     std::unique_ptr<quartz::SharedFrameBuffer> m_frames;

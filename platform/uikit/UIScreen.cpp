@@ -1,4 +1,5 @@
 #include "UIScreen.h"
+#include "UIApplication.h"
 
 #include <cmath>
 
@@ -9,6 +10,7 @@ Class g_UIScreen;
 struct ScreenState {
     CGSize size = uikit::kDefaultMainScreenSize;
     CGFloat scale = uikit::kDefaultMainScreenScale;
+    long orientation = UIInterfaceOrientationPortrait;
     Strong<UIScreen> main;
 };
 
@@ -53,14 +55,38 @@ bool setMainScreenScale(CGFloat scale)
     return true;
 }
 
-CGRect mainScreenBounds() { return { {}, state().size }; }
+CGRect mainScreenBounds() { return { {}, sizeInOrientation(state().size, state().orientation) }; }
 CGFloat mainScreenScale() { return state().scale; }
+CGSize mainScreenPortraitSize() { return state().size; }
+
+bool setMainScreenOrientation(long orientation)
+{
+    if (orientation < UIInterfaceOrientationPortrait || orientation > UIInterfaceOrientationLandscapeLeft)
+        return false;
+    state().orientation = orientation;
+    return true;
+}
+
+long mainScreenOrientation() { return state().orientation; }
+
+bool isLandscapeOrientation(long orientation)
+{
+    return orientation == UIInterfaceOrientationLandscapeRight || orientation == UIInterfaceOrientationLandscapeLeft;
+}
+
+CGSize sizeInOrientation(CGSize portrait, long orientation)
+{
+    if (isLandscapeOrientation(orientation))
+        return { portrait.height, portrait.width };
+    return portrait;
+}
 
 void resetScreen()
 {
     auto& screen = state();
     screen.size = kDefaultMainScreenSize;
     screen.scale = kDefaultMainScreenScale;
+    screen.orientation = UIInterfaceOrientationPortrait;
     screen.main = nullptr;
 }
 

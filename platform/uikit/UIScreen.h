@@ -1,6 +1,8 @@
 #pragma once
 // The phone's screen: its bounds in points and its scale (pixels per point).
-// The simulator sets the size (--screen); the default is 375 x 667 at scale 2.
+// The simulator sets the size (--screen, held upright); the default is 375 x
+// 667 at scale 2. The bounds follow the interface orientation: in landscape
+// the width and height trade places, as UIKit's do.
 //
 // Encodings: mainScreen "@@:" (class), bounds "{CGRect=...}@:", scale "d@:".
 
@@ -22,6 +24,16 @@ bool setMainScreenSize(CGFloat width, CGFloat height);
 bool setMainScreenScale(CGFloat scale);
 CGRect mainScreenBounds();
 CGFloat mainScreenScale();
+
+// The size in points held upright (orientation 1), whatever the orientation.
+CGSize mainScreenPortraitSize();
+// UIKit's interface orientation (1 to 4) the bounds follow; refuses (false,
+// nothing changed) any other value.
+bool setMainScreenOrientation(long orientation);
+long mainScreenOrientation();
+bool isLandscapeOrientation(long orientation);
+// `portrait` as the screen shows it in `orientation`.
+CGSize sizeInOrientation(CGSize portrait, long orientation);
 
 void resetScreen();
 

@@ -2,6 +2,7 @@
 #include "AppRenderer.h"
 #include "AppScreenFactory.h"
 #include "InstalledApplications.h"
+#include "TouchViews.h"
 
 #include "DevicePaths.h"
 
@@ -113,7 +114,7 @@ Strong<objc_object> showKeyWindow(const AppScreen& screen)
     return adopt(window);
 }
 
-int runLaunched(const AppOptions& options, Display* display)
+int runLaunched(const AppOptions& options, Display* display, TouchViews* touchViews)
 {
     auto& loop = dispatch::RunLoop::main();
     display->update();
@@ -126,7 +127,10 @@ int runLaunched(const AppOptions& options, Display* display)
         return 0;
     }
     auto& scene = uikit::ApplicationScene::shared();
-    scene.setChangeHandler([display] { display->update(); });
+    scene.setChangeHandler([display, touchViews] {
+        touchViews->followScreen();
+        display->update();
+    });
     scene.setTouchHandler([display] { display->update(); });
     scene.reportReady();
     // Virtual time without a bus has no clock to follow: the application
@@ -204,8 +208,8 @@ int runAppProcess(const AppOptions& options)
         AutoreleasePool pool;
         uikit::launchApplication(uikit::UIApplicationClass());
         auto window = showKeyWindow(renderer.screen());
-        renderer.screen().addTouchViews(static_cast<UIView*>(window.get()), renderer.area());
-        status = runLaunched(options, &display);
+        TouchViews touchViews(static_cast<UIView*>(window.get()), renderer);
+        status = runLaunched(options, &display, &touchViews);
     }
     notifications::disconnectFromBus();
     return status;

@@ -2,6 +2,7 @@
 #include "StatusBarPainter.h"
 
 #include "uikit/StatusBar.h"
+#include "uikit/UIScreen.h"
 
 #include <cmath>
 
@@ -17,13 +18,21 @@ AppRenderer::AppRenderer(std::unique_ptr<AppScreen> screen, int width, int heigh
 
 ScreenArea AppRenderer::area() const
 {
-    return { static_cast<double>(m_width), static_cast<double>(m_height), kStatusBarHeight };
+    return areaFor(uikit::isLandscapeOrientation(uikit::mainScreenOrientation()));
+}
+
+ScreenArea AppRenderer::areaFor(bool landscape) const
+{
+    // Turned, the same screen is as wide as it was high.
+    double const width = landscape ? m_height : m_width;
+    double const height = landscape ? m_width : m_height;
+    return { width, height, kStatusBarHeight };
 }
 
 AppRenderer::Appearance AppRenderer::appearanceAt(std::time_t now) const
 {
     bool const shown = !uikit::statusBarHidden();
-    return { shown, shown ? StatusBarPainter::version(now) : 0, m_screen->contentVersion(now) };
+    return { shown, shown ? StatusBarPainter::version(now) : 0, m_screen->contentVersion(now), uikit::isLandscapeOrientation(uikit::mainScreenOrientation()) };
 }
 
 bool AppRenderer::redrawIfChanged(std::time_t now)
@@ -37,15 +46,15 @@ bool AppRenderer::redrawIfChanged(std::time_t now)
 
 void AppRenderer::draw(const Appearance& appearance, std::time_t now)
 {
-    int const pixelWidth = static_cast<int>(std::lround(m_width * m_scale));
-    int const pixelHeight = static_cast<int>(std::lround(m_height * m_scale));
+    // The content fills the screen; its own top bar sits below the status
+    // bar's height either way, as on the phone when the status bar is hidden.
+    ScreenArea const area = areaFor(appearance.landscape);
+    int const pixelWidth = static_cast<int>(std::lround(area.width * m_scale));
+    int const pixelHeight = static_cast<int>(std::lround(area.height * m_scale));
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth, pixelHeight);
     cairo_t* cairo = cairo_create(surface);
     cairo_scale(cairo, m_scale, m_scale);
 
-    // The content fills the screen; its own top bar sits below the status
-    // bar's height either way, as on the phone when the status bar is hidden.
-    ScreenArea const area = this->area();
     cairo_save(cairo);
     m_screen->draw(cairo, area, now);
     cairo_restore(cairo);

@@ -1,7 +1,9 @@
 #pragma once
 // Draws an application's screen when what it shows has changed: its content's
-// version, the status bar's time, or whether the status bar is hidden
-// (uikit::statusBarHidden, as the last appearance update left it).
+// version, the status bar's time, whether the status bar is hidden
+// (uikit::statusBarHidden, as the last appearance update left it), or the
+// screen's orientation (uikit::mainScreenOrientation, as the shell last set
+// it): a turned screen is drawn at its turned size, laid out for it.
 
 #include "AppScreen.h"
 #include "LastDrawnFrame.h"
@@ -14,7 +16,8 @@ namespace apps {
 
 class AppRenderer {
 public:
-    // The screen's size in points and its scale (pixels per point).
+    // The screen's size in points held upright, and its scale (pixels per
+    // point).
     AppRenderer(std::unique_ptr<AppScreen> screen, int width, int height, double scale);
 
     // True when it drew a new frame.
@@ -22,15 +25,18 @@ public:
 
     const AppScreen& screen() const { return *m_screen; }
     AppScreen& screen() { return *m_screen; }
-    // The area the screen draws in.
+    // The area the screen draws in, turned as the screen is now.
     ScreenArea area() const;
     const LastDrawnFrame& lastDrawnFrame() const { return m_frame; }
 
 private:
+    ScreenArea areaFor(bool landscape) const;
+
     struct Appearance {
         bool statusBarShown;
         long long statusBarVersion;
         long long contentVersion;
+        bool landscape;
         bool operator==(const Appearance&) const = default;
     };
 

@@ -16,9 +16,15 @@ constexpr double kDockHeight = 96;
 
 }
 
+size_t homeScreenColumns(CGSize screen)
+{
+    return screen.width > screen.height ? kLandscapeHomeScreenColumns : kHomeScreenColumns;
+}
+
+// From the shorter side, so icons keep their size when the screen turns.
 double homeScreenIconSize(CGSize screen)
 {
-    return std::clamp(screen.width / 5.3, 1.0, kIconSize);
+    return std::clamp(std::min(screen.width, screen.height) / 5.3, 1.0, kIconSize);
 }
 
 CGRect homeScreenDockFrame(CGSize screen)
@@ -30,9 +36,10 @@ CGRect homeScreenDockFrame(CGSize screen)
 HomeScreenIconPlace homeScreenIconPlace(CGSize screen, size_t index)
 {
     double const size = homeScreenIconSize(screen);
-    double const gap = (screen.width - kHomeScreenColumns * size) / (kHomeScreenColumns + 1);
-    double const column = static_cast<double>(index % kHomeScreenColumns);
-    double const row = static_cast<double>(index / kHomeScreenColumns);
+    size_t const columns = homeScreenColumns(screen);
+    double const gap = (screen.width - static_cast<double>(columns) * size) / static_cast<double>(columns + 1);
+    double const column = static_cast<double>(index % columns);
+    double const row = static_cast<double>(index / columns);
     double const x = gap + column * (size + gap);
     double const y = kStatusBarHeight + 8 + row * (size + kRowGap);
     return { { { x, y }, { size, size } }, { { x - gap / 2, y + size + kNameGap }, { size + gap, kNameHeight } } };

@@ -1,7 +1,7 @@
 #pragma once
 // Where the home screen puts the applications' icons: a grid of four columns
-// under the status bar, in file order, as a phone's first page does. Touches
-// on icons and the drawing share it.
+// (six on a screen turned landscape) under the status bar, in file order, as
+// a phone's first page does. Touches on icons and the drawing share it.
 
 #include "quartz/CGGeometry.h"
 
@@ -17,6 +17,10 @@ struct HomeScreenIconPlace {
 };
 
 inline constexpr size_t kHomeScreenColumns = 4;
+inline constexpr size_t kLandscapeHomeScreenColumns = 6;
+
+// The number of columns on a screen of `screen` points.
+size_t homeScreenColumns(CGSize screen);
 
 // The place of the icon at `index`, on a screen of `screen` points. Places
 // run on past the dock; those are not shown.

@@ -9,12 +9,16 @@
 #include "springboard/SpringBoard.h"
 #include "uikit/UIApplication.h"
 
+#include <algorithm>
+
 namespace compositor {
 
 namespace {
 
-// Draws `frame` (an application's whole screen in pixels) over `size`
-// points, and lets it go.
+bool isLandscape(double width, double height) { return width > height; }
+
+// Draws `frame` (an application's whole screen in pixels, at its own size)
+// over `size` points, and lets it go.
 void paintFrame(cairo_surface_t* frame, cairo_t* cairo, CGSize size)
 {
     if (!frame)
@@ -22,9 +26,15 @@ void paintFrame(cairo_surface_t* frame, cairo_t* cairo, CGSize size)
     int const width = cairo_image_surface_get_width(frame);
     int const height = cairo_image_surface_get_height(frame);
     // The frame is the application's whole screen in pixels; the view is
-    // that screen in points.
+    // that screen in points. A frame turned otherwise than the view (drawn
+    // before the application heard of a turn) keeps its proportions, from
+    // the top left, rather than being squashed.
+    double scaleX = size.width / width;
+    double scaleY = size.height / height;
+    if (isLandscape(width, height) != isLandscape(size.width, size.height))
+        scaleX = scaleY = std::min(scaleX, scaleY);
     cairo_save(cairo);
-    cairo_scale(cairo, size.width / width, size.height / height);
+    cairo_scale(cairo, scaleX, scaleY);
     cairo_set_source_surface(cairo, frame, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
     cairo_paint(cairo);

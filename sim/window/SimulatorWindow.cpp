@@ -31,7 +31,10 @@ std::unique_ptr<SimulatorWindow> SimulatorWindow::open(WindowKeys keys, std::str
     SDL_DisplayMode desktop {};
     bool const knowsDesktop = SDL_GetDesktopDisplayMode(0, &desktop) == 0;
     CGSize const screen = uikit::mainScreenBounds().size;
-    window->m_geometry = fitWindow(screen.width, screen.height, uikit::mainScreenScale(), knowsDesktop ? desktop.w : 0, knowsDesktop ? desktop.h : 0);
+    window->m_desktopWidth = knowsDesktop ? desktop.w : 0;
+    window->m_desktopHeight = knowsDesktop ? desktop.h : 0;
+    window->m_fittedScreen = screen;
+    window->m_geometry = fitWindow(screen.width, screen.height, uikit::mainScreenScale(), window->m_desktopWidth, window->m_desktopHeight);
     auto const& geometry = window->m_geometry;
     window->m_window = SDL_CreateWindow("Drawlet", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, geometry.phoneWidth,
         geometry.phoneHeight + geometry.helpHeight, 0);
@@ -87,6 +90,21 @@ void SimulatorWindow::drawHelpLine()
     cairo_surface_destroy(surface);
 }
 
+void SimulatorWindow::followScreen()
+{
+    CGSize const screen = uikit::mainScreenBounds().size;
+    if (screen == m_fittedScreen)
+        return;
+    m_fittedScreen = screen;
+    m_geometry = fitWindow(screen.width, screen.height, uikit::mainScreenScale(), m_desktopWidth, m_desktopHeight);
+    SDL_SetWindowSize(m_window, m_geometry.phoneWidth, m_geometry.phoneHeight + m_geometry.helpHeight);
+    SDL_SetWindowPosition(m_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    if (m_help)
+        SDL_DestroyTexture(m_help);
+    m_help = nullptr;
+    drawHelpLine();
+}
+
 void SimulatorWindow::start()
 {
     auto& loop = dispatch::RunLoop::main();
@@ -95,6 +113,7 @@ void SimulatorWindow::start()
 
 void SimulatorWindow::frame()
 {
+    followScreen();
     handleEvents();
     present();
     auto& loop = dispatch::RunLoop::main();
@@ -142,6 +161,8 @@ void SimulatorWindow::handleEvents()
                 m_keys.rotate(-1);
             if (event.key.keysym.sym == SDLK_RIGHT && m_keys.rotate)
                 m_keys.rotate(1);
+            // The mouse events after a turn map onto the turned screen.
+            followScreen();
             break;
         default:
             break;

@@ -1,9 +1,12 @@
 #pragma once
 // The simulated phone in a window (real time): the screen as the compositor
 // draws it, redrawn 60 times a second from the main run loop; the mouse is
-// the finger; keys press the home button and quit; a help line says which.
+// the finger; keys press the home button, turn the phone and quit; a help
+// line says which. The window turns with the screen.
 
 #include "WindowGeometry.h"
+
+#include "quartz/CGGeometry.h"
 
 #include <functional>
 #include <memory>
@@ -41,6 +44,9 @@ private:
     void handleEvents();
     void present();
     void drawHelpLine();
+    // Sizes the window again when the screen's size in points changed (the
+    // interface turned), still fitting the desktop.
+    void followScreen();
 
     WindowKeys m_keys;
     WindowGeometry m_geometry {};
@@ -51,6 +57,11 @@ private:
     int m_phonePixelWidth = 0;
     int m_phonePixelHeight = 0;
     bool m_fingerDown = false;
+    // What the geometry was fitted to: the screen in points, and the desktop
+    // in pixels (0 when unknown).
+    CGSize m_fittedScreen {};
+    int m_desktopWidth = 0;
+    int m_desktopHeight = 0;
 };
 
 }

@@ -66,6 +66,28 @@ TEST_F(AppRendererTest, DrawsOnlyWhenWhatItShowsChanges)
     EXPECT_EQ(cairo_image_surface_get_width(notes.lastDrawnFrame().surface()), 320);
 }
 
+TEST_F(AppRendererTest, ATurnedScreenIsDrawnAtItsTurnedSizeOnlyWhenItTurns)
+{
+    apps::AppRenderer grid(apps::makeAppScreen("com.drawlet.demo.grid"), 375, 667, 2);
+    ASSERT_TRUE(grid.redrawIfChanged(600));
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationLandscapeLeft));
+    ASSERT_TRUE(grid.redrawIfChanged(600));
+    auto* turned = grid.lastDrawnFrame().surface();
+    EXPECT_EQ(cairo_image_surface_get_width(turned), 1334);
+    EXPECT_EQ(cairo_image_surface_get_height(turned), 750);
+    // Laid out for the turned size: the swatches end above the bottom, where
+    // an upright layout squeezed in would have run on.
+    EXPECT_EQ(coloursInRows(turned, 700, 750), 1u);
+    EXPECT_GT(coloursInRows(turned, 100, 150), 5u);
+
+    EXPECT_FALSE(grid.redrawIfChanged(600));
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationLandscapeRight));
+    EXPECT_FALSE(grid.redrawIfChanged(600)) << "the other landscape has the same size";
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationPortraitUpsideDown));
+    ASSERT_TRUE(grid.redrawIfChanged(600));
+    EXPECT_EQ(cairo_image_surface_get_width(grid.lastDrawnFrame().surface()), 750);
+}
+
 TEST_F(AppRendererTest, OnlyTheDemoApplicationsHaveScreens)
 {
     EXPECT_NE(apps::makeAppScreen("com.drawlet.demo.grid"), nullptr);

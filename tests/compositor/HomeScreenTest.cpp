@@ -117,4 +117,33 @@ TEST_F(HomeScreenTest, FollowsTheScreenAndRereadsTheApplicationsAfterAReset)
     EXPECT_EQ(at(screen.get(), middle(compositor::homeScreenIconPlace(CGSizeMake(320, 568), 0).icon)), kBlue);
 }
 
+TEST_F(HomeScreenTest, ATurnedScreenIsDrawnTurnedWithSixColumnsOfIcons)
+{
+    std::vector<std::array<std::string, 3>> applications;
+    for (int index = 0; index < 7; ++index)
+        applications.push_back({ "App" + std::to_string(index), index == 5 ? "Blue.app" : "Red.app", "" });
+    install(applications);
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationLandscapeRight));
+    auto screen = draw();
+    ASSERT_EQ(cairo_image_surface_get_width(screen.get()), 1334);
+    ASSERT_EQ(cairo_image_surface_get_height(screen.get()), 750);
+
+    CGSize const size { 667, 375 };
+    auto const first = compositor::homeScreenIconPlace(size, 0);
+    auto const sixth = compositor::homeScreenIconPlace(size, 5);
+    auto const seventh = compositor::homeScreenIconPlace(size, 6);
+    EXPECT_EQ(first.icon.size, CGSizeMake(60, 60)) << "icons keep their size when the screen turns";
+    EXPECT_DOUBLE_EQ(sixth.icon.origin.y, first.icon.origin.y) << "six to a row";
+    EXPECT_NEAR(first.icon.origin.x, 667 - CGRectGetMaxX(sixth.icon), 1e-9) << "equal margins";
+    EXPECT_GT(seventh.icon.origin.y, CGRectGetMaxY(first.name));
+    EXPECT_EQ(at(screen.get(), middle(sixth.icon)), kBlue);
+    EXPECT_EQ(at(screen.get(), middle(seventh.icon)), kRed);
+
+    // Upright again, the picture follows.
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationPortrait));
+    screen = draw();
+    EXPECT_EQ(cairo_image_surface_get_width(screen.get()), 750);
+    EXPECT_EQ(at(screen.get(), middle(compositor::homeScreenIconPlace(CGSizeMake(375, 667), 5).icon)), kBlue);
+}
+
 }

@@ -194,3 +194,41 @@ FORKED_TEST(ApplicationProcessInput, StoppedAndExitedApplicationsDoNotHoldTheShe
     std::string error;
     EXPECT_TRUE(processes.activate(kNotes, &error)) << "an application that exited launches again: " << error;
 }
+
+FORKED_TEST(ApplicationProcessInput, ATurnedApplicationDrawsTurnedFramesAndRefusesNonsenseTurns)
+{
+    Shell shell;
+    Shell::launch(kGrid);
+    AutoreleasePool pool;
+    auto& processes = ApplicationProcesses::shared();
+    auto frameSize = [&] {
+        cairo_surface_t* frame = processes.copyLastFrame(kGrid);
+        EXPECT_NE(frame, nullptr);
+        if (!frame)
+            return std::pair { 0, 0 };
+        std::pair const size { cairo_image_surface_get_width(frame), cairo_image_surface_get_height(frame) };
+        cairo_surface_destroy(frame);
+        return size;
+    };
+    EXPECT_EQ(processes.interfaceOrientation(kGrid), 1) << "applications start upright";
+    EXPECT_EQ(frameSize(), (std::pair { 750, 1334 }));
+
+    EXPECT_TRUE(processes.setInterfaceOrientation(kGrid, 3, 0.4));
+    Shell::settle();
+    EXPECT_EQ(processes.interfaceOrientation(kGrid), 3);
+    EXPECT_EQ(frameSize(), (std::pair { 1334, 750 })) << "the same pixels, turned";
+    std::string const log = simtest::readFile(shell.applicationLog());
+    EXPECT_EQ(countOccurrences(log, "uikit: the scene turned to orientation 3; the status bar turns to orientation 3 in 0.40 s"), 1u) << log;
+
+    // The application checks what the shell sends: the turn is refused and
+    // the frames stay as they were.
+    EXPECT_TRUE(processes.setInterfaceOrientation(kGrid, 7, 0.4));
+    Shell::settle();
+    EXPECT_EQ(frameSize(), (std::pair { 1334, 750 }));
+    EXPECT_EQ(countOccurrences(simtest::readFile(shell.applicationLog()), "uikit: ignored the interface orientation 7"), 1u);
+
+    EXPECT_TRUE(processes.setInterfaceOrientation(kGrid, 1, 0.4));
+    Shell::settle();
+    EXPECT_EQ(frameSize(), (std::pair { 750, 1334 }));
+    EXPECT_FALSE(processes.setInterfaceOrientation(kNotes, 3, 0.4)) << "Notes is not running";
+}

@@ -6,6 +6,8 @@
 #include "core/PanelState.h"
 #include "core/Replacements.h"
 #include "foundation/NSString.h"
+#include "frontboard/FBScene.h"
+#include "frontboard/FBSceneContextHostManager.h"
 #include "runtime/AutoreleasePool.h"
 #include "springboard/SpringBoardClasses.h"
 #include "uikit/UIKit.h"
@@ -112,6 +114,35 @@ FORKED_TEST(PanelOrientation, AlwaysTellsTheApplicationsAndRehostsOnlyAnOpenPane
     EXPECT_EQ(frame.origin.y, 0);
     EXPECT_NEAR(frame.size.height, 468, 1e-3);
     EXPECT_EQ(distributedPosts().back(), "com.quillbrook.drawlet.changeHostedAppOrientation orientation=1");
+}
+
+FORKED_TEST(PanelOrientation, TurningTheOpenPanelTurnsTheScreenRehostsAndScalesByScaleFactor)
+{
+    AutoreleasePool pool;
+    launchPinnedShell(375, 667);
+    ASSERT_NE(applicationView.get(), nullptr);
+    double const scale = scaleFactor;
+    EXPECT_NEAR(scale, 567.0 / 667.0, 1e-6) << "the panel's height over the screen's";
+    auto* manager = frontboard::sceneForApplication("com.drawlet.demo.notes")->contextHostManager.get();
+    ASSERT_NE(manager, nullptr);
+
+    // Open, with hosting stopped and the view moved and unscaled meanwhile.
+    isActive = true;
+    manager->enabledRequesters.clear();
+    send(applicationView.get(), "setTransform:"_sel, CGAffineTransformIdentity);
+    send(applicationView.get(), "setFrame:"_sel, CGRectMake(30, 30, 375, 667));
+    send(shell(), "noteInterfaceOrientationChanged:duration:"_sel, 3l, 0.4);
+    runFor(0);
+
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 667, 375)) << "the shell's own handling turned the screen first";
+    EXPECT_EQ(send<CGAffineTransform>(applicationView.get(), "transform"_sel), CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
+    CGRect const frame = send<CGRect>(applicationView.get(), "frame"_sel);
+    EXPECT_EQ(frame.origin, CGPointMake(0, 0));
+    EXPECT_NEAR(frame.size.width, 375 * scale, 1e-6);
+    EXPECT_NEAR(frame.size.height, 667 * scale, 1e-6);
+    EXPECT_EQ(manager->enabledRequesters.count("com.drawlet.demo.notes"), 1u) << "hosted again";
+    EXPECT_EQ(scaleFactor, static_cast<float>(scale)) << "the factor is not worked out again on a turn";
+    EXPECT_EQ(distributedPosts().back(), "com.quillbrook.drawlet.changeHostedAppOrientation orientation=3");
 }
 
 FORKED_TEST(PanelOrientation, DeviceOrientationEventsAreOnlyLogged)

@@ -164,3 +164,62 @@ TEST(SharedFrameBuffer, AHeaderChangedAfterMappingStopsTheFramesWithOneLine)
         lines += message.find("frames header changed") != std::string::npos ? 1 : 0;
     EXPECT_EQ(lines, 1u);
 }
+
+TEST(SharedFrameBuffer, EachFrameCarriesItsOwnSizeWithinTheSlotsPixels)
+{
+    auto [writer, reader] = makePair();
+    ASSERT_TRUE(writer && reader);
+    // The screen turned: as wide as it was high, the same pixels.
+    cairo_surface_t* turned = solidFrame(0xff0000ffu, kHeight, kWidth);
+    ASSERT_TRUE(writer->publish(turned));
+    cairo_surface_destroy(turned);
+    cairo_surface_t* frame = reader->takeLatestFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(cairo_image_surface_get_width(frame), kHeight);
+    EXPECT_EQ(cairo_image_surface_get_height(frame), kWidth);
+    EXPECT_EQ(colourOf(frame), 0xff0000ffu);
+    cairo_surface_destroy(frame);
+    cairo_surface_t* copy = reader->copyLatestFrame();
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(cairo_image_surface_get_width(copy), kHeight);
+    EXPECT_EQ(colourOf(copy), 0xff0000ffu);
+    cairo_surface_destroy(copy);
+    EXPECT_EQ(reader->width(), kWidth) << "the buffer keeps the size it was made for";
+
+    // Upright again, the next frame has the buffer's own size.
+    publish(*writer, 0xff00ff00u);
+    frame = reader->takeLatestFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(cairo_image_surface_get_width(frame), kWidth);
+    EXPECT_EQ(cairo_image_surface_get_height(frame), kHeight);
+    EXPECT_EQ(colourOf(frame), 0xff00ff00u);
+    cairo_surface_destroy(frame);
+}
+
+TEST(SharedFrameBuffer, AFrameSizeTooLargeForItsSlotIsNotBelievedAndLoggedOnce)
+{
+    systemlog::reset();
+    systemlog::setWritesToStandardError(false);
+    auto [writer, reader] = makePair();
+    ASSERT_TRUE(writer && reader);
+    publish(*writer, 0xff445566);
+    // The first frame went to slot 0; its width sits after the header's
+    // fixed fields, the three sequence numbers (byte 64). Another process
+    // could write anything there.
+    int32_t const huge = kWidth * 4;
+    ASSERT_EQ(pwrite(writer->fileDescriptor(), &huge, sizeof huge, 64), static_cast<ssize_t>(sizeof huge));
+    EXPECT_EQ(reader->takeLatestFrame(), nullptr);
+    EXPECT_EQ(reader->copyLatestFrame(), nullptr);
+    size_t lines = 0;
+    for (auto const& message : systemlog::capturedMessages())
+        lines += message.find("does not fit its slot") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(lines, 1u);
+
+    // The next whole frame is shown again.
+    publish(*writer, 0xff778899);
+    cairo_surface_t* frame = reader->takeLatestFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(colourOf(frame), 0xff778899u);
+    cairo_surface_destroy(frame);
+    systemlog::setWritesToStandardError(true);
+}

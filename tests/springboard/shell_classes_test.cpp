@@ -109,6 +109,24 @@ TEST_F(ShellClassesTest, SpringBoardIsTheSharedApplicationAndLaunchesThroughTheR
     EXPECT_TRUE(systemlog::captured().empty());
 }
 
+TEST_F(ShellClassesTest, TheShellsInterfaceOrientationTurnsTheScreenAndRefusesNonsense)
+{
+    auto shell = adopt(static_cast<SpringBoard*>(send<id>(send<id>(springboard::SpringBoardClass(), "alloc"_sel), "init"_sel)));
+    ASSERT_TRUE(uikit::setMainScreenSize(320, 568));
+    send(shell.get(), "noteInterfaceOrientationChanged:duration:"_sel, long { UIInterfaceOrientationLandscapeRight }, 0.4);
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 568, 320));
+    send(shell.get(), "noteInterfaceOrientationChanged:duration:"_sel, long { UIInterfaceOrientationPortraitUpsideDown }, 0.4);
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 320, 568));
+    EXPECT_EQ(shell->interfaceOrientation, UIInterfaceOrientationPortraitUpsideDown);
+    EXPECT_TRUE(systemlog::captured().empty()) << "no application in front: nobody else to tell";
+
+    send(shell.get(), "noteInterfaceOrientationChanged:duration:"_sel, 9L, 0.4);
+    EXPECT_EQ(shell->interfaceOrientation, UIInterfaceOrientationPortraitUpsideDown);
+    EXPECT_EQ(uikit::mainScreenOrientation(), UIInterfaceOrientationPortraitUpsideDown);
+    ASSERT_EQ(systemlog::captured().size(), 1u);
+    EXPECT_NE(systemlog::capturedMessages().front().find("ignored the interface orientation 9"), std::string::npos);
+}
+
 TEST_F(ShellClassesTest, SharedControllersAreMadeOnceUntilReset)
 {
     for (Class cls : { springboard::SBApplicationControllerClass(), springboard::SBUIControllerClass(), springboard::SBAlertItemsControllerClass() }) {

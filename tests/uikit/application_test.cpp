@@ -2,6 +2,8 @@
 
 #include "UIKitFixture.h"
 
+#include <cmath>
+
 namespace {
 
 using ApplicationTest = UIKitTest;
@@ -80,6 +82,51 @@ TEST_F(ApplicationTest, TheStatusBarFollowsTheRootViewControllersAnswerWhenAppea
     controller->statusBarHiddenPreference = false;
     send(controller.get(), "setNeedsStatusBarAppearanceUpdate"_sel);
     EXPECT_FALSE(uikit::statusBarHidden());
+}
+
+}
+
+namespace {
+
+size_t linesContaining(const std::string& part)
+{
+    size_t count = 0;
+    for (auto const& message : systemlog::capturedMessages())
+        count += message.find(part) != std::string::npos ? 1 : 0;
+    return count;
+}
+
+TEST_F(ApplicationTest, ATurnOfTheSceneTurnsTheScreenAndTellsTheStatusBarThroughTheRuntime)
+{
+    auto& scene = uikit::ApplicationScene::shared();
+    int changes = 0;
+    scene.setChangeHandler([&] { ++changes; });
+    // Without an application the screen still turns.
+    scene.orientationArrived(UIInterfaceOrientationLandscapeLeft, 0.4);
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 667, 375));
+    EXPECT_EQ(changes, 1);
+
+    UIApplication* application = uikit::launchApplication(uikit::UIApplicationClass());
+    scene.orientationArrived(UIInterfaceOrientationLandscapeRight, 0.4);
+    EXPECT_EQ(application->statusBarOrientationChangeCount, 1);
+    EXPECT_EQ(application->lastStatusBarOrientationApplication, application);
+    EXPECT_EQ(application->lastStatusBarOrientation, UIInterfaceOrientationLandscapeRight);
+    EXPECT_EQ(application->lastStatusBarOrientationDuration, 0.4);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(linesContaining("uikit: the scene turned to orientation 3; the status bar turns to orientation 3 in 0.40 s"), 1u);
+
+    scene.orientationArrived(UIInterfaceOrientationPortrait, 0);
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 375, 667));
+    EXPECT_EQ(application->lastStatusBarOrientation, UIInterfaceOrientationPortrait);
+
+    // Nonsense from the shell is logged and changes nothing.
+    scene.orientationArrived(7, 0.4);
+    scene.orientationArrived(UIInterfaceOrientationLandscapeLeft, std::nan(""));
+    scene.orientationArrived(UIInterfaceOrientationLandscapeLeft, -1);
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 375, 667));
+    EXPECT_EQ(application->statusBarOrientationChangeCount, 2);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(linesContaining("uikit: ignored"), 3u);
 }
 
 }

@@ -75,4 +75,40 @@ TEST_F(WindowTest, ScreenSizeIsConfigurableAndRefusesNonsense)
     EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 375, 667));
 }
 
+TEST_F(WindowTest, ScreenBoundsFollowTheInterfaceOrientationUntilAReset)
+{
+    id screen = send<id>(uikit::UIScreenClass(), "mainScreen"_sel);
+    ASSERT_TRUE(uikit::setMainScreenSize(320, 568));
+    EXPECT_EQ(uikit::mainScreenOrientation(), UIInterfaceOrientationPortrait);
+
+    struct Turn {
+        long orientation;
+        CGRect bounds;
+    };
+    for (auto const& [orientation, bounds] : { Turn { UIInterfaceOrientationLandscapeRight, CGRectMake(0, 0, 568, 320) },
+             Turn { UIInterfaceOrientationPortraitUpsideDown, CGRectMake(0, 0, 320, 568) }, Turn { UIInterfaceOrientationLandscapeLeft, CGRectMake(0, 0, 568, 320) },
+             Turn { UIInterfaceOrientationPortrait, CGRectMake(0, 0, 320, 568) } }) {
+        EXPECT_TRUE(uikit::setMainScreenOrientation(orientation));
+        EXPECT_EQ(send<CGRect>(screen, "bounds"_sel), bounds) << "orientation " << orientation;
+        EXPECT_EQ(uikit::mainScreenPortraitSize(), CGSizeMake(320, 568)) << "orientation " << orientation;
+    }
+
+    // A size set while turned is the upright size; the turn still applies.
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationLandscapeLeft));
+    ASSERT_TRUE(uikit::setMainScreenSize(375, 667));
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 667, 375));
+
+    for (long nonsense : { 0L, 5L, -3L }) {
+        EXPECT_FALSE(uikit::setMainScreenOrientation(nonsense)) << nonsense;
+        EXPECT_EQ(uikit::mainScreenOrientation(), UIInterfaceOrientationLandscapeLeft) << nonsense;
+    }
+
+    uikit::resetScreen();
+    EXPECT_EQ(uikit::mainScreenOrientation(), UIInterfaceOrientationPortrait);
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 375, 667));
+    ASSERT_TRUE(uikit::setMainScreenOrientation(UIInterfaceOrientationLandscapeRight));
+    uikit::reset();
+    EXPECT_EQ(uikit::mainScreenBounds(), CGRectMake(0, 0, 375, 667)) << "the whole of UIKit's reset turns the screen upright too";
+}
+
 }

@@ -1,0 +1,158 @@
+// Turning the device with the panel open, in drawlet-sim run headless with
+// real application processes: the screen, `shot` and the application in
+// front turn; the hosted application hears the shell's new orientation; an
+// application opened afterwards is told the orientation as it comes to the
+// front.
+#include "ProgramRun.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace fs = std::filesystem;
+using namespace simtest;
+
+namespace {
+
+const std::string kSimulator = DRAWLET_BUILD_DIR "/bin/drawlet-sim";
+const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
+const fs::path kLibraries = fs::path(DRAWLET_DEVICE_ROOT) / "Library/MobileSubstrate/DynamicLibraries";
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    // Red, green and blue (0 to 255) at the pixel, un-premultiplied enough for
+    // opaque pictures.
+    std::array<int, 3> at(int x, int y) const
+    {
+        uint32_t const value = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+        return { static_cast<int>((value >> 16) & 0xff), static_cast<int>((value >> 8) & 0xff), static_cast<int>(value & 0xff) };
+    }
+    std::vector<uint32_t> pixels;
+};
+
+Picture readPicture(const fs::path& path)
+{
+    Picture picture;
+    cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(image), cairo_image_surface_get_height(image));
+        cairo_t* cairo = cairo_create(copy);
+        cairo_set_source_surface(cairo, image, 0, 0);
+        cairo_paint(cairo);
+        cairo_destroy(cairo);
+        cairo_surface_flush(copy);
+        picture.width = cairo_image_surface_get_width(copy);
+        picture.height = cairo_image_surface_get_height(copy);
+        int const stride = cairo_image_surface_get_stride(copy);
+        auto const* data = cairo_image_surface_get_data(copy);
+        for (int y = 0; y < picture.height; ++y) {
+            auto const* row = reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+            picture.pixels.insert(picture.pixels.end(), row, row + picture.width);
+        }
+        cairo_surface_destroy(copy);
+    }
+    cairo_surface_destroy(image);
+    return picture;
+}
+
+size_t countMatches(const std::string& text, const std::regex& pattern)
+{
+    return static_cast<size_t>(std::distance(std::sregex_iterator(text.begin(), text.end(), pattern), std::sregex_iterator()));
+}
+
+class Rotation : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!fs::exists(kLibraries / "Drawlet.so") || !fs::exists(kLibraries / "DrawletClient.so") || !fs::exists(kSettingsTool))
+            GTEST_SKIP() << "Drawlet.so, DrawletClient.so or drawlet-settings is not built";
+        fs::create_directories(home());
+        ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
+        ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
+        ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.notes" }));
+    }
+
+    fs::path home() const { return m_folder.path() / "home"; }
+    fs::path file(const std::string& name) const { return m_folder.path() / name; }
+
+    bool setting(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), { kSettingsTool, "--home", home().string(), "set" });
+        ChildProcess tool(arguments, file("tool.txt"));
+        return tool.wait() == 0;
+    }
+
+    // Runs the script on the default 375 × 667 screen at scale 2.
+    int runHeadless(const std::string& script)
+    {
+        writeFile(file("script.txt"), script);
+        ChildProcess shell({ kSimulator, "--headless", "--home", home().string(), "--log", file("sim.log").string(), "--script", file("script.txt").string() },
+            file("output.txt"));
+        int const status = shell.wait();
+        m_output = readFile(file("output.txt"));
+        return status;
+    }
+
+    std::string log() const { return readFile(file("sim.log")); }
+
+    TemporaryFolder m_folder;
+    std::string m_output;
+};
+
+}
+
+TEST_F(Rotation, TurningWithThePanelOpenTurnsTheScreenAndTellsTheApplications)
+{
+    // Grid in front, then a tap on the grabber at (W - 50 + 26, H - 125)
+    // opens the panel with Notes, pinned at start, hosted in it.
+    std::string const script = "open com.drawlet.demo.grid\nwait 1\ntap 361 554\nwait 1\nrotate 3\nwait 1\n"
+        "shot " + file("landscape.png").string() + "\nshot-app com.drawlet.demo.grid " + file("grid.png").string()
+        + "\nshot-app com.drawlet.demo.notes " + file("notes.png").string() + "\nopen com.drawlet.demo.clock\nwait 1\n"
+        + "rotate 1\nwait 1\nshot " + file("portrait.png").string() + "\nquit\n";
+    ASSERT_EQ(runHeadless(script), 0) << m_output << log();
+    std::string const text = log();
+
+    // The screen is 667 × 375 points turned, and the application in front
+    // drew itself turned: its light grey background fills the bottom right
+    // corner, which an upright frame would leave to the wallpaper.
+    Picture const landscape = readPicture(file("landscape.png"));
+    EXPECT_EQ(landscape.width, 1334);
+    EXPECT_EQ(landscape.height, 750);
+    if (landscape.width == 1334 && landscape.height == 750) {
+        auto const corner = landscape.at(1300, 730);
+        EXPECT_NEAR(corner[0], 237, 4) << corner[0] << " " << corner[1] << " " << corner[2];
+        EXPECT_NEAR(corner[2], 242, 4);
+    }
+    Picture const grid = readPicture(file("grid.png"));
+    EXPECT_EQ(grid.width, 1334);
+    EXPECT_EQ(grid.height, 750);
+    Picture const notes = readPicture(file("notes.png"));
+    EXPECT_EQ(notes.width, 750) << "the hosted application is not the one in front: it stays upright";
+    EXPECT_EQ(notes.height, 1334);
+    Picture const portrait = readPicture(file("portrait.png"));
+    EXPECT_EQ(portrait.width, 750);
+    EXPECT_EQ(portrait.height, 1334);
+
+    // Drawlet's side: the shell's orientation, and every application (the
+    // hosted one too) hears it through the client.
+    EXPECT_EQ(countMatches(text, std::regex(R"(SpringBoard\[\d+\]: \[Drawlet\] noteInterfaceOrientationChanged: 3\n)")), 1u) << text;
+    EXPECT_EQ(countMatches(text, std::regex(R"(Notes\[\d+\]: \[Drawlet\] should rotate to orientation: 3\n)")), 1u) << text;
+    EXPECT_EQ(countMatches(text, std::regex(R"(Grid\[\d+\]: \[Drawlet\] should rotate to orientation: 3\n)")), 1u) << text;
+
+    // Only the application in front is told its status-bar orientation; the
+    // open panel had every application hide its status bar, so the client
+    // hands the platform landscape left over 10 s in its place.
+    EXPECT_EQ(countMatches(text, std::regex(R"(Grid\[\d+\]: uikit: the scene turned to orientation 3; the status bar turns to orientation 4 in 10\.00 s\n)")), 1u)
+        << text;
+    EXPECT_EQ(countMatches(text, std::regex(R"(Notes\[\d+\]: uikit: the scene turned)")), 0u) << text;
+    // Clock, opened while turned, hears the orientation as it comes to the
+    // front (it started after the status-bar post, so it is told as asked),
+    // and again when the device turns back.
+    EXPECT_EQ(countMatches(text, std::regex(R"(Clock\[\d+\]: uikit: the scene turned to orientation 3; the status bar turns to orientation 3 in 0\.00 s\n)")), 1u)
+        << text;
+    EXPECT_EQ(countMatches(text, std::regex(R"(Clock\[\d+\]: uikit: the scene turned to orientation 1; the status bar turns to orientation 1 in 0\.40 s\n)")), 1u)
+        << text;
+    EXPECT_EQ(countMatches(text, std::regex(R"(Grid\[\d+\]: uikit: the scene turned to orientation 1)")), 0u) << "Grid was no longer in front";
+}
