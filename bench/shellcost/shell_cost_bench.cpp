@@ -23,11 +23,19 @@
 
 namespace {
 
+// A temporary folder with the home, the scripts and the log, removed at exit.
 struct Setting {
-    std::string home;
-    std::string script;
-    std::string bareScript;
-    std::string logFile;
+    std::string folder;
+    std::string home = folder + "/home";
+    std::string script = folder + "/script.txt";
+    std::string bareScript = folder + "/bare.txt";
+    std::string logFile = folder + "/sim.log";
+
+    ~Setting()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
 };
 
 // Clock launched, a little virtual time, the memory line, the end.
@@ -35,23 +43,25 @@ constexpr const char* kScript = "launch com.drawlet.demo.clock\nwait 0.5\nmemory
 // (Reference) the shell alone with no application at all.
 constexpr const char* kBareScript = "wait 0.5\nmemory\nquit\n";
 
-const Setting* prepare()
+bool prepare(const Setting& setting)
 {
-    char pattern[] = "/tmp/drawlet-shell-cost-XXXXXX";
-    std::string const folder = mkdtemp(pattern);
-    auto* setting = new Setting { folder + "/home", folder + "/script.txt", folder + "/bare.txt", folder + "/sim.log" };
-    std::ofstream(setting->script) << kScript;
-    std::ofstream(setting->bareScript) << kBareScript;
-    bool const pinned = bench::runSettingsTool(setting->home, { "set", "tweakEnabled", "true" })
-        && bench::runSettingsTool(setting->home, { "set", "autoPinEnabled", "true" })
-        && bench::runSettingsTool(setting->home, { "set", "--string", "startupApp", "com.drawlet.demo.clock" });
-    return pinned ? setting : nullptr;
+    std::ofstream(setting.script) << kScript;
+    std::ofstream(setting.bareScript) << kBareScript;
+    return bench::runSettingsTool(setting.home, { "set", "tweakEnabled", "true" })
+        && bench::runSettingsTool(setting.home, { "set", "autoPinEnabled", "true" })
+        && bench::runSettingsTool(setting.home, { "set", "--string", "startupApp", "com.drawlet.demo.clock" });
 }
 
+// Prepared once; nullptr when Clock could not be pinned.
 const Setting* setting()
 {
-    static const Setting* const prepared = prepare();
-    return prepared;
+    static const Setting prepared { [] {
+        char pattern[] = "/tmp/drawlet-shell-cost-XXXXXX";
+        char const* folder = mkdtemp(pattern);
+        return std::string(folder ? folder : "");
+    }() };
+    static bool const ready = !prepared.folder.empty() && prepare(prepared);
+    return ready ? &prepared : nullptr;
 }
 
 const std::vector<std::string> kWithLibraries {};
