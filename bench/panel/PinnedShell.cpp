@@ -24,6 +24,12 @@ namespace {
 
 constexpr const char* kClock = "com.drawlet.demo.clock";
 
+std::string& homeFolder()
+{
+    static std::string folder;
+    return folder;
+}
+
 // The settings a user pins an application with: tweak on, auto-pin, Clock.
 void writePinnedSettings(const std::string& home)
 {
@@ -57,7 +63,13 @@ void quietLog()
 id launch(const std::string& busAddress, std::string* error)
 {
     char pattern[] = "/tmp/drawlet-panel-bench-XXXXXX";
-    std::string const home = mkdtemp(pattern);
+    char const* made = mkdtemp(pattern);
+    if (!made) {
+        *error = "cannot make a temporary home";
+        return nullptr;
+    }
+    std::string const home = made;
+    homeFolder() = home;
     std::filesystem::create_directories(home + "/Library/Preferences");
     writePinnedSettings(home);
     foundation::setHomeDirectory(home);
@@ -96,6 +108,14 @@ id launchPinnedShell(const std::string& busAddress, std::string* error)
     static id const shell = launch(busAddress, &launchError);
     *error = launchError;
     return shell;
+}
+
+void removePinnedShellHome()
+{
+    if (homeFolder().empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(homeFolder(), ignored);
 }
 
 void settle(double seconds)

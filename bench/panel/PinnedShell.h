@@ -16,6 +16,10 @@ namespace bench {
 // `error` set, when the panel was not built or Clock is not hosted.
 id launchPinnedShell(const std::string& busAddress, std::string* error);
 
+// Removes the shell's temporary home, once the bus has gone (and the
+// application with it).
+void removePinnedShellHome();
+
 // Runs what is due now in the shell and, in lock-step, in the application.
 void settle(double seconds = 0);
 

@@ -185,5 +185,7 @@ bool setUp(const std::string& address)
 
 int main(int argc, char** argv)
 {
-    return bench::runOnPrivateBus(argc, argv, "panel_bench", setUp);
+    int const status = bench::runOnPrivateBus(argc, argv, "panel_bench", setUp);
+    bench::removePinnedShellHome();
+    return status;
 }
