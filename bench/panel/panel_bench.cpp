@@ -2,26 +2,33 @@
 // - hit testing a 200-view tree: the platform's own hit test, then the same
 //   through the shell library's replacement (installed between the two),
 //   which runs for every view the platform visits;
-// - one movement of a drag of the open panel (pullGrabber:, handler only).
+// - one movement of a drag of the grabber (pullGrabber:, handler only), with
+//   the panel open, and with it closed, where each movement also loads the
+//   pinned application into the panel and posts its status-bar notification;
+// - one composed frame of the whole screen with the panel open and the
+//   pinned application live in it, beside the home screen alone.
+// The shell hosts Clock, a real application process on a private bus.
+
+#include "ComposedFrame.h"
+#include "PinnedShell.h"
 
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/Startup.h"
-#include "foundation/NSHomeDirectory.h"
-#include "foundation/SystemLog.h"
 #include "runtime/AutoreleasePool.h"
 #include "springboard/SpringBoardClasses.h"
+#include "support/PrivateBusMain.h"
 #include "uikit/UIKit.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <string>
 
 namespace {
 
 Strong<objc_object> g_window;
+std::string g_busAddress;
 
 id makeView(Class cls, CGRect frame)
 {
@@ -47,6 +54,7 @@ void buildTree()
 void hitTest(benchmark::State& state)
 {
     CGPoint const point = CGPointMake(5, 850);
+    send(g_window.get(), "setHidden:"_sel, false);
     for (auto _ : state)
         benchmark::DoNotOptimize(send<id>(g_window.get(), "hitTest:withEvent:"_sel, point, static_cast<id>(nullptr)));
 }
@@ -78,51 +86,106 @@ void BM_HitTestThroughReplacement(benchmark::State& state)
     hitTest(state);
 }
 
-// The shell launched with the hooks in a home of its own, the panel built.
-id launchShell()
+// The shell with the panel built and Clock pinned; nil (the benchmark
+// skipped) when it could not be launched.
+id shellOrSkip(benchmark::State& state)
 {
-    char pattern[] = "/tmp/drawlet-panel-bench-XXXXXX";
-    std::string const home = mkdtemp(pattern);
-    std::filesystem::create_directories(home + "/Library/Preferences");
-    foundation::setHomeDirectory(home);
-    systemlog::setWritesToStandardError(false);
     ensureHooks();
-    uikit::setMainScreenSize(375, 667);
-    id shell = uikit::launchApplication(springboard::SpringBoardClass());
-    send(shell, "applicationDidFinishLaunching:"_sel, shell);
+    std::string error;
+    id shell = bench::launchPinnedShell(g_busAddress, &error);
+    if (!shell)
+        state.SkipWithError(error.c_str());
     return shell;
+}
+
+id makePanRecognizer()
+{
+    return objc_autorelease(send<id>(send<id>(objc_getClass("UIPanGestureRecognizer"), "alloc"_sel), "initWithTarget:action:"_sel,
+        static_cast<id>(nullptr), static_cast<SEL>(nullptr)));
 }
 
 void BM_PullGrabberMovementOpenPanel(benchmark::State& state)
 {
-    static id const shell = launchShell();
-    AutoreleasePool pool;
-    id recognizer = objc_autorelease(send<id>(send<id>(objc_getClass("UIPanGestureRecognizer"), "alloc"_sel), "initWithTarget:action:"_sel,
-        static_cast<id>(nullptr), static_cast<SEL>(nullptr)));
-    if (!window || !grabber) {
-        state.SkipWithError("the panel was not built");
+    id shell = shellOrSkip(state);
+    if (!shell)
         return;
-    }
+    AutoreleasePool pool;
+    id recognizer = makePanRecognizer();
     isActive = true;
     for (auto _ : state)
         added_SpringBoard_pullGrabber(shell, "pullGrabber:"_sel, recognizer);
 }
 
-// Registered in this order: the plain one runs before the hooks exist.
+// Each movement loads Clock into the panel again (a host view from its
+// scene's context-host manager, the scene kept in the foreground) and posts
+// its status-bar notification. What the movement leaves for the end of its
+// run-loop callback (the scene's state sent to Clock) runs between movements,
+// untimed, with Clock taking its messages in lock-step.
+void BM_PullGrabberMovementClosedPanel(benchmark::State& state)
+{
+    id shell = shellOrSkip(state);
+    if (!shell)
+        return;
+    AutoreleasePool pool;
+    id recognizer = makePanRecognizer();
+    isActive = false;
+    size_t const mappings = bench::frameMappings();
+    size_t const applications = bench::runningApplications();
+    for (auto _ : state) {
+        {
+            AutoreleasePool movement;
+            added_SpringBoard_pullGrabber(shell, "pullGrabber:"_sel, recognizer);
+        }
+        state.PauseTiming();
+        bench::settle();
+        state.ResumeTiming();
+    }
+    if (bench::frameMappings() != mappings || bench::runningApplications() != applications)
+        state.SkipWithError("a movement mapped new frames or started a process");
+    else if (!bench::showsOneLiveHostView())
+        state.SkipWithError("the panel does not show one host view with Clock's frames");
+    state.counters["frame_mappings"] = static_cast<double>(mappings);
+    state.counters["applications"] = static_cast<double>(applications);
+}
+
+void BM_ComposedFrameHomeScreen(benchmark::State& state)
+{
+    if (!shellOrSkip(state))
+        return;
+    send(g_window.get(), "setHidden:"_sel, true);
+    bench::composeHomeScreen(state);
+}
+
+void BM_ComposedFrameOpenPanel(benchmark::State& state)
+{
+    id shell = shellOrSkip(state);
+    if (!shell)
+        return;
+    send(g_window.get(), "setHidden:"_sel, true);
+    bench::composeOpenPanel(state, shell);
+}
+
+// Registered in this order: the plain hit test runs before the hooks exist.
 BENCHMARK(BM_HitTestPlain);
 BENCHMARK(BM_HitTestThroughReplacement);
 BENCHMARK(BM_PullGrabberMovementOpenPanel);
+BENCHMARK(BM_PullGrabberMovementClosedPanel)->Unit(benchmark::kMicrosecond)->MinTime(0.3);
+BENCHMARK(BM_ComposedFrameHomeScreen)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ComposedFrameOpenPanel)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+bool setUp(const std::string& address)
+{
+    g_busAddress = address;
+    springboard::registerClasses();
+    buildTree();
+    return true;
+}
 
 }
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    springboard::registerClasses();
-    buildTree();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    int const status = bench::runOnPrivateBus(argc, argv, "panel_bench", setUp);
+    bench::removePinnedShellHome();
+    return status;
 }

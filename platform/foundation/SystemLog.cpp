@@ -14,6 +14,7 @@ struct State {
     std::function<double()> clock;
     int logFile = -1;
     bool toStandardError = true;
+    bool keepsMessages = true;
     std::vector<Entry> captured;
 };
 
@@ -55,13 +56,15 @@ void write(int level, std::string message)
         writeAll(STDERR_FILENO, line);
     if (s.logFile >= 0)
         writeAll(s.logFile, line);
-    s.captured.push_back({ level, std::move(message) });
+    if (s.keepsMessages)
+        s.captured.push_back({ level, std::move(message) });
 }
 
 void setProcessName(std::string name) { state().processName = std::move(name); }
 const std::string& processName() { return state().processName; }
 void setClock(std::function<double()> seconds) { state().clock = std::move(seconds); }
 void setWritesToStandardError(bool enabled) { state().toStandardError = enabled; }
+void setKeepsMessages(bool enabled) { state().keepsMessages = enabled; }
 
 bool setLogFile(const std::string& path)
 {
@@ -91,6 +94,7 @@ void reset()
     s.captured.clear();
     s.clock = nullptr;
     s.toStandardError = true;
+    s.keepsMessages = true;
     setLogFile("");
 }
 

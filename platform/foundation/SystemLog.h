@@ -40,7 +40,12 @@ void setClock(std::function<double()> seconds);
 bool setLogFile(const std::string& path);
 void setWritesToStandardError(bool enabled);
 
-// Every message written since the last reset, for tests.
+// Whether messages are kept for `captured` (on by default, and again after a
+// reset, for tests). A long-running program turns it off: kept messages grow
+// with every line it writes.
+void setKeepsMessages(bool enabled);
+
+// Every message written since the last reset while keeping was on, for tests.
 const std::vector<Entry>& captured();
 std::vector<std::string> capturedMessages();
 void reset();

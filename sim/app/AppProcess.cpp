@@ -148,6 +148,8 @@ int runLaunched(const AppOptions& options, Display* display, TouchViews* touchVi
 
 int runAppProcess(const AppOptions& options)
 {
+    // Nothing reads the log back, and an application may run for hours.
+    systemlog::setKeepsMessages(false);
     std::string const root = absolute(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
     foundation::setDeviceRoot(root);
     if (!options.log.empty() && !systemlog::setLogFile(options.log)) {

@@ -200,6 +200,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     std::string const root = absolute(options.root.empty() ? defaultDeviceRoot() : options.root);
 
     systemlog::setProcessName("SpringBoard");
+    // Nothing reads the log back, and a shell may run for hours.
+    systemlog::setKeepsMessages(false);
     if (!options.log.empty() && !systemlog::setLogFile(options.log)) {
         complain("cannot open the log file " + options.log);
         return 2;

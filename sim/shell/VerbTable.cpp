@@ -20,6 +20,7 @@ const std::vector<Verb>& verbTable()
         holdVerb(),
         homeVerb(),
         rotateVerb(),
+        memoryVerb(),
         quitVerb(),
     };
     return table;

@@ -6,6 +6,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <regex>
 
 namespace fs = std::filesystem;
@@ -189,4 +190,25 @@ TEST_F(Applications, ATapOnTheGrabberShowsThePinnedApplicationWhichHidesItsStatu
     auto const text = log();
     EXPECT_EQ(countOccurrences(text, "[Drawlet] tapGrabber"), 2u) << text;
     EXPECT_EQ(countOccurrences(text, "[Drawlet] Stop hosting com.drawlet.demo.notes"), 1u) << text;
+}
+
+TEST_F(Applications, TheMemoryVerbLogsTheShellsResidentMemoryAndTheFramesPartOfIt)
+{
+    std::string const script = std::string("memory\nlaunch ") + kNotes + "\n" + shot(kNotes, "notes") + "memory\n";
+    ASSERT_EQ(runHeadless(script), 0) << m_output;
+
+    static const std::regex line(R"(drawlet-sim: memory: VmRSS (\d+) kB, VmHWM (\d+) kB, frames (\d+) kB)");
+    std::vector<std::array<long, 3>> readings;
+    std::string const text = log();
+    for (std::sregex_iterator match(text.begin(), text.end(), line), end; match != end; ++match)
+        readings.push_back({ std::stol((*match)[1]), std::stol((*match)[2]), std::stol((*match)[3]) });
+    ASSERT_EQ(readings.size(), 2u) << text;
+    for (auto const& [resident, peak, frames] : readings) {
+        EXPECT_GT(resident, 0);
+        EXPECT_LE(resident, peak);
+        EXPECT_LE(frames, resident);
+    }
+    EXPECT_EQ(readings[0][2], 0) << "no application, no frames";
+    // The shot read one whole frame of 750 x 1334 pixels through the mapping.
+    EXPECT_GE(readings[1][2], 750 * 1334 * 4 / 1024) << "the frame the shell read is counted";
 }

@@ -20,5 +20,6 @@ Verb swipeVerb();
 Verb holdVerb();
 Verb homeVerb();
 Verb rotateVerb();
+Verb memoryVerb();
 
 }

@@ -1,0 +1,68 @@
+#include "ComposedFrame.h"
+#include "PinnedShell.h"
+
+#include "Compositor.h"
+
+#include "core/PanelState.h"
+#include "runtime/AutoreleasePool.h"
+#include "uikit/UIKit.h"
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+namespace {
+
+void compose(benchmark::State& state)
+{
+    std::string error;
+    for (auto _ : state) {
+        cairo_surface_t* screen = compositor::drawScreen(&error);
+        if (!screen) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        cairo_surface_destroy(screen);
+    }
+    state.counters["pixels"] = static_cast<double>(uikit::mainScreenBounds().size.width * uikit::mainScreenScale())
+        * (uikit::mainScreenBounds().size.height * uikit::mainScreenScale());
+}
+
+// The panel slid in by a tap on the grabber and its 0.3 s slide over.
+bool openPanelAtRest(id shell)
+{
+    if (!isActive) {
+        AutoreleasePool pool;
+        send(shell, "tapGrabber:"_sel, static_cast<id>(grabber.get()));
+    }
+    settle(1.0);
+    CGRect const frame = send<CGRect>(window.get(), "frame"_sel);
+    return isActive && frame.origin.x == 4 && send<double>(bounds.get(), "alpha"_sel) > 0.79 && applicationView
+        && send<id>(applicationView.get(), "superview"_sel) == applicationContainerView.get();
+}
+
+}
+
+void composeOpenPanel(benchmark::State& state, id shell)
+{
+    if (!openPanelAtRest(shell)) {
+        state.SkipWithError("the panel did not open with the application in it");
+        return;
+    }
+    compose(state);
+}
+
+void composeHomeScreen(benchmark::State& state)
+{
+    std::vector<Strong<UIWindow>> hidden;
+    for (UIWindow* visible : uikit::visibleWindowsBackToFront())
+        hidden.emplace_back(visible);
+    for (auto const& each : hidden)
+        send(each.get(), "setHidden:"_sel, true);
+    compose(state);
+    for (auto const& each : hidden)
+        send(each.get(), "setHidden:"_sel, false);
+}
+
+}
