@@ -4,6 +4,10 @@
 
 #include "frontboard/SceneTouchForwarding.h"
 #include "uikit/TouchInput.h"
+#include "uikit/UITouch.h"
+
+#include <memory>
+#include <set>
 
 namespace springboard {
 
@@ -22,11 +26,39 @@ std::optional<frontboard::TouchDestination> frontApplication(UITouch*)
     return frontboard::TouchDestination { bundleIdentifier, bundleIdentifier + " in front", [](CGPoint point) { return std::optional<CGPoint>(point); } };
 }
 
+bool hasFrontApplication()
+{
+    auto* shell = uikit::sharedApplication();
+    return shell && foundation::isKindOf(shell, SpringBoardClass()) && static_cast<SpringBoard*>(shell)->frontMostApplication;
 }
 
-void routeUnclaimedTouchesToFrontApplication()
+}
+
+void routeUnclaimedTouchesToFrontApplication(std::function<void(UITouch*)> homeScreen)
 {
-    uikit::TouchInput::shared().setUnclaimedTouchSink(frontboard::makeApplicationTouchSink(frontApplication));
+    auto toApplication = frontboard::makeApplicationTouchSink(frontApplication);
+    if (!homeScreen) {
+        uikit::TouchInput::shared().setUnclaimedTouchSink(std::move(toApplication));
+        return;
+    }
+    // The touches that landed on the home screen, held until they end.
+    auto onHomeScreen = std::make_shared<std::set<UITouch*>>();
+    uikit::TouchInput::shared().setUnclaimedTouchSink([toApplication, homeScreen, onHomeScreen](UITouch* touch) {
+        if (touch->phase == UITouchPhaseBegan) {
+            // A touch of an earlier input that never ended may have held
+            // this address.
+            onHomeScreen->erase(touch);
+            if (!hasFrontApplication())
+                onHomeScreen->insert(touch);
+        }
+        if (!onHomeScreen->count(touch)) {
+            toApplication(touch);
+            return;
+        }
+        if (touch->phase == UITouchPhaseEnded || touch->phase == UITouchPhaseCancelled)
+            onHomeScreen->erase(touch);
+        homeScreen(touch);
+    });
 }
 
 }

@@ -4,6 +4,7 @@
 #include "DeviceRotation.h"
 #include "InstalledApplications.h"
 #include "DevicePaths.h"
+#include "HomeScreenTaps.h"
 #include "HostedContent.h"
 #include "ScreenRecorder.h"
 #include "ScriptRunner.h"
@@ -233,7 +234,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     setUpApplicationLauncher(options, home, root, busAddress);
     installApplications();
     compositor::registerHostedContent();
-    springboard::routeUnclaimedTouchesToFrontApplication();
+    springboard::routeUnclaimedTouchesToFrontApplication(makeHomeScreenTapSink());
     if (!options.noInject)
         loadLibraries(root);
 

@@ -1,0 +1,92 @@
+#include "HomeScreenTaps.h"
+
+#include "HomeScreenLayout.h"
+#include "InstalledApplications.h"
+#include "foundation/SystemLog.h"
+#include "springboard/SpringBoard.h"
+#include "uikit/UIScreen.h"
+#include "uikit/UITapGestureRecognizer.h"
+#include "uikit/UITouch.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace sim {
+
+namespace {
+
+struct Landing {
+    CGPoint point;
+    double timestamp = 0;
+};
+
+bool stillATap(const Landing& landing, const UITouch* touch)
+{
+    double const movement = std::hypot(touch->screenLocation.x - landing.point.x, touch->screenLocation.y - landing.point.y);
+    return movement <= uikit::kTapLargestMovement && touch->timestamp - landing.timestamp <= uikit::kTapLongestDuration;
+}
+
+// The application whose icon (or name under it) is at `point`, in the order
+// and places the compositor draws them; icons past the dock are not shown.
+std::optional<std::string> applicationAt(CGPoint point)
+{
+    CGSize const screen = uikit::mainScreenBounds().size;
+    double const lowest = compositor::homeScreenDockFrame(screen).origin.y - 20;
+    auto const applications = apps::readInstalledApplications();
+    for (size_t index = 0; index < applications.size(); ++index) {
+        compositor::HomeScreenIconPlace const place = compositor::homeScreenIconPlace(screen, index);
+        if (CGRectGetMaxY(place.name) > lowest)
+            break;
+        if (CGRectContainsPoint(place.icon, point) || CGRectContainsPoint(place.name, point))
+            return applications[index].bundleIdentifier;
+    }
+    return std::nullopt;
+}
+
+void open(const std::string& bundleIdentifier)
+{
+    std::string error;
+    if (springboard::openApplication(bundleIdentifier, &error)) {
+        systemlog::write(kCFLogLevelNotice, "home screen: opened " + bundleIdentifier);
+        return;
+    }
+    systemlog::write(kCFLogLevelError, "home screen: cannot open " + bundleIdentifier + ": " + error);
+}
+
+}
+
+std::function<void(UITouch*)> makeHomeScreenTapSink()
+{
+    // One finger at a time is enough for icons; a second landing replaces it.
+    auto landing = std::make_shared<std::optional<Landing>>();
+    return [landing](UITouch* touch) {
+        switch (touch->phase) {
+        case UITouchPhaseBegan:
+            *landing = Landing { touch->screenLocation, touch->timestamp };
+            return;
+        case UITouchPhaseMoved:
+            // Once it has gone too far it is no tap, even if it comes back.
+            if (*landing && !stillATap(**landing, touch))
+                landing->reset();
+            return;
+        case UITouchPhaseEnded: {
+            bool const tapped = *landing && stillATap(**landing, touch);
+            landing->reset();
+            if (!tapped)
+                return;
+            if (auto const bundleIdentifier = applicationAt(touch->screenLocation))
+                open(*bundleIdentifier);
+            return;
+        }
+        case UITouchPhaseCancelled:
+            landing->reset();
+            return;
+        default:
+            return;
+        }
+    };
+}
+
+}
