@@ -272,3 +272,36 @@ FORKED_TEST(SceneTouch, TouchesNoWindowTakesGoToTheApplicationInFront)
     }
     tearDownShell();
 }
+
+FORKED_TEST(SceneTouch, TouchesThatLandOnTheHomeScreenStayWithItWhateverComesToTheFrontMeanwhile)
+{
+    setUpShell(320, 568, true);
+    springboard::installApplication(SBApplication::make(kGrid, "Grid"));
+    std::vector<long> homePhases;
+    springboard::routeUnclaimedTouchesToFrontApplication([&homePhases](UITouch* touch) { homePhases.push_back(touch->phase); });
+    {
+        AutoreleasePool pool;
+        auto& input = uikit::TouchInput::shared();
+        // The application opens while the finger is down: the touch stays
+        // with the home screen, where it landed.
+        input.touchBegan({ 30, 120 }, now());
+        std::string error;
+        ASSERT_TRUE(springboard::openApplication(kGrid, &error)) << error;
+        runFor(0.5);
+        input.touchMoved({ 32, 121 }, now());
+        input.touchEnded({ 32, 121 }, now());
+        runFor(0);
+        EXPECT_EQ(homePhases, (std::vector<long> { UITouchPhaseBegan, UITouchPhaseMoved, UITouchPhaseEnded }));
+        EXPECT_NE(framePixel(kGrid, 30, 120), kWhite) << "the application heard none of it";
+
+        // With it in front, the home screen hears nothing.
+        tap({ 30, 120 });
+        EXPECT_EQ(homePhases.size(), 3u);
+        EXPECT_EQ(framePixel(kGrid, 30, 120), kWhite);
+
+        send(shell(), "_handleMenuButtonEvent"_sel);
+        tap({ 30, 120 });
+        EXPECT_EQ(homePhases.size(), 5u) << "home again: the home screen hears the tap";
+    }
+    tearDownShell();
+}
