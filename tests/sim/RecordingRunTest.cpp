@@ -2,7 +2,7 @@
 // panel opening and closing becomes numbered PNG frames and an animated GIF
 // on the virtual clock, without changing what the scenario does; wrong
 // recording options are refused before anything starts.
-#include "ProgramRun.h"
+#include "SimulatorRun.h"
 
 #include <cairo.h>
 #include <gif_lib.h>
@@ -15,48 +15,29 @@ using namespace simtest;
 
 namespace {
 
-const std::string kSimulator = DRAWLET_BUILD_DIR "/bin/drawlet-sim";
-const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
-const fs::path kLibrary = fs::path(DRAWLET_DEVICE_ROOT) / "Library/MobileSubstrate/DynamicLibraries/Drawlet.so";
-
 // The grabber opens the panel at 0.25 s (a tap lasts 0.05 s), which slides in
 // for 0.3 s; a tap beside it closes it at 0.9 s; the script ends at 1.4 s.
 const std::string kScript = "wait 0.2\ntap 361 554\nwait 0.6\ntap 200 25\nwait 0.5\n";
 
-class Recording : public testing::Test {
+class Recording : public SimulatorRun {
 protected:
     void SetUp() override
     {
-        if (!fs::exists(kLibrary) || !fs::exists(kSettingsTool))
+        if (!drawletBuilt())
             GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
-        fs::create_directories(home());
-        ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
-        ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
-        ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.clock" }));
+        ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.clock"));
         writeFile(scriptFile(), kScript);
     }
 
-    fs::path home() const { return m_folder.path() / "home"; }
-    fs::path scriptFile() const { return m_folder.path() / "panel.txt"; }
-    fs::path frames() const { return m_folder.path() / "frames"; }
-
-    bool setting(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), { kSettingsTool, "--home", home().string(), "set" });
-        ChildProcess tool(arguments, m_folder.path() / "tool.txt");
-        return tool.wait() == 0;
-    }
+    fs::path scriptFile() const { return file("panel.txt"); }
+    fs::path frames() const { return file("frames"); }
 
     // Runs the script headless with these extra options; the exit status.
     int run(const std::vector<std::string>& extra, const fs::path& log)
     {
-        std::vector<std::string> arguments { kSimulator, "--headless", "--screen", "375x667", "--home", home().string(), "--log", log.string(), "--script",
-            scriptFile().string() };
-        arguments.insert(arguments.end(), extra.begin(), extra.end());
-        ChildProcess shell(arguments, m_folder.path() / "output.txt");
-        int const status = shell.wait();
-        m_output = readFile(m_folder.path() / "output.txt");
-        return status;
+        std::vector<std::string> options { "--headless", "--screen", "375x667", "--log", log.string(), "--script", scriptFile().string() };
+        options.insert(options.end(), extra.begin(), extra.end());
+        return runSimulator(options);
     }
 
     std::vector<fs::path> framesWritten() const
@@ -69,9 +50,6 @@ protected:
         std::sort(found.begin(), found.end());
         return found;
     }
-
-    TemporaryFolder m_folder;
-    std::string m_output;
 };
 
 // The log without process ids, which differ from run to run.
@@ -99,10 +77,10 @@ uint32_t pixelAt(const fs::path& png, int xPoint, int yPoint)
 
 TEST_F(Recording, WritesAFrameForEachInstantAndAGifOfThemWithoutChangingTheRun)
 {
-    ASSERT_EQ(run({}, m_folder.path() / "plain.log"), 0) << m_output;
-    ASSERT_EQ(run({ "--record", frames().string(), "--record-fps", "10" }, m_folder.path() / "recorded.log"), 0) << m_output;
+    ASSERT_EQ(run({}, file("plain.log")), 0) << m_output;
+    ASSERT_EQ(run({ "--record", frames().string(), "--record-fps", "10" }, file("recorded.log")), 0) << m_output;
     EXPECT_NE(m_output.find("recorded 15 frames into " + frames().string()), std::string::npos) << m_output;
-    EXPECT_EQ(withoutProcessIds(readFile(m_folder.path() / "recorded.log")), withoutProcessIds(readFile(m_folder.path() / "plain.log")))
+    EXPECT_EQ(withoutProcessIds(readFile(file("recorded.log"))), withoutProcessIds(readFile(file("plain.log"))))
         << "recording must not change what the scenario does";
 
     // 0, 0.1, ... 1.4 s.
@@ -146,7 +124,7 @@ TEST_F(Recording, FramesOfAnEarlierRecordingAreReplacedAndOtherFilesKept)
     fs::create_directories(frames());
     writeFile(frames() / "frame-0099.png", "stale");
     writeFile(frames() / "notes.txt", "mine");
-    ASSERT_EQ(run({ "--record", frames().string(), "--record-fps", "5" }, m_folder.path() / "sim.log"), 0) << m_output;
+    ASSERT_EQ(run({ "--record", frames().string(), "--record-fps", "5" }, file("sim.log")), 0) << m_output;
     EXPECT_EQ(framesWritten().size(), 8u) << "0, 0.2, ... 1.4 s";
     EXPECT_FALSE(fs::exists(frames() / "frame-0099.png"));
     EXPECT_EQ(readFile(frames() / "notes.txt"), "mine");
@@ -154,8 +132,8 @@ TEST_F(Recording, FramesOfAnEarlierRecordingAreReplacedAndOtherFilesKept)
 
 TEST_F(Recording, AFolderThatCannotBeMadeFailsTheRun)
 {
-    writeFile(m_folder.path() / "a-file", "");
-    EXPECT_EQ(run({ "--record", (m_folder.path() / "a-file" / "frames").string() }, m_folder.path() / "sim.log"), 1);
+    writeFile(file("a-file"), "");
+    EXPECT_EQ(run({ "--record", (file("a-file") / "frames").string() }, file("sim.log")), 1);
     EXPECT_NE(m_output.find("cannot record"), std::string::npos) << m_output;
 }
 

@@ -3,7 +3,7 @@
 // front turn; the hosted application hears the shell's new orientation; an
 // application opened afterwards is told the orientation as it comes to the
 // front.
-#include "ProgramRun.h"
+#include "SimulatorRun.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -14,10 +14,6 @@ namespace fs = std::filesystem;
 using namespace simtest;
 
 namespace {
-
-const std::string kSimulator = DRAWLET_BUILD_DIR "/bin/drawlet-sim";
-const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
-const fs::path kLibraries = fs::path(DRAWLET_DEVICE_ROOT) / "Library/MobileSubstrate/DynamicLibraries";
 
 struct Picture {
     int width = 0;
@@ -57,48 +53,15 @@ Picture readPicture(const fs::path& path)
     return picture;
 }
 
-size_t countMatches(const std::string& text, const std::regex& pattern)
-{
-    return static_cast<size_t>(std::distance(std::sregex_iterator(text.begin(), text.end(), pattern), std::sregex_iterator()));
-}
-
-class Rotation : public testing::Test {
+// Scripts run on the default 375 × 667 screen at scale 2.
+class Rotation : public SimulatorRun {
 protected:
     void SetUp() override
     {
-        if (!fs::exists(kLibraries / "Drawlet.so") || !fs::exists(kLibraries / "DrawletClient.so") || !fs::exists(kSettingsTool))
+        if (!drawletBuilt() || !fs::exists(kLibraries / "DrawletClient.so"))
             GTEST_SKIP() << "Drawlet.so, DrawletClient.so or drawlet-settings is not built";
-        fs::create_directories(home());
-        ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
-        ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
-        ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.notes" }));
+        ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.notes"));
     }
-
-    fs::path home() const { return m_folder.path() / "home"; }
-    fs::path file(const std::string& name) const { return m_folder.path() / name; }
-
-    bool setting(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), { kSettingsTool, "--home", home().string(), "set" });
-        ChildProcess tool(arguments, file("tool.txt"));
-        return tool.wait() == 0;
-    }
-
-    // Runs the script on the default 375 × 667 screen at scale 2.
-    int runHeadless(const std::string& script)
-    {
-        writeFile(file("script.txt"), script);
-        ChildProcess shell({ kSimulator, "--headless", "--home", home().string(), "--log", file("sim.log").string(), "--script", file("script.txt").string() },
-            file("output.txt"));
-        int const status = shell.wait();
-        m_output = readFile(file("output.txt"));
-        return status;
-    }
-
-    std::string log() const { return readFile(file("sim.log")); }
-
-    TemporaryFolder m_folder;
-    std::string m_output;
 };
 
 }

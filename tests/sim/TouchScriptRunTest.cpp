@@ -2,7 +2,7 @@
 // with a pinned application, where the script's finger reaches the grabber's
 // recognizers and the home button reaches Drawlet's replacement, and touches
 // on the open panel's application reach that application's process.
-#include "ProgramRun.h"
+#include "SimulatorRun.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
@@ -14,54 +14,15 @@ using namespace simtest;
 
 namespace {
 
-const std::string kSimulator = DRAWLET_BUILD_DIR "/bin/drawlet-sim";
-const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
-const fs::path kLibrary = fs::path(DRAWLET_DEVICE_ROOT) / "Library/MobileSubstrate/DynamicLibraries/Drawlet.so";
-
-class TouchScript : public testing::Test {
+class TouchScript : public SimulatorRun {
 protected:
-    fs::path home() const { return m_folder.path() / "home"; }
-    fs::path logFile() const { return m_folder.path() / "sim.log"; }
-
-    bool setting(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), { kSettingsTool, "--home", home().string(), "set" });
-        ChildProcess tool(arguments, m_folder.path() / "tool.txt");
-        return tool.wait() == 0;
-    }
-
     // Runs the script on a 375 × 667 screen; returns the exit status.
-    int runHeadless(const std::string& script)
-    {
-        writeFile(m_folder.path() / "script.txt", script);
-        ChildProcess shell({ kSimulator, "--headless", "--screen", "375x667", "--home", home().string(), "--log", logFile().string(), "--script",
-                               (m_folder.path() / "script.txt").string() },
-            m_folder.path() / "output.txt");
-        int const status = shell.wait();
-        m_output = readFile(m_folder.path() / "output.txt");
-        return status;
-    }
-
-    // Whether the log has `line` from the shell at the virtual instant `time`.
-    bool logged(const std::string& time, const std::string& line) const
-    {
-        std::string const text = readFile(logFile());
-        return std::regex_search(text, std::regex("(^|\n)" + std::regex_replace(time, std::regex("\\."), "\\.") + " SpringBoard\\[\\d+\\]: " + line + "\n"));
-    }
-
-    size_t count(const std::string& part) const
-    {
-        std::string const text = readFile(logFile());
-        size_t found = 0;
-        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-            ++found;
-        return found;
-    }
+    int runScript(const std::string& script) { return runHeadless(script, { "--screen", "375x667" }); }
 
     // The pixel of the PNG `name` at (x, y) in pixels, as 0xAARRGGBB.
     uint32_t pixel(const std::string& name, int x, int y) const
     {
-        cairo_surface_t* image = cairo_image_surface_create_from_png((m_folder.path() / name).c_str());
+        cairo_surface_t* image = cairo_image_surface_create_from_png(file(name).c_str());
         uint32_t value = 0;
         if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
             auto const* row = cairo_image_surface_get_data(image) + static_cast<ptrdiff_t>(y) * cairo_image_surface_get_stride(image);
@@ -71,28 +32,22 @@ protected:
         return value;
     }
 
-    std::string path(const std::string& name) const { return (m_folder.path() / name).string(); }
-
-    TemporaryFolder m_folder;
-    std::string m_output;
+    std::string path(const std::string& name) const { return file(name).string(); }
 };
 
 }
 
 TEST_F(TouchScript, FingerAndHomeButtonReachThePanel)
 {
-    if (!fs::exists(kLibrary) || !fs::exists(kSettingsTool))
+    if (!drawletBuilt())
         GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
-    fs::create_directories(home());
-    ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
-    ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
-    ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.clock" }));
+    ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.clock"));
 
     // The grabber sits at (W - 50 + 26, H - 125) in the overlay: (361, 554) is
     // inside it. A tap opens the panel; home, while it is open, taps the
     // grabber instead of going home; a flick to the right is the swipe.
-    EXPECT_EQ(runHeadless("wait 1\ntap 361 554\nwait 1\nhome\nwait 1\nswipe 355 554 455 554\nwait 1\n"
-                          "tap 10 10\nhold 361 554 0.6\ndrag 361 554 200 554 0.5\nrotate 3\nrotate 1\nquit\n"),
+    EXPECT_EQ(runScript("wait 1\ntap 361 554\nwait 1\nhome\nwait 1\nswipe 355 554 455 554\nwait 1\n"
+                        "tap 10 10\nhold 361 554 0.6\ndrag 361 554 200 554 0.5\nrotate 3\nrotate 1\nquit\n"),
         0)
         << m_output;
     EXPECT_TRUE(logged("1.050", "\\[Drawlet\\] tapGrabber")) << readFile(logFile());
@@ -110,12 +65,9 @@ TEST_F(TouchScript, FingerAndHomeButtonReachThePanel)
 
 TEST_F(TouchScript, TouchesOnTheOpenPanelsApplicationReachItsProcessOnly)
 {
-    if (!fs::exists(kLibrary) || !fs::exists(kSettingsTool))
+    if (!drawletBuilt())
         GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
-    fs::create_directories(home());
-    ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
-    ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
-    ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.grid" }));
+    ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.grid"));
 
     // Open, the panel sits at (57, 50) on the screen and shows the grid scaled
     // by 567 / 667: the grid's point (40, 140), on the swatch of row 1,
@@ -123,15 +75,14 @@ TEST_F(TouchScript, TouchesOnTheOpenPanelsApplicationReachItsProcessOnly)
     // application would close the panel if its recognizers saw them; a second
     // tap at the same place finds the same swatch and clears it.
     std::string const grid = "com.drawlet.demo.grid";
-    EXPECT_EQ(runHeadless("wait 1\ntap 361 554\nwait 1\ntap 91 169\nwait 0.2\nshot-app " + grid + " " + path("selected.png") + "\nshot "
+    EXPECT_EQ(runScript("wait 1\ntap 361 554\nwait 1\ntap 91 169\nwait 0.2\nshot-app " + grid + " " + path("selected.png") + "\nshot "
                   + path("screen.png") + "\nswipe 100 400 300 400\nwait 1\ndrag 100 500 300 500 0.3\nwait 1\ntap 91 169\nwait 0.2\nshot-app " + grid
                   + " " + path("cleared.png") + "\nquit\n"),
         0)
         << m_output;
     std::string const log = readFile(logFile());
     std::regex const tapped(R"(Grid\[\d+\]: Tapped \(40\.0, 140\.0\): row 1, column 0\n)");
-    EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), tapped), std::sregex_iterator()), 2)
-        << log;
+    EXPECT_EQ(countMatches(log, tapped), 2u) << log;
     EXPECT_EQ(count("[Drawlet] tapGrabber"), 1u) << "only the tap that opened the panel";
     EXPECT_EQ(count("[Drawlet] Swiped!"), 0u);
     EXPECT_EQ(pixel("selected.png", 80, 280), 0xffffffffu) << "the tapped swatch is selected";
@@ -148,10 +99,10 @@ TEST_F(TouchScript, TouchesOnTheApplicationInFrontReachItsProcess)
     // (40, 140) is on the grid's swatch of row 1, column 0; once the grid has
     // gone home, a tap there lands on the home screen and reaches nobody.
     std::string const grid = "com.drawlet.demo.grid";
-    EXPECT_EQ(runHeadless("open " + grid + "\nwait 0.5\ntap 40 140\nwait 0.2\nshot-app " + grid + " " + path("front.png") + "\nhome\ntap 40 140\nwait 0.2\nquit\n"), 0)
+    EXPECT_EQ(runScript("open " + grid + "\nwait 0.5\ntap 40 140\nwait 0.2\nshot-app " + grid + " " + path("front.png") + "\nhome\ntap 40 140\nwait 0.2\nquit\n"), 0)
         << m_output;
     std::string const log = readFile(logFile());
     std::regex const tapped(R"(Grid\[\d+\]: Tapped \(40\.0, 140\.0\): row 1, column 0\n)");
-    EXPECT_EQ(std::distance(std::sregex_iterator(log.begin(), log.end(), tapped), std::sregex_iterator()), 1) << log;
+    EXPECT_EQ(countMatches(log, tapped), 1u) << log;
     EXPECT_EQ(pixel("front.png", 80, 280), 0xffffffffu);
 }

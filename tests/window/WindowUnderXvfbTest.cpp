@@ -1,34 +1,18 @@
 // drawlet-sim's real window, driven as a person would: an Xvfb display, the
 // phone in an SDL window in real time with Clock pinned, xdotool's mouse
 // clicking the grabber, and the window's pixels read back from the X server.
-// Real time under load or sanitizers is slow, so each step polls with
-// generous limits; none of them is a timing check.
-#include "ProgramRun.h"
-#include "VirtualDisplay.h"
-
-#include <gtest/gtest.h>
-// After GoogleTest: Xlib's macros (None, Bool) clash with its names.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#undef None
-#undef Bool
+#include "SimulatorWindow.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <functional>
-#include <memory>
 
 namespace fs = std::filesystem;
 using namespace simtest;
 
 namespace {
 
-const std::string kSimulator = DRAWLET_BUILD_DIR "/bin/drawlet-sim";
-const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
-const fs::path kLibrary = fs::path(DRAWLET_DEVICE_ROOT) / "Library/MobileSubstrate/DynamicLibraries/Drawlet.so";
 constexpr double kScreenWidth = 375;
 constexpr double kScreenHeight = 667;
-constexpr auto kLimit = std::chrono::seconds(90);
 
 struct Rgb {
     double red;
@@ -94,43 +78,15 @@ private:
     XImage* m_image;
 };
 
-class WindowUnderXvfb : public testing::Test {
+class WindowUnderXvfb : public SimulatorWindow {
 protected:
     void SetUp() override
     {
-        m_xvfb = findProgram("Xvfb");
-        m_xdotool = findProgram("xdotool");
-        if (m_xvfb.empty() || m_xdotool.empty())
-            GTEST_SKIP() << "Xvfb or xdotool is not installed (scripts/install-deps.sh installs both)";
-        if (!fs::exists(kLibrary) || !fs::exists(kSettingsTool))
+        SimulatorWindow::SetUp();
+        if (IsSkipped())
+            return;
+        if (!drawletBuilt())
             GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
-    }
-    // The connection goes before the server does: Xlib ends the process
-    // when its server disappears.
-    void TearDown() override
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-        m_xserver.reset();
-    }
-
-    fs::path home() const { return m_folder.path() / "home"; }
-
-    bool setting(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), { kSettingsTool, "--home", home().string(), "set" });
-        ChildProcess tool(arguments, m_folder.path() / "tool.txt");
-        return tool.wait() == 0;
-    }
-
-    // xdotool with these arguments; its output, or nothing when it failed.
-    std::optional<std::string> xdotool(std::vector<std::string> arguments)
-    {
-        arguments.insert(arguments.begin(), m_xdotool);
-        ChildProcess tool(arguments, m_folder.path() / "xdotool.txt");
-        if (tool.wait(std::chrono::seconds(30)) != 0)
-            return std::nullopt;
-        return readFile(m_folder.path() / "xdotool.txt");
     }
 
     // Clicks at a point of the phone's screen.
@@ -178,12 +134,6 @@ protected:
         return picture.orangePixels(area.left, area.top, area.width, area.height);
     }
 
-    TemporaryFolder m_folder;
-    std::unique_ptr<VirtualDisplay> m_xserver;
-    std::string m_xvfb;
-    std::string m_xdotool;
-    Display* m_display = nullptr;
-    Window m_window = 0;
     int m_windowWidth = 0;
     int m_windowHeight = 0;
     double m_pixelsPerPoint = 1;
@@ -195,46 +145,14 @@ TEST_F(WindowUnderXvfb, AClickOnTheGrabberOpensThePanelWithTheLiveClockAndASecon
 {
     // A desktop smaller than the phone at scale 2, so the window is shrunk
     // and points map to window pixels at a scale of its own.
-    m_xserver = std::make_unique<VirtualDisplay>(m_xvfb, "1024x768x24");
-    std::string const display = m_xserver->display();
-    ASSERT_FALSE(display.empty()) << "Xvfb did not start";
-    setenv("DISPLAY", display.c_str(), 1);
-    m_display = XOpenDisplay(display.c_str());
-    ASSERT_NE(m_display, nullptr);
-
-    fs::create_directories(home());
-    ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
-    ASSERT_TRUE(setting({ "autoPinEnabled", "true" }));
-    ASSERT_TRUE(setting({ "--string", "startupApp", "com.drawlet.demo.clock" }));
-    fs::path const log = m_folder.path() / "sim.log";
-    // SDL unloads the X libraries it loaded itself when it quits, so the
-    // leak checker of a sanitizer build finds their one-time allocations in
-    // modules it can no longer name, and no suppression can match them. The
-    // window's process is run without it; the headless tests check our code.
-    char const* sanitizerOptions = std::getenv("ASAN_OPTIONS");
-    std::string const saved = sanitizerOptions ? sanitizerOptions : "";
-    setenv("ASAN_OPTIONS", (saved.empty() ? std::string("detect_leaks=0") : saved + ":detect_leaks=0").c_str(), 1);
-    ChildProcess shell({ kSimulator, "--home", home().string(), "--screen", "375x667", "--log", log.string() }, m_folder.path() / "sim-output.txt");
-    if (sanitizerOptions)
-        setenv("ASAN_OPTIONS", saved.c_str(), 1);
-    else
-        unsetenv("ASAN_OPTIONS");
-    ASSERT_TRUE(shell.started());
-
-    std::string found;
-    ASSERT_TRUE(waitFor(
-        [&] {
-            auto output = xdotool({ "search", "--name", "^Drawlet$" });
-            found = output.value_or("");
-            return !found.empty();
-        },
-        kLimit))
-        << "no window: " << readFile(m_folder.path() / "sim-output.txt") << readFile(log);
-    m_window = std::stoul(found);
-    XWindowAttributes attributes {};
-    ASSERT_NE(XGetWindowAttributes(m_display, m_window, &attributes), 0);
-    m_windowWidth = attributes.width;
-    m_windowHeight = attributes.height;
+    ASSERT_NO_FATAL_FAILURE(startDisplay("1024x768x24"));
+    ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.clock"));
+    fs::path const log = logFile();
+    ASSERT_NO_FATAL_FAILURE(startSimulator({ "--screen", "375x667", "--log", log.string() }));
+    WindowSize const size = windowSize();
+    ASSERT_NE(size, WindowSize {}) << "the X server does not know the window";
+    m_windowWidth = size.width;
+    m_windowHeight = size.height;
     // The window holds the screen at its full width, the help line below it.
     m_pixelsPerPoint = m_windowWidth / kScreenWidth;
     ASSERT_LT(m_pixelsPerPoint, 2.0) << "shrunk to fit the desktop";
@@ -274,5 +192,5 @@ TEST_F(WindowUnderXvfb, AClickOnTheGrabberOpensThePanelWithTheLiveClockAndASecon
 
     // Q quits (the key goes to the window under the pointer).
     ASSERT_TRUE(xdotool({ "key", "q" }).has_value());
-    EXPECT_EQ(shell.wait(kLimit), 0) << "Q quits with status 0: " << readFile(m_folder.path() / "sim-output.txt");
+    EXPECT_EQ(m_shell->wait(kLimit), 0) << "Q quits with status 0: " << readFile(file("sim-output.txt"));
 }
