@@ -106,3 +106,18 @@ TEST_F(TouchScript, TouchesOnTheApplicationInFrontReachItsProcess)
     EXPECT_EQ(countMatches(log, tapped), 1u) << log;
     EXPECT_EQ(pixel("front.png", 80, 280), 0xffffffffu);
 }
+
+TEST_F(TouchScript, ATapOnAHomeScreenIconOpensItsApplicationAndNothingElseDoes)
+{
+    // On 375 × 667 the icons' first row is Notes, Clock, Grid: Grid's square
+    // holds (231, 58), its name (231, 95). A drag from the icon, a long press
+    // on it and a tap between icons open nothing.
+    EXPECT_EQ(runScript("drag 231 58 231 200 0.3\nhold 231 58 1\ntap 320 58\ntap 200 400\n"
+                        "tap 231 95\nwait 0.5\nhome\nwait 0.2\ntap 231 58\nwait 0.5\nquit\n"),
+        0)
+        << m_output;
+    std::string const log = readFile(logFile());
+    EXPECT_EQ(count("home screen: opened"), 2u) << log;
+    EXPECT_EQ(countMatches(log, std::regex(R"(SpringBoard\[\d+\]: home screen: opened com\.drawlet\.demo\.grid\n)")), 2u) << log;
+    EXPECT_EQ(count("frontboard: launched com.drawlet.demo.grid"), 1u) << "launched once, brought back the second time";
+}
