@@ -5,6 +5,7 @@
 #                           DISPLAY: a short headless scenario, printing its log and saving pictures,
 #                           its frames and an animated GIF of it in build/demo)
 #   make test               every test through ctest
+#   make bench              the benchmarks (build/bin/*_bench; run them by hand, see bench/README.md)
 #   make sanitize-test      the tests once in a clang ASan+UBSan build (build-sanitize/)
 #   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
 #   make build / clean
@@ -19,7 +20,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_check
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps out-of-source configure build demo test sanitize sanitize-test fuzz clean
+.PHONY: all deps out-of-source configure build bench demo test sanitize sanitize-test fuzz clean
 
 all: build
 
@@ -38,6 +39,9 @@ configure: deps out-of-source
 
 build: configure
 	cmake --build $(BUILD_DIR)
+
+bench: configure
+	cmake --build $(BUILD_DIR) --target benchmarks
 
 demo: build
 	@home=$$(mktemp -d); log=$$(mktemp); trap 'rm -rf "$$home" "$$log"' EXIT; \
