@@ -74,7 +74,10 @@ TEST_F(SettingsStoreTest, TypedValues)
     EXPECT_TRUE(sameValue(NSNumber::numberWithInteger(7), settings::parseTypedValue("+7", false, &error)));
     EXPECT_TRUE(sameValue(NSNumber::numberWithDouble(0.5), settings::parseTypedValue(".5", false, &error)));
     EXPECT_TRUE(sameValue(NSNumber::numberWithDouble(-1500), settings::parseTypedValue("-1.5e3", false, &error)));
-    for (char const* text : { "#FF0000", "yes", "True", "1.2.3", "0x10", "nan", "inf", "", " 5", "5 ", "com.example.app" })
+    EXPECT_TRUE(sameValue(NSNumber::numberWithDouble(5), settings::parseTypedValue("5.", false, &error)));
+    EXPECT_TRUE(sameValue(NSNumber::numberWithDouble(200), settings::parseTypedValue("2E+2", false, &error)));
+    for (char const* text : { "#FF0000", "yes", "True", "1.2.3", "0x10", "nan", "inf", "", " 5", "5 ", "com.example.app", "+", "-", ".",
+             "e5", "1e", "1e+", ".e1", "+-1", "1.5e3.0", "٣" })
         EXPECT_TRUE(sameValue(NSString::make(text), settings::parseTypedValue(text, false, &error))) << text;
     EXPECT_TRUE(sameValue(NSString::make("YES"), settings::parseTypedValue("YES", true, &error)));
     EXPECT_TRUE(sameValue(NSString::make("42"), settings::parseTypedValue("42", true, &error)));
