@@ -45,7 +45,7 @@ bench: configure
 
 demo: build
 	@home=$$(mktemp -d); log=$$(mktemp); trap 'rm -rf "$$home" "$$log"' EXIT; \
-	pictures=$(abspath $(BUILD_DIR))/demo; mkdir -p "$$pictures"; \
+	pictures=$(abspath $(BUILD_DIR))/demo; mkdir -p "$$pictures"; rm -f "$$pictures"/*.png "$$pictures"/*.gif; \
 	settings="$(abspath $(BUILD_DIR))/bin/drawlet-settings --home $$home"; \
 	$$settings set tweakEnabled true >/dev/null && $$settings set autoPinEnabled true >/dev/null && \
 	$$settings set --string startupApp com.drawlet.demo.clock >/dev/null; \
