@@ -13,7 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <regex>
+#include <string_view>
 
 namespace sim {
 
@@ -21,14 +21,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A recording's frames are named frame-NNNN.png; only those are removed.
+// A recording's frames are named frame-NNNN.png (four digits or more).
+bool isFrameName(std::string_view name)
+{
+    constexpr std::string_view prefix = "frame-";
+    constexpr std::string_view suffix = ".png";
+    if (name.size() < prefix.size() + 4 + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
+        return false;
+    std::string_view const number = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    return std::all_of(number.begin(), number.end(), [](char digit) { return digit >= '0' && digit <= '9'; });
+}
+
+// Only a recording's frames are removed.
 bool removeEarlierFrames(const fs::path& folder, std::string* error)
 {
-    static const std::regex frameName("frame-[0-9]{4,}\\.png");
     std::error_code status;
     std::vector<fs::path> earlier;
     for (auto const& entry : fs::directory_iterator(folder, status)) {
-        if (entry.is_regular_file() && std::regex_match(entry.path().filename().string(), frameName))
+        if (entry.is_regular_file() && isFrameName(entry.path().filename().string()))
             earlier.push_back(entry.path());
     }
     if (status) {

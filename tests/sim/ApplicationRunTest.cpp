@@ -1,13 +1,13 @@
 // drawlet-sim with real application processes (drawlet-app with
 // DrawletClient) on its private bus, driven by scripts in headless runs.
 #include "ProgramRun.h"
+#include "TextSearch.h"
 #include "support/StatusBarPixels.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <array>
-#include <regex>
 
 namespace fs = std::filesystem;
 using namespace simtest;
@@ -22,12 +22,12 @@ constexpr const char* kGrid = "com.drawlet.demo.grid";
 constexpr const char* kStatusBarPost = "post distributed com.quillbrook.drawlet.changeHostedAppStatusBar statusBarHidden=";
 
 // Lines of `text` that match `pattern` whole.
-size_t countLines(const std::string& text, const std::regex& pattern)
+size_t countLines(const std::string& text, const std::string& pattern)
 {
     std::istringstream stream(text);
     size_t count = 0;
     for (std::string line; std::getline(stream, line);)
-        count += std::regex_match(line, pattern) ? 1 : 0;
+        count += matchesWhole(line, pattern) ? 1 : 0;
     return count;
 }
 
@@ -117,10 +117,10 @@ TEST_F(Applications, AnOrientationPostOnlyWritesItsLineInEachApplicationAtTheShe
     EXPECT_TRUE(showsStatusBar("notes"));
 
     auto const text = log();
-    std::regex const rotated(R"(2\.500 (Notes|Grid)\[\d+\]: \[Drawlet\] should rotate to orientation: 3)");
+    std::string const rotated = R"(2\.500 (Notes|Grid)\[\d+\]: \[Drawlet\] should rotate to orientation: 3)";
     EXPECT_EQ(countLines(text, rotated), 2u) << text;
     // Nothing else from the client: its only other lines are failures.
-    EXPECT_EQ(countLines(text, std::regex(R"([0-9.]+ (Notes|Grid)\[\d+\]: \[Drawlet\] .*)")), 2u) << text;
+    EXPECT_EQ(countLines(text, R"([0-9.]+ (Notes|Grid)\[\d+\]: \[Drawlet\] .*)"), 2u) << text;
     EXPECT_EQ(countOccurrences(text, "Notes["), 2u) << text << "\n(the loader's line and the rotation)";
 }
 
@@ -132,7 +132,7 @@ TEST_F(Applications, WithoutTheViewControllerClassEachApplicationLogsOnceAndTheR
     ASSERT_EQ(runHeadless(script, { "--app-without-class", "UIViewController" }), 0) << m_output;
 
     auto const text = log();
-    std::regex const failure(R"([0-9.]+ (Notes|Grid)\[\d+\]: .*DrawletClient.*logos: nil class UIViewController)");
+    std::string const failure = R"([0-9.]+ (Notes|Grid)\[\d+\]: .*DrawletClient.*logos: nil class UIViewController)";
     EXPECT_EQ(countLines(text, failure), 2u) << text;
     EXPECT_EQ(countOccurrences(text, "logos: nil class"), 2u) << text;
     EXPECT_EQ(countOccurrences(text, "[Drawlet] should rotate to orientation: 4"), 2u) << text;
@@ -197,11 +197,11 @@ TEST_F(Applications, TheMemoryVerbLogsTheShellsResidentMemoryAndTheFramesPartOfI
     std::string const script = std::string("memory\nlaunch ") + kNotes + "\n" + shot(kNotes, "notes") + "memory\n";
     ASSERT_EQ(runHeadless(script), 0) << m_output;
 
-    static const std::regex line(R"(drawlet-sim: memory: VmRSS (\d+) kB, VmHWM (\d+) kB, frames (\d+) kB)");
+    std::string const line = R"(drawlet-sim: memory: VmRSS (\d+) kB, VmHWM (\d+) kB, frames (\d+) kB)";
     std::vector<std::array<long, 3>> readings;
     std::string const text = log();
-    for (std::sregex_iterator match(text.begin(), text.end(), line), end; match != end; ++match)
-        readings.push_back({ std::stol((*match)[1]), std::stol((*match)[2]), std::stol((*match)[3]) });
+    for (auto const& groups : allMatches(text, line))
+        readings.push_back({ std::stol(groups[0]), std::stol(groups[1]), std::stol(groups[2]) });
     ASSERT_EQ(readings.size(), 2u) << text;
     for (auto const& [resident, peak, frames] : readings) {
         EXPECT_GT(resident, 0);

@@ -8,8 +8,6 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace fs = std::filesystem;
 using namespace simtest;
 
@@ -44,7 +42,7 @@ protected:
     {
         std::vector<fs::path> found;
         for (auto const& entry : fs::directory_iterator(frames())) {
-            if (std::regex_match(entry.path().filename().string(), std::regex("frame-\\d{4}\\.png")))
+            if (matchesWhole(entry.path().filename().string(), "frame-\\d{4}\\.png"))
                 found.push_back(entry.path());
         }
         std::sort(found.begin(), found.end());
@@ -55,7 +53,7 @@ protected:
 // The log without process ids, which differ from run to run.
 std::string withoutProcessIds(const std::string& log)
 {
-    return std::regex_replace(log, std::regex("\\[\\d+\\]"), "[]");
+    return replaceMatches(log, "\\[\\d+\\]", "[]");
 }
 
 // One pixel's colour as 0xRRGGBB, at a point of a 2x PNG frame.

@@ -4,10 +4,9 @@
 // a script, and what the run logged.
 
 #include "ProgramRun.h"
+#include "TextSearch.h"
 
 #include <gtest/gtest.h>
-
-#include <regex>
 
 namespace simtest {
 
@@ -15,11 +14,6 @@ inline const std::string kSimulator = DRAWLET_BUILD_DIR "/bin/drawlet-sim";
 inline const std::string kSettingsTool = DRAWLET_BUILD_DIR "/bin/drawlet-settings";
 inline const std::filesystem::path kLibraries = std::filesystem::path(DRAWLET_DEVICE_ROOT) / "Library/MobileSubstrate/DynamicLibraries";
 inline const std::filesystem::path kLibrary = kLibraries / "Drawlet.so";
-
-inline size_t countMatches(const std::string& text, const std::regex& pattern)
-{
-    return static_cast<size_t>(std::distance(std::sregex_iterator(text.begin(), text.end(), pattern), std::sregex_iterator()));
-}
 
 class SimulatorRun : public testing::Test {
 protected:
@@ -73,7 +67,7 @@ protected:
     // Whether the log has `line` from the shell at the virtual instant `time`.
     bool logged(const std::string& time, const std::string& line) const
     {
-        return std::regex_search(log(), std::regex("(^|\n)" + std::regex_replace(time, std::regex("\\."), "\\.") + " SpringBoard\\[\\d+\\]: " + line + "\n"));
+        return containsMatch(log(), "(^|\n)" + escapeForPattern(time) + " SpringBoard\\[\\d+\\]: " + line + "\n");
     }
 
     // How often `part` stands in the log.
