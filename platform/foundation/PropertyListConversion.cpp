@@ -104,7 +104,15 @@ id objectFromNode(plist_t node, int depth, std::string* error)
         *error = kTooDeep;
         return nullptr;
     }
-    switch (plist_get_node_type(node)) {
+    // The writer's rule exactly, so that whatever is read can be written
+    // again: a container (a UID becomes a dictionary) one level past the
+    // limit is refused.
+    plist_type const type = plist_get_node_type(node);
+    if ((type == PLIST_ARRAY || type == PLIST_DICT || type == PLIST_UID) && depth >= kMaximumPropertyListDepth) {
+        *error = kTooDeep;
+        return nullptr;
+    }
+    switch (type) {
     case PLIST_BOOLEAN: {
         uint8_t value = 0;
         plist_get_bool_val(node, &value);

@@ -287,3 +287,34 @@ TEST_F(PropertyListRead, DecodeAppliesTheSameGuards)
     EXPECT_EQ(decoded->isa, foundation::NSMutableArrayClass());
     EXPECT_TRUE(logLines().empty()) << "decoding reports through its error, not the log";
 }
+
+// One dictionary, then arrays, then `innermost`: `containers` in all.
+static std::string nestedBinaryEndingIn(const std::vector<uint8_t>& innermost, int containers)
+{
+    BinaryBuilder builder;
+    size_t inner = builder.addRaw(innermost);
+    for (int i = 2; i < containers; ++i)
+        inner = builder.addArray({ inner });
+    return builder.build(builder.addDictionary({ builder.addString("k") }, { inner }));
+}
+
+TEST_F(PropertyListRead, WhatDecodesCanBeEncodedAgainAtTheDepthLimit)
+{
+    // Innermost an empty array, or a UID (read as a dictionary holding its
+    // number): a container's depth counts, whatever it holds.
+    int const limit = foundation::kMaximumPropertyListDepth;
+    for (auto const& innermost : { std::vector<uint8_t> { 0xA0 }, std::vector<uint8_t> { 0x80, 0x07 } }) {
+        for (int containers : { limit - 1, limit, limit + 1 }) {
+            std::string const bytes = nestedBinaryEndingIn(innermost, containers);
+            std::string error;
+            id decoded = foundation::decodePropertyList(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &error);
+            if (containers > limit) {
+                EXPECT_EQ(decoded, nullptr) << containers;
+                EXPECT_EQ(error, "too deeply nested");
+                continue;
+            }
+            ASSERT_NE(decoded, nullptr) << containers << ": " << error;
+            EXPECT_FALSE(foundation::encodePropertyListBinary(decoded).empty()) << containers << " containers decode, so they encode";
+        }
+    }
+}
