@@ -1,8 +1,8 @@
 #include "HomeScreenTaps.h"
 
 #include "HomeScreenLayout.h"
-#include "InstalledApplications.h"
 #include "foundation/SystemLog.h"
+#include "springboard/SBApplicationController.h"
 #include "springboard/SpringBoard.h"
 #include "uikit/UIScreen.h"
 #include "uikit/UITapGestureRecognizer.h"
@@ -29,18 +29,22 @@ bool stillATap(const Landing& landing, const UITouch* touch)
 }
 
 // The application whose icon (or name under it) is at `point`, in the order
-// and places the compositor draws them; icons past the dock are not shown.
+// and places the compositor draws them: the shell installed the applications
+// in the file's order at start. Icons past the dock are not shown.
 std::optional<std::string> applicationAt(CGPoint point)
 {
+    auto const* controller = static_cast<SBApplicationController*>(send<id>(springboard::SBApplicationControllerClass(), "sharedInstance"_sel));
+    if (!controller)
+        return std::nullopt;
     CGSize const screen = uikit::mainScreenBounds().size;
     double const lowest = compositor::homeScreenDockFrame(screen).origin.y - 20;
-    auto const applications = apps::readInstalledApplications();
+    auto const& applications = controller->applications;
     for (size_t index = 0; index < applications.size(); ++index) {
         compositor::HomeScreenIconPlace const place = compositor::homeScreenIconPlace(screen, index);
         if (CGRectGetMaxY(place.name) > lowest)
             break;
-        if (CGRectContainsPoint(place.icon, point) || CGRectContainsPoint(place.name, point))
-            return applications[index].bundleIdentifier;
+        if ((CGRectContainsPoint(place.icon, point) || CGRectContainsPoint(place.name, point)) && applications[index]->bundleIdentifier)
+            return applications[index]->bundleIdentifier->value;
     }
     return std::nullopt;
 }
