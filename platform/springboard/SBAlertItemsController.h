@@ -1,7 +1,8 @@
 #pragma once
-// The shell's controller of alert items (alerts shown over everything).
+// The shell's controller of alert items, shown over everything one at a time
+// (AlertQueue.h).
 //
-// Encodings: sharedInstance "@@:" (class).
+// Encodings: sharedInstance "@@:" (class), activateAlertItem: "v@:@".
 
 #include "foundation/NSObject.h"
 

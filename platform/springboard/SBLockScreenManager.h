@@ -1,8 +1,9 @@
 #pragma once
-// The manager of the lock state.
+// The manager of the lock state (DeviceLock.h locks and unlocks).
 //
 // Encodings, which replacements must match exactly:
 //   _finishUIUnlockFromSource:withOptions:  "v@:i@"
+//   sharedInstance "@@:" (class), isUILocked "B@:", lockScreenViewController "@@:"
 
 #include "foundation/NSObject.h"
 

@@ -1,4 +1,7 @@
 #include "SBLockScreenViewController.h"
+#include "DeviceLock.h"
+
+#include "uikit/UIGestureRecognizer.h"
 
 namespace {
 
@@ -14,6 +17,12 @@ void finishUIUnlockFromSource(id self, SEL, int source)
     self_(self)->lastUnlockSource = source;
 }
 
+void handleUnlockSwipe(id, SEL, id recognizer)
+{
+    if (static_cast<UIGestureRecognizer*>(recognizer)->state == UIGestureRecognizerStateEnded)
+        springboard::unlockDevice(springboard::UnlockSourceLockScreenSwipe);
+}
+
 }
 
 namespace springboard {
@@ -25,6 +34,7 @@ void registerSBLockScreenViewController()
     g_SBLockScreenViewController = runtime::defineClass("SBLockScreenViewController", uikit::UIViewControllerClass(), runtime::makeInstance<SBLockScreenViewController>);
     addMethod(g_SBLockScreenViewController, "prepareForUIUnlock"_sel, prepareForUIUnlock);
     addMethod(g_SBLockScreenViewController, "finishUIUnlockFromSource:"_sel, finishUIUnlockFromSource);
+    addMethod(g_SBLockScreenViewController, "_handleUnlockSwipe:"_sel, handleUnlockSwipe);
 }
 
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The lock screen's view controller.
+// The lock screen's view controller: its view is the lock screen, and a swipe
+// to the right on it unlocks the phone (DeviceLock.h).
 //
 // Encodings, which replacements must match exactly:
 //   prepareForUIUnlock          "v@:"

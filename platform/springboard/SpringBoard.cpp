@@ -1,4 +1,6 @@
 #include "SpringBoard.h"
+#include "AlertQueue.h"
+#include "DeviceLock.h"
 #include "SBApplicationController.h"
 #include "SharedInstances.h"
 
@@ -35,6 +37,9 @@ void handleMenuButtonEvent(id self, SEL)
 {
     // Going home: the home screen comes to the front, and the application
     // that was there goes to the background.
+    // Locked, the home button only wakes the screen, which is already on.
+    if (springboard::isDeviceLocked())
+        return;
     auto* shell = self_(self);
     ++shell->homePressCount;
     auto front = shell->frontMostApplication;
@@ -83,6 +88,8 @@ void noteInterfaceOrientationChanged(id self, SEL, long orientation, double dura
         return;
     }
     shell->interfaceOrientation = orientation;
+    springboard::layOutLockScreen();
+    springboard::layOutAlert();
     if (auto const* front = frontBundleIdentifier(shell))
         frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
 }
@@ -109,6 +116,10 @@ bool openApplication(const std::string& bundleIdentifier, std::string* error)
     SBApplication* application = installedApplication(NSString::make(bundleIdentifier));
     if (!application) {
         *error = "the shell does not know " + bundleIdentifier;
+        return false;
+    }
+    if (isDeviceLocked()) {
+        *error = "the phone is locked";
         return false;
     }
     auto* shell = static_cast<SpringBoard*>(uikit::sharedApplication());

@@ -1,4 +1,6 @@
 #include "SpringBoardClasses.h"
+#include "AlertQueue.h"
+#include "DeviceLock.h"
 
 #include "frontboard/FrontBoardClasses.h"
 #include "notifications/NSNotificationCenter.h"
@@ -29,6 +31,8 @@ void registerClasses()
 
 void reset()
 {
+    resetAlertQueue();
+    resetDeviceLock();
     resetSharedInstances();
     frontboard::reset();
     notifications::resetDefaultCenter();

@@ -7,10 +7,21 @@ namespace {
 
 Class g_UIFont;
 constexpr const char* kSystemFontName = ".SFUIText";
+constexpr const char* kBoldSystemFontName = ".SFUIText-Bold";
+
+UIFont* makeFont(const char* name, CGFloat pointSize)
+{
+    auto* font = static_cast<UIFont*>(class_createInstance(g_UIFont, 0));
+    font->fontName = NSString::make(name);
+    // A size that cannot be drawn gets the platform's default size instead.
+    font->pointSize = std::isfinite(pointSize) && pointSize > 0 ? pointSize : 17;
+    return static_cast<UIFont*>(objc_autorelease(font));
+}
 
 UIFont* self_(id self) { return static_cast<UIFont*>(self); }
 
 id systemFontOfSize(id, SEL, CGFloat size) { return UIFont::systemFont(size); }
+id boldSystemFontOfSize(id, SEL, CGFloat size) { return UIFont::boldSystemFont(size); }
 CGFloat pointSize(id self, SEL) { return self_(self)->pointSize; }
 id fontName(id self, SEL) { return self_(self)->fontName; }
 
@@ -30,14 +41,8 @@ id description(id self, SEL)
 
 }
 
-UIFont* UIFont::systemFont(CGFloat pointSize)
-{
-    auto* font = static_cast<UIFont*>(class_createInstance(g_UIFont, 0));
-    font->fontName = NSString::make(kSystemFontName);
-    // A size that cannot be drawn gets the platform's default size instead.
-    font->pointSize = std::isfinite(pointSize) && pointSize > 0 ? pointSize : 17;
-    return static_cast<UIFont*>(objc_autorelease(font));
-}
+UIFont* UIFont::systemFont(CGFloat pointSize) { return makeFont(kSystemFontName, pointSize); }
+UIFont* UIFont::boldSystemFont(CGFloat pointSize) { return makeFont(kBoldSystemFontName, pointSize); }
 
 namespace uikit {
 
@@ -47,6 +52,7 @@ void registerUIFont()
 {
     g_UIFont = runtime::defineClass("UIFont", foundation::NSObjectClass(), runtime::makeInstance<UIFont>);
     addClassMethod(g_UIFont, "systemFontOfSize:"_sel, systemFontOfSize);
+    addClassMethod(g_UIFont, "boldSystemFontOfSize:"_sel, boldSystemFontOfSize);
     addMethod(g_UIFont, "pointSize"_sel, pointSize);
     addMethod(g_UIFont, "fontName"_sel, fontName);
     addMethod(g_UIFont, "isEqual:"_sel, isEqual);

@@ -10,6 +10,7 @@ struct UIFont : NSObject {
 
     // An autoreleased system font of the given size.
     static UIFont* systemFont(CGFloat pointSize);
+    static UIFont* boldSystemFont(CGFloat pointSize);
 };
 
 namespace uikit {

@@ -17,6 +17,7 @@ void registerClasses()
     registerUIWindow();
     registerUIImageView();
     registerUILabel();
+    registerUIAlertView();
     registerUIScreen();
     registerUIApplication();
     registerUIViewController();

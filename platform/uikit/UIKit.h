@@ -2,6 +2,7 @@
 // UIKit in one include, with the area's registration and reset.
 
 #include "ApplicationScene.h"
+#include "UIAlertView.h"
 #include "StatusBar.h"
 #include "TouchInput.h"
 #include "UIApplication.h"

@@ -38,6 +38,10 @@ void setFont(id self, SEL, id font)
 long textAlignment(id self, SEL) { return self_(self)->textAlignment; }
 void setTextAlignment(id self, SEL, long alignment) { self_(self)->textAlignment = alignment; }
 
+long numberOfLines(id self, SEL) { return self_(self)->numberOfLines; }
+// As UIKit does, a negative count reads as no limit.
+void setNumberOfLines(id self, SEL, long lines) { self_(self)->numberOfLines = lines < 0 ? 0 : lines; }
+
 }
 
 namespace uikit {
@@ -55,6 +59,8 @@ void registerUILabel()
     addMethod(g_UILabel, "setFont:"_sel, setFont);
     addMethod(g_UILabel, "textAlignment"_sel, textAlignment);
     addMethod(g_UILabel, "setTextAlignment:"_sel, setTextAlignment);
+    addMethod(g_UILabel, "numberOfLines"_sel, numberOfLines);
+    addMethod(g_UILabel, "setNumberOfLines:"_sel, setNumberOfLines);
 }
 
 }

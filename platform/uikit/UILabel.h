@@ -1,7 +1,8 @@
 #pragma once
-// Labels: a view that draws a line of text in a font, colour and alignment.
+// Labels: a view that draws text in a font, colour and alignment: one line,
+// or as many as `numberOfLines` allows (0: as many as fit), broken between words.
 //
-// Encodings: text, textColor, font "@"; textAlignment "q" (1 is centred).
+// Encodings: text, textColor, font "@"; textAlignment, numberOfLines "q" (1 is centred).
 
 #include "UIFont.h"
 #include "UIView.h"
@@ -21,6 +22,7 @@ struct UILabel : UIView {
     Strong<UIColor> textColor;
     Strong<UIFont> font;
     long textAlignment = NSTextAlignmentLeft;
+    long numberOfLines = 1;
 };
 
 namespace uikit {

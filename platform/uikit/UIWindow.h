@@ -16,6 +16,7 @@
 using UIWindowLevel = CGFloat;
 inline constexpr UIWindowLevel UIWindowLevelNormal = 0;
 inline constexpr UIWindowLevel UIWindowLevelStatusBar = 1000;
+inline constexpr UIWindowLevel UIWindowLevelAlert = 2000;
 
 struct UIWindow : UIView {
     UIWindow() { hidden = true; }

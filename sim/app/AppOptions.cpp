@@ -37,6 +37,9 @@ std::optional<int> parseAppOptions(int argc, char** argv, AppOptions* options)
         ->type_name("NAME")
         ->allow_extra_args(false);
     app.add_option("--log", options->log, "Also write the log to this file.")->type_name("FILE");
+    app.add_option("--wall-clock", options->wallClock, "The device's wall clock at the clock's 0, YYYY-MM-DDTHH:MM:SS (default: the host's time).")
+        ->type_name("TIME")
+        ->check(sim::checkWallClock);
     app.add_option("--shot", options->shot, "Write the first frame as a PNG and exit.")->type_name("FILE");
 
     try {

@@ -22,6 +22,8 @@ struct AppOptions {
     std::vector<std::string> withoutClasses;
     std::string log;
     std::string shot;
+    // The device's wall clock at the clock's 0 (drawlet-sim's --wall-clock).
+    std::string wallClock;
 };
 
 // An exit status when the program should stop here (0 after --help, 2 for a

@@ -11,6 +11,7 @@
 #include "foundation/DevicePath.h"
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/SystemLog.h"
+#include "foundation/WallClock.h"
 #include "notifications/Bus.h"
 #include "substrate/Loader.h"
 #include "uikit/UIKit.h"
@@ -38,18 +39,10 @@ std::string absolute(const std::string& path)
     return error ? path : result.lexically_normal().string();
 }
 
-// Wall-clock seconds that follow the run loop's clock, virtual or real, from
-// the moment the application started.
+// Wall-clock seconds, as the device reckons them.
 class DeviceTime {
 public:
-    DeviceTime()
-        : m_start(std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count())
-    {
-    }
-    double now() const { return m_start + dispatch::RunLoop::main().now(); }
-
-private:
-    double m_start;
+    double now() const { return foundation::wallClockNow(); }
 };
 
 // Draws what changed and, while the scene is in the foreground, hands the
@@ -177,6 +170,8 @@ int runAppProcess(const AppOptions& options)
     loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
     loop.restartClock();
     systemlog::setClock([&loop] { return loop.now(); });
+    if (!options.wallClock.empty())
+        foundation::setWallClockStart(foundation::parseWallClock(options.wallClock));
 
     uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
     uikit::setMainScreenScale(options.scale);

@@ -1,6 +1,8 @@
 #include "ClockScreen.h"
 #include "TextDrawing.h"
 
+#include "foundation/WallClock.h"
+
 #include <array>
 
 namespace apps {
@@ -10,8 +12,7 @@ void ClockScreen::draw(cairo_t* cairo, const ScreenArea& area, std::time_t now) 
     cairo_set_source_rgb(cairo, 0.05, 0.05, 0.08);
     cairo_paint(cairo);
 
-    std::tm local {};
-    localtime_r(&now, &local);
+    std::tm const local = foundation::wallClockLocalTime(now);
     std::array<char, 16> time {};
     std::strftime(time.data(), time.size(), "%H:%M:%S", &local);
     std::array<char, 32> date {};

@@ -1,6 +1,8 @@
 #include "StatusBarPainter.h"
 #include "TextDrawing.h"
 
+#include "foundation/WallClock.h"
+
 #include <array>
 
 namespace apps {
@@ -10,8 +12,7 @@ void StatusBarPainter::draw(cairo_t* cairo, double screenWidth, std::time_t now)
     double const shade = m_lightText ? 1.0 : 0.0;
     cairo_set_source_rgb(cairo, shade, shade, shade);
 
-    std::tm local {};
-    localtime_r(&now, &local);
+    std::tm const local = foundation::wallClockLocalTime(now);
     std::array<char, 8> time {};
     std::strftime(time.data(), time.size(), "%H:%M", &local);
     drawText(cairo, time.data(), screenWidth / 2, 15, 12, true, TextAlignment::Center);

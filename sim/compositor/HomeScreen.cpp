@@ -7,11 +7,10 @@
 
 #include "InstalledApplications.h"
 #include "StatusBarPainter.h"
-#include "dispatch/RunLoop.h"
 #include "foundation/DevicePath.h"
 #include "foundation/SystemLog.h"
+#include "foundation/WallClock.h"
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -32,9 +31,6 @@ struct HomeScreenState {
     std::unique_ptr<cairo_surface_t, SurfaceRelease> picture;
     CGSize pictureScreen;
     double pictureScale = 0;
-    // The device's clock: the wall clock when the shell's run loop was at 0,
-    // as the applications reckon their status bars' time.
-    std::optional<double> wallClockAtStart;
 };
 
 HomeScreenState& state()
@@ -96,13 +92,7 @@ cairo_surface_t* drawPicture(const std::vector<HomeIcon>& icons, CGSize screen, 
 
 std::time_t deviceTime()
 {
-    auto& shared = state();
-    double const sinceStart = dispatch::RunLoop::main().now();
-    if (!shared.wallClockAtStart) {
-        double const wall = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
-        shared.wallClockAtStart = wall - sinceStart;
-    }
-    return static_cast<std::time_t>(*shared.wallClockAtStart + sinceStart);
+    return static_cast<std::time_t>(foundation::wallClockNow());
 }
 
 }

@@ -22,7 +22,7 @@ bool isBoldFontName(const NSString* name)
     return lower.find("bold") != std::string::npos;
 }
 
-// A label shows one line: line breaks read as spaces.
+// Line breaks read as spaces: lines break between words where they fit.
 std::string oneLine(std::string text)
 {
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
@@ -40,19 +40,21 @@ void drawLabelContent(cairo_t* cairo, const UILabel& label, double opacity)
     if (!std::isfinite(size) || size <= 0)
         size = kDefaultFontSize;
     selectFont(cairo, size, label.font && isBoldFontName(label.font->fontName));
-    std::string const text = fitText(cairo, oneLine(validUtf8(label.text->value)), bounds.size.width);
-    if (text.empty())
+    std::string const text = oneLine(validUtf8(label.text->value));
+    std::vector<std::string> lines;
+    if (label.numberOfLines == 1)
+        lines.push_back(fitText(cairo, text, bounds.size.width));
+    else
+        lines = wrapText(cairo, text, bounds.size.width, static_cast<size_t>(label.numberOfLines));
+    if (lines.empty() || lines.front().empty())
         return;
 
+    // The lines are centred as a block, as a label centres its one line.
     cairo_font_extents_t font;
     cairo_font_extents(cairo, &font);
-    double const width = textWidth(cairo, text);
-    double x = bounds.origin.x;
-    if (label.textAlignment == NSTextAlignmentCenter)
-        x += (bounds.size.width - width) / 2;
-    if (label.textAlignment == NSTextAlignmentRight)
-        x += bounds.size.width - width;
-    double const baseline = bounds.origin.y + (bounds.size.height - (font.ascent + font.descent)) / 2 + font.ascent;
+    double const lineHeight = font.ascent + font.descent;
+    double const blockHeight = lineHeight * static_cast<double>(lines.size());
+    double baseline = bounds.origin.y + (bounds.size.height - blockHeight) / 2 + font.ascent;
 
     cairo_save(cairo);
     cairo_rectangle(cairo, bounds.origin.x, bounds.origin.y, bounds.size.width, bounds.size.height);
@@ -61,8 +63,17 @@ void drawLabelContent(cairo_t* cairo, const UILabel& label, double opacity)
         setSourceColor(cairo, label.textColor, opacity);
     else
         cairo_set_source_rgba(cairo, 0, 0, 0, std::clamp(opacity, 0.0, 1.0));
-    cairo_move_to(cairo, x, baseline);
-    cairo_show_text(cairo, text.c_str());
+    for (auto const& line : lines) {
+        double const width = textWidth(cairo, line);
+        double x = bounds.origin.x;
+        if (label.textAlignment == NSTextAlignmentCenter)
+            x += (bounds.size.width - width) / 2;
+        if (label.textAlignment == NSTextAlignmentRight)
+            x += bounds.size.width - width;
+        cairo_move_to(cairo, x, baseline);
+        cairo_show_text(cairo, line.c_str());
+        baseline += lineHeight;
+    }
     cairo_restore(cairo);
 }
 

@@ -82,4 +82,41 @@ std::string fitText(cairo_t* cairo, const std::string& text, double width)
     return {};
 }
 
+std::vector<std::string> wrapText(cairo_t* cairo, const std::string& text, double width, size_t maxLines)
+{
+    std::vector<std::string> words;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t const end = text.find(' ', start);
+        std::string word = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!word.empty())
+            words.push_back(std::move(word));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    for (size_t index = 0; index < words.size(); ++index) {
+        std::string const candidate = line.empty() ? words[index] : line + " " + words[index];
+        if (line.empty() || textWidth(cairo, candidate) <= width) {
+            line = candidate;
+            continue;
+        }
+        if (maxLines && lines.size() + 1 == maxLines) {
+            // The last line allowed: what is left is cut at its end.
+            std::string rest = line;
+            for (size_t remaining = index; remaining < words.size(); ++remaining)
+                rest += " " + words[remaining];
+            lines.push_back(fitText(cairo, rest, width));
+            return lines;
+        }
+        lines.push_back(fitText(cairo, line, width));
+        line = words[index];
+    }
+    if (!line.empty())
+        lines.push_back(fitText(cairo, line, width));
+    return lines;
+}
+
 }

@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
 namespace compositor {
 
@@ -18,5 +19,9 @@ double textWidth(cairo_t* cairo, const std::string& text);
 // The text, or as much of its beginning as fits in `width` followed by an
 // ellipsis, as a label truncates its tail; whole characters only.
 std::string fitText(cairo_t* cairo, const std::string& text, double width);
+// The text broken into lines no wider than `width`, between words (a word
+// wider than a line gets a line of its own, truncated), at most `maxLines`
+// lines (0: no limit), the last truncated when text is left over.
+std::vector<std::string> wrapText(cairo_t* cairo, const std::string& text, double width, size_t maxLines);
 
 }

@@ -15,9 +15,11 @@
 #include "foundation/NSNumber.h"
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/SystemLog.h"
+#include "foundation/WallClock.h"
 #include "frontboard/ApplicationProcesses.h"
 #include "notifications/Bus.h"
 #include "settings/SettingsPaths.h"
+#include "springboard/DeviceLock.h"
 #include "springboard/FrontApplicationTouches.h"
 #include "springboard/SpringBoard.h"
 #include "springboard/SpringBoardClasses.h"
@@ -115,6 +117,13 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
     WindowKeys keys;
     keys.home = [shell] { send(shell, "_handleMenuButtonEvent"_sel); };
     keys.rotate = [](int step) { rotateDevice(orientationAfterTurning(step)); };
+    // A press shorter than this locks the phone; longer holds are gestures.
+    static constexpr double kLockPressSeconds = 0.4;
+    keys.lockButton = [](double held) {
+        if (held < kLockPressSeconds)
+            springboard::lockDevice();
+    };
+    keys.unlock = [] { springboard::unlockDevice(); };
     std::string error;
     auto window = SimulatorWindow::open(std::move(keys), &error);
     if (!window) {
@@ -149,6 +158,8 @@ void setUpApplicationLauncher(const SimulatorOptions& options, const std::string
         launcher.arguments.insert(launcher.arguments.end(), { "--log", absolute(options.log) });
     for (auto const& name : options.appWithoutClasses)
         launcher.arguments.insert(launcher.arguments.end(), { "--app-without-class", name });
+    if (!options.wallClock.empty())
+        launcher.arguments.insert(launcher.arguments.end(), { "--wall-clock", options.wallClock });
     frontboard::ApplicationProcesses::shared().setLauncher(std::move(launcher));
 }
 
@@ -217,6 +228,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
     loop.restartClock();
     systemlog::setClock([&loop] { return loop.now(); });
+    if (!options.wallClock.empty())
+        foundation::setWallClockStart(foundation::parseWallClock(options.wallClock));
 
     uikit::registerClasses();
     springboard::registerClasses();

@@ -1,5 +1,7 @@
 #include "SimulatorOptions.h"
 
+#include "foundation/WallClock.h"
+
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -86,6 +88,11 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
         ->check(CLI::Range(1, 120))
         ->needs(record);
 
+    app.add_option("--wall-clock", options->wallClock,
+           "The device's wall clock at launch, as the phone's local time, YYYY-MM-DDTHH:MM:SS; it then follows the device's time in every "
+           "process (virtual in headless runs), so pictures repeat. Default: the host's time.")
+        ->type_name("TIME")
+        ->check(checkWallClock);
     app.add_flag("--list-apps", options->listApps, "Print the installed applications' bundle identifiers, one a line, and start nothing.");
 
     try {
@@ -96,6 +103,11 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
     }
     parseScreenSize(screen, &options->screenWidth, &options->screenHeight);
     return std::nullopt;
+}
+
+std::string checkWallClock(const std::string& text)
+{
+    return foundation::parseWallClock(text) ? std::string() : "expected YYYY-MM-DDTHH:MM:SS, a valid date and time from 1970, e.g. 2026-12-09T09:41:00";
 }
 
 }

@@ -24,6 +24,9 @@ struct SimulatorOptions {
     std::string record;
     int recordFramesPerSecond = 30;
     bool listApps = false;
+    // "YYYY-MM-DDTHH:MM:SS": the device's wall clock at launch (the host's
+    // time when empty).
+    std::string wallClock;
 };
 
 // Reads the command line; an exit status when the program should stop here
@@ -32,5 +35,8 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
 
 // "WIDTHxHEIGHT" in points, each between 1 and 10000.
 bool parseScreenSize(const std::string& text, int* width, int* height);
+
+// CLI11's check of a --wall-clock value: "" when it is a valid time.
+std::string checkWallClock(const std::string& text);
 
 }

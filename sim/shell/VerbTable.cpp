@@ -21,6 +21,10 @@ const std::vector<Verb>& verbTable()
         homeVerb(),
         rotateVerb(),
         memoryVerb(),
+        lockVerb(),
+        unlockVerb(),
+        alertVerb(),
+        answerVerb(),
         quitVerb(),
     };
     return table;

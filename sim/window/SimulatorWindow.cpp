@@ -16,7 +16,7 @@ namespace sim {
 namespace {
 
 constexpr int64_t kFrameNanoseconds = 1'000'000'000 / 60;
-constexpr const char* kHelpText = "Mouse: your finger    H: home button    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
+constexpr const char* kHelpText = "Mouse: your finger    H: home    L: lock    U: unlock    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
 
 }
 
@@ -161,8 +161,21 @@ void SimulatorWindow::handleEvents()
                 m_keys.rotate(-1);
             if (event.key.keysym.sym == SDLK_RIGHT && m_keys.rotate)
                 m_keys.rotate(1);
+            if (event.key.keysym.sym == SDLK_l)
+                m_lockKeyDownAt = event.key.timestamp;
+            if (event.key.keysym.sym == SDLK_u && m_keys.unlock)
+                m_keys.unlock();
             // The mouse events after a turn map onto the turned screen.
             followScreen();
+            break;
+        case SDL_KEYUP:
+            // The lock button acts on its release, by how long it was held.
+            if (event.key.keysym.sym == SDLK_l && m_lockKeyDownAt) {
+                double const held = static_cast<double>(event.key.timestamp - *m_lockKeyDownAt) / 1000;
+                m_lockKeyDownAt.reset();
+                if (m_keys.lockButton)
+                    m_keys.lockButton(held);
+            }
             break;
         default:
             break;

@@ -9,7 +9,9 @@
 #include "quartz/CGGeometry.h"
 
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct SDL_Window;
@@ -22,6 +24,9 @@ struct WindowKeys {
     std::function<void()> home;
     // +1 turns the phone to the right (clockwise), −1 to the left.
     std::function<void(int step)> rotate;
+    // The lock button was released after being held this long (seconds).
+    std::function<void(double heldSeconds)> lockButton;
+    std::function<void()> unlock;
 };
 
 class SimulatorWindow {
@@ -57,6 +62,8 @@ private:
     int m_phonePixelWidth = 0;
     int m_phonePixelHeight = 0;
     bool m_fingerDown = false;
+    // When the lock key went down (SDL's milliseconds), while it is down.
+    std::optional<uint32_t> m_lockKeyDownAt;
     // What the geometry was fitted to: the screen in points, and the desktop
     // in pixels (0 when unknown).
     CGSize m_fittedScreen {};

@@ -21,5 +21,9 @@ Verb holdVerb();
 Verb homeVerb();
 Verb rotateVerb();
 Verb memoryVerb();
+Verb lockVerb();
+Verb unlockVerb();
+Verb alertVerb();
+Verb answerVerb();
 
 }
