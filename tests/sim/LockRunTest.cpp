@@ -26,14 +26,14 @@ TEST_F(LockScript, NothingShowsOrIsTouchedThroughTheLockScreen)
     ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.clock"));
 
     // Notes in front and Clock pinned; the grabber is at (361, 554). Locked,
-    // a tap and a drag there reach nothing; unlocked, the welcome alert comes
-    // first, then the grabber answers again.
+    // a tap and a drag there reach nothing; unlocked by a swipe to the right,
+    // the welcome alert comes first, then the grabber answers again.
     ASSERT_EQ(runHeadless("wait 0.5\nopen com.drawlet.demo.notes\nlock\nwait 0.5\ntap 361 554\nwait 1\ndrag 361 554 100 554 0.5\nwait 1\nshot "
-                  + path("locked.png") + "\nunlock\nanswer \"Got it!\"\ntap 361 554\nwait 1\nshot " + path("open.png") + "\nquit\n"),
+                  + path("locked.png") + "\nswipe 50 400 300 400\nanswer \"Got it!\"\ntap 361 554\nwait 1\nshot " + path("open.png") + "\nquit\n"),
         0)
         << m_output;
     EXPECT_EQ(count("[Drawlet] tapGrabber"), 1u) << log();
-    EXPECT_TRUE(logged("3.600", "\\[Drawlet\\] tapGrabber")) << "only the tap after unlocking: " << log();
+    EXPECT_TRUE(logged("3.700", "\\[Drawlet\\] tapGrabber")) << "only the tap after unlocking: " << log();
     EXPECT_EQ(count("[Drawlet] Posting notification: com.drawlet.demo.clockVeskStatusBarChange"), 2u)
         << "loaded at launch and by the tap after unlocking; the drag never reached the grabber";
     EXPECT_TRUE(logged("0.500", "\\[Drawlet\\] DEVICE LOCKED"));
