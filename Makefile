@@ -14,6 +14,8 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 20
 DEMO_SCRIPT ?= sim/scenarios/demo.txt
+# The headless demo's wall clock, so that its pictures are the same on every run.
+DEMO_WALL_CLOCK ?= 2026-12-09T09:41:00
 CMAKE_ARGS ?=
 
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
@@ -55,7 +57,7 @@ demo: build
 	fi; \
 	echo "== drawlet-sim --headless, scenario $(DEMO_SCRIPT), temporary home $$home (Clock pinned)"; \
 	status=0; (cd "$$pictures" && $(abspath $(BUILD_DIR))/bin/drawlet-sim --headless --home "$$home" \
-		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" --record "$$pictures" >/dev/null 2>&1) || status=$$?; \
+		--script $(abspath $(DEMO_SCRIPT)) --log "$$log" --record "$$pictures" --wall-clock $(DEMO_WALL_CLOCK) >/dev/null 2>&1) || status=$$?; \
 	cat "$$log"; \
 	echo "== Drawlet's own lines:"; grep -a '\]: \[Drawlet\] ' "$$log" || echo "(none)"; \
 	echo "== Pictures the scenario took:"; ls "$$pictures"/*.png 2>/dev/null | grep -v '/frame-[0-9]*\.png$$' || echo "(none)"; \
