@@ -22,6 +22,8 @@ struct AppOptions {
     std::vector<std::string> withoutClasses;
     std::string log;
     std::string shot;
+    // An address to open once launched, as the shell hands one over.
+    std::string url;
 };
 
 // An exit status when the program should stop here (0 after --help, 2 for a
