@@ -21,5 +21,6 @@ Verb holdVerb();
 Verb homeVerb();
 Verb rotateVerb();
 Verb memoryVerb();
+Verb urlVerb();
 
 }
