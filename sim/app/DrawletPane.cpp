@@ -46,10 +46,12 @@ void DrawletPane::draw(cairo_t* cairo, const ScreenArea& area, NSDictionary* set
             12, false, TextAlignment::Left);
     }
     for (auto const& section : layout.sections)
-        settingsui::drawSectionHeader(cairo, section.title, section.top, section.height);
+        settingsui::drawSectionHeader(cairo, section.title, section.frame);
     for (size_t index = 0; index < layout.rows.size(); ++index) {
-        bool const lastOfGroup = index + 1 == layout.rows.size() || layout.rows[index + 1].origin.y != CGRectGetMaxY(layout.rows[index]);
-        settingsui::drawRow(cairo, layout.rows[index], lastOfGroup);
+        CGRect const& row = layout.rows[index];
+        // A row with another right under it gets a separator.
+        bool const followed = index + 1 < layout.rows.size() && layout.rows[index + 1].origin == CGPointMake(row.origin.x, CGRectGetMaxY(row));
+        settingsui::drawRow(cairo, row, !followed);
     }
     for (auto const& each : layout.switches) {
         settingsui::drawRowLabel(cairo, each.row, each.label);
@@ -74,7 +76,7 @@ void DrawletPane::drawColourRow(cairo_t* cairo, const DrawletPaneLayout& layout,
         cairo_set_source_rgb(cairo, 0.05, 0.05, 0.05);
     else
         cairo_set_source_rgb(cairo, 0.55, 0.55, 0.57);
-    drawText(cairo, current, row.row.size.width - settingsui::kMargin, row.row.origin.y + row.row.size.height / 2 + 5, kValueTextSize, false,
+    drawText(cairo, current, CGRectGetMaxX(row.row) - settingsui::kMargin, row.row.origin.y + row.row.size.height / 2 + 5, kValueTextSize, false,
         TextAlignment::Right);
 }
 
@@ -98,8 +100,8 @@ void DrawletPane::drawApplications(cairo_t* cairo, const DrawletPaneLayout& layo
             selected, TextAlignment::Center);
     }
     cairo_set_source_rgb(cairo, 0.43, 0.43, 0.45);
-    drawText(cairo, fitText(cairo, caption(settings), area.size.width - 2 * settingsui::kMargin, 12, false), settingsui::kMargin,
-        layout.captionBaseline, 12, false, TextAlignment::Left);
+    drawText(cairo, fitText(cairo, caption(settings), area.size.width - 2 * settingsui::kMargin, 12, false), layout.caption.x, layout.caption.y, 12,
+        false, TextAlignment::Left);
 }
 
 std::string DrawletPane::caption(NSDictionary* settings) const

@@ -24,28 +24,29 @@ struct SwitchRow {
     const char* label;
 };
 
+// The narrowest column the pane's rows fit in.
+constexpr double kColumnWidth = 320;
+
+// Lays out one column from the top down.
 class Cursor {
 public:
-    Cursor(DrawletPaneLayout* layout, double top, double width)
+    Cursor(DrawletPaneLayout* layout, double top, double left, double width)
         : m_layout(layout)
         , m_y(top)
+        , m_x(left)
         , m_width(width)
     {
     }
 
-    double y() const { return m_y; }
-    double width() const { return m_width; }
-    void skip(double height) { m_y += height; }
-
     void section(const char* title)
     {
-        m_layout->sections.push_back({ title, m_y, kSectionHeight });
+        m_layout->sections.push_back({ title, CGRectMake(m_x, m_y, m_width, kSectionHeight) });
         m_y += kSectionHeight;
     }
 
     CGRect row()
     {
-        CGRect const frame = CGRectMake(0, m_y, m_width, kRowHeight);
+        CGRect const frame = CGRectMake(m_x, m_y, m_width, kRowHeight);
         m_layout->rows.push_back(frame);
         m_y += kRowHeight;
         return frame;
@@ -61,7 +62,7 @@ public:
     {
         CGRect const frame = row();
         m_layout->colourRows.push_back({ key, fallback, switchKey, frame });
-        double x = settingsui::kMargin;
+        double x = m_x + settingsui::kMargin;
         double const y = frame.origin.y + (kRowHeight - kSwatchSize) / 2;
         for (auto const* colour : kPalette) {
             m_layout->swatches.push_back({ key, colour, CGRectMake(x, y, kSwatchSize, kSwatchSize) });
@@ -76,19 +77,21 @@ public:
         double const cellWidth = usable / static_cast<double>(columns);
         size_t const lines = std::max<size_t>(1, (count + columns - 1) / columns);
         double const height = 2 * kCellPadding + static_cast<double>(lines) * kCellHeight;
-        m_layout->applicationsArea = CGRectMake(0, m_y, m_width, height);
+        m_layout->applicationsArea = CGRectMake(m_x, m_y, m_width, height);
         for (size_t index = 0; index < count; ++index) {
-            double const x = settingsui::kMargin + static_cast<double>(index % columns) * cellWidth;
+            double const x = m_x + settingsui::kMargin + static_cast<double>(index % columns) * cellWidth;
             double const y = m_y + kCellPadding + static_cast<double>(index / columns) * kCellHeight;
             CGRect const icon = CGRectMake(x + (cellWidth - kIconSize) / 2, y + 4, kIconSize, kIconSize);
             m_layout->applications.push_back({ index, CGRectMake(x, y, cellWidth, kCellHeight), icon });
         }
         m_y += height;
+        m_layout->caption = CGPointMake(m_x + settingsui::kMargin, m_y + 18);
     }
 
 private:
     DrawletPaneLayout* m_layout;
     double m_y;
+    double m_x;
     double m_width;
 };
 
@@ -97,22 +100,27 @@ private:
 DrawletPaneLayout layOutDrawletPane(const ScreenArea& area, size_t applicationCount, bool withProblem)
 {
     DrawletPaneLayout layout;
-    Cursor cursor(&layout, settingsui::contentTop(area), area.width);
+    double top = settingsui::contentTop(area);
     if (withProblem) {
-        layout.problem = CGRectMake(0, cursor.y(), area.width, kProblemHeight);
-        cursor.skip(kProblemHeight);
+        layout.problem = CGRectMake(0, top, area.width, kProblemHeight);
+        top += kProblemHeight;
     }
-    cursor.section("DRAWLET");
-    cursor.switches({ { "tweakEnabled", "Enabled" }, { "autoPinEnabled", "Pin the start-up app at launch" } });
-    cursor.section("GRABBER");
-    cursor.switches({ { "smallGrabber", "Small grabber" }, { "iconOnly", "Icon only (small grabber)" },
+    bool const twoColumns = area.width > area.height && area.width >= 2 * kColumnWidth;
+    double const columnWidth = twoColumns ? area.width / 2 : area.width;
+    Cursor first(&layout, top, 0, columnWidth);
+    Cursor second(&layout, top, columnWidth, columnWidth);
+    Cursor& grabber = twoColumns ? second : first;
+
+    first.section("DRAWLET");
+    first.switches({ { "tweakEnabled", "Enabled" }, { "autoPinEnabled", "Pin the start-up app at launch" } });
+    grabber.section("GRABBER");
+    grabber.switches({ { "smallGrabber", "Small grabber" }, { "iconOnly", "Icon only (small grabber)" },
         { "useCustomGrabberColor", "Custom grabber colour" } });
-    cursor.colours("customGrabberColor", "#FFFFFF", "useCustomGrabberColor");
-    cursor.switches({ { "useCustomArrowColor", "Custom arrow colour" } });
-    cursor.colours("customArrowColor", "#000000", "useCustomArrowColor");
-    cursor.section("START-UP APPLICATION");
-    cursor.applications(applicationCount);
-    layout.captionBaseline = cursor.y() + 18;
+    grabber.colours("customGrabberColor", "#FFFFFF", "useCustomGrabberColor");
+    grabber.switches({ { "useCustomArrowColor", "Custom arrow colour" } });
+    grabber.colours("customArrowColor", "#000000", "useCustomArrowColor");
+    first.section("START-UP APPLICATION");
+    first.applications(applicationCount);
     return layout;
 }
 

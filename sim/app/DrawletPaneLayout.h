@@ -4,7 +4,9 @@
 // against it, so the two never disagree. One column from the top: a note when
 // the settings file cannot be read, the master switches, the grabber's look
 // (switches and a row of colour swatches for each colour), then the installed
-// applications to choose the start-up application from, with a caption.
+// applications to choose the start-up application from, with a caption. A
+// screen wide enough for two columns (turned landscape) puts the grabber's
+// section in a second column, so the pane still fits its height.
 
 #include "AppScreen.h"
 
@@ -17,8 +19,7 @@ namespace apps {
 
 struct PaneSection {
     std::string title;
-    double top = 0;
-    double height = 0;
+    CGRect frame {};
 };
 
 // A row whose switch turns a boolean key on and off.
@@ -63,7 +64,8 @@ struct DrawletPaneLayout {
     std::vector<PaneSwatch> swatches;
     CGRect applicationsArea {};
     std::vector<PaneApplicationCell> applications;
-    double captionBaseline = 0;
+    // Where the caption under the applications starts, on its baseline.
+    CGPoint caption {};
 };
 
 inline constexpr const char* kStartupApplicationKey = "startupApp";

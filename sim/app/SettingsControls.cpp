@@ -61,10 +61,11 @@ void drawNavigationBar(cairo_t* cairo, const ScreenArea& area, const std::string
     drawText(cairo, fitText(cairo, "\u2039 " + back, kBackWidth - 8, kTitleSize, false), 8, baseline, kTitleSize, false, TextAlignment::Left);
 }
 
-void drawSectionHeader(cairo_t* cairo, const std::string& text, double top, double height)
+void drawSectionHeader(cairo_t* cairo, const std::string& text, const CGRect& frame)
 {
     cairo_set_source_rgb(cairo, 0.43, 0.43, 0.45);
-    drawText(cairo, text, kMargin, top + height - 7, 12, false, TextAlignment::Left);
+    drawText(cairo, fitText(cairo, text, frame.size.width - 2 * kMargin, 12, false), frame.origin.x + kMargin, CGRectGetMaxY(frame) - 7, 12, false,
+        TextAlignment::Left);
 }
 
 void drawRow(cairo_t* cairo, const CGRect& frame, bool last)

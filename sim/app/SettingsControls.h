@@ -28,8 +28,8 @@ void drawPageBackground(cairo_t* cairo, const ScreenArea& area);
 void drawNavigationBar(cairo_t* cairo, const ScreenArea& area, const std::string& title, const std::string& back);
 // Where a tap on the navigation bar goes back.
 CGRect backButtonFrame(const ScreenArea& area);
-// Grey capitals near the bottom of the header's band, which starts at `top`.
-void drawSectionHeader(cairo_t* cairo, const std::string& text, double top, double height);
+// Grey capitals near the bottom of the header's band, `frame`.
+void drawSectionHeader(cairo_t* cairo, const std::string& text, const CGRect& frame);
 // A white row; a hairline under it, from the margin, unless it is the last.
 void drawRow(cairo_t* cairo, const CGRect& frame, bool last);
 // A row's label on the left, vertically centred.
