@@ -30,7 +30,14 @@ int hexValue(char c)
     return -1;
 }
 
-// Nothing when an escape is broken or the result is not text a page can show.
+// UTF-8 without control characters: what a page's title can show.
+bool isShowableText(std::string_view text)
+{
+    return foundation::isPropertyListText(text)
+        && std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// Nothing when an escape is broken or the result is not showable text.
 std::optional<std::string> decodeEscapes(std::string_view text)
 {
     std::string decoded;
@@ -46,9 +53,7 @@ std::optional<std::string> decodeEscapes(std::string_view text)
         decoded += static_cast<char>(high * 16 + low);
         at += 2;
     }
-    if (!foundation::isPropertyListText(decoded))
-        return std::nullopt;
-    if (std::any_of(decoded.begin(), decoded.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+    if (!isShowableText(decoded))
         return std::nullopt;
     return decoded;
 }
@@ -64,7 +69,7 @@ std::optional<std::string> settingsPaneOfAddress(std::string_view address)
         return std::nullopt;
     rest.remove_prefix(kRoot.size());
     std::string_view const name = rest.substr(0, rest.find('&'));
-    if (name.empty())
+    if (name.empty() || !isShowableText(name))
         return std::nullopt;
     return decodeEscapes(name).value_or(std::string(name));
 }

@@ -21,7 +21,8 @@ TEST(SettingsAddress, OnlyPrefsRootWithANameIsASettingsAddress)
     EXPECT_EQ(settingsPaneOfAddress("prefs:root=Two%20Words"), "Two Words");
     EXPECT_EQ(settingsPaneOfAddress("prefs:root=%00%1B"), "%00%1B") << "escapes that make control bytes stay as written";
     EXPECT_EQ(settingsPaneOfAddress("prefs:root=%C3"), "%C3") << "nor half a UTF-8 character";
-    for (auto const* other : { "prefs:root=", "prefs:root=&path=x", "prefs:", "prefs:path=Drawlet", "http://example.com/", "prefsx:root=Drawlet", "" })
+    for (auto const* other : { "prefs:root=", "prefs:root=&path=x", "prefs:", "prefs:path=Drawlet", "http://example.com/", "prefsx:root=Drawlet", "",
+             "prefs:root=a\x1b[31m", "prefs:root=\xC3" })
         EXPECT_EQ(settingsPaneOfAddress(other), std::nullopt) << other;
 }
 
