@@ -84,6 +84,7 @@ void registerNSDictionary();
 void registerNSData();
 void registerFileClasses();
 void registerNSBlock();
+void registerNSURL();
 
 void registerClasses()
 {
@@ -111,6 +112,7 @@ void registerClasses()
     registerNSDictionary();
     registerNSData();
     registerFileClasses();
+    registerNSURL();
 }
 
 }

@@ -248,15 +248,20 @@ bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneStat
     return true;
 }
 
-void ApplicationProcesses::sendSceneCommandLater(const std::string& bundleIdentifier, const char* command)
+void ApplicationProcesses::sendLater(const std::string& bundleIdentifier, const char* member, std::function<void(sdbus::Message&)> fill)
 {
-    dispatch::RunLoop::main().post([this, bundleIdentifier, command, pid = find(bundleIdentifier)->pid] {
+    dispatch::RunLoop::main().post([this, bundleIdentifier, member, fill = std::move(fill), pid = find(bundleIdentifier)->pid] {
         auto* process = find(bundleIdentifier);
         auto* connection = notifications::BusSession::connection();
         if (!process || process->pid != pid || !process->ready || !connection)
             return;
-        connection->sendSignal(wire::kSceneMember, process->uniqueName, [&](sdbus::Message& message) { message << std::string(command); }, true);
+        connection->sendSignal(member, process->uniqueName, fill, true);
     });
+}
+
+void ApplicationProcesses::sendSceneCommandLater(const std::string& bundleIdentifier, const char* command)
+{
+    sendLater(bundleIdentifier, wire::kSceneMember, [command](sdbus::Message& message) { message << std::string(command); });
 }
 
 bool ApplicationProcesses::setSceneState(const std::string& bundleIdentifier, SceneState scene)
@@ -384,14 +389,17 @@ long ApplicationProcesses::interfaceOrientation(const std::string& bundleIdentif
 
 void ApplicationProcesses::sendOrientationLater(const std::string& bundleIdentifier, long orientation, double duration)
 {
-    dispatch::RunLoop::main().post([this, bundleIdentifier, orientation, duration, pid = find(bundleIdentifier)->pid] {
-        auto* process = find(bundleIdentifier);
-        auto* connection = notifications::BusSession::connection();
-        if (!process || process->pid != pid || !process->ready || !connection)
-            return;
-        connection->sendSignal(wire::kOrientationMember, process->uniqueName,
-            [&](sdbus::Message& message) { message << static_cast<int32_t>(orientation) << duration; }, true);
-    });
+    sendLater(bundleIdentifier, wire::kOrientationMember,
+        [orientation, duration](sdbus::Message& message) { message << static_cast<int32_t>(orientation) << duration; });
+}
+
+bool ApplicationProcesses::openURL(const std::string& bundleIdentifier, const std::string& address)
+{
+    reapExited();
+    if (!find(bundleIdentifier))
+        return false;
+    sendLater(bundleIdentifier, wire::kOpenURLMember, [address](sdbus::Message& message) { message << address; });
+    return true;
 }
 
 }

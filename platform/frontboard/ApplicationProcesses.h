@@ -82,6 +82,11 @@ public:
     // it is not running.
     long interfaceOrientation(const std::string& bundleIdentifier);
 
+    // Hands a running application an address to open, delivered like the
+    // scene commands (after an activation sent before it). False when it is
+    // not running.
+    bool openURL(const std::string& bundleIdentifier, const std::string& address);
+
 private:
     ApplicationProcesses() = default;
     bool listenForReady();
@@ -93,6 +98,9 @@ private:
     void reapExited();
     ApplicationProcess* find(const std::string& bundleIdentifier);
     void sendOrientationLater(const std::string& bundleIdentifier, long orientation, double duration);
+    // Sends a counted signal to the application at the end of the current
+    // run-loop callback, unless the process `fill` was meant for has gone.
+    void sendLater(const std::string& bundleIdentifier, const char* member, std::function<void(sdbus::Message&)> fill);
 
     ApplicationLauncher m_launcher;
     std::map<std::string, ApplicationProcess> m_processes;

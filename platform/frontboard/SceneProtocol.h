@@ -32,4 +32,9 @@ inline constexpr const char* kActivateCommand = "activate";
 // its next frames are drawn in that orientation.
 inline constexpr const char* kOrientationMember = "SceneOrientation";
 
+// SceneOpenURL (s address), from the shell to the application it opened an
+// address with, after that application's activation: the application shows
+// what the address names. Counted, so it has done so before time moves on.
+inline constexpr const char* kOpenURLMember = "SceneOpenURL";
+
 }

@@ -2,8 +2,10 @@
 #include "AlertQueue.h"
 #include "DeviceLock.h"
 #include "SBApplicationController.h"
+#include "SettingsAddress.h"
 #include "SharedInstances.h"
 
+#include "foundation/NSURL.h"
 #include "foundation/SystemLog.h"
 #include "frontboard/ApplicationProcesses.h"
 #include "frontboard/FBScene.h"
@@ -94,6 +96,29 @@ void noteInterfaceOrientationChanged(id self, SEL, long orientation, double dura
         frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
 }
 
+// Only the Settings application's addresses open anything: the application
+// comes to the front, then is handed the address to show its pane.
+bool openURL(id, SEL, id url)
+{
+    if (!foundation::isKindOf(url, foundation::NSURLClass())) {
+        CFLog(kCFLogLevelError, "springboard: cannot open the address %s", url ? "(not a URL)" : "(nil)");
+        return false;
+    }
+    std::string const& address = static_cast<NSURL*>(url)->text;
+    if (!springboard::settingsPaneOfAddress(address)) {
+        CFLog(kCFLogLevelError, "springboard: cannot open the address %s", address.c_str());
+        return false;
+    }
+    std::string error;
+    if (!springboard::openApplication(springboard::kSettingsBundleIdentifier, &error)) {
+        CFLog(kCFLogLevelError, "springboard: cannot open the address %s: %s", address.c_str(), error.c_str());
+        return false;
+    }
+    frontboard::ApplicationProcesses::shared().openURL(springboard::kSettingsBundleIdentifier, address);
+    CFLog(kCFLogLevelNotice, "springboard: opened the address %s in %s", address.c_str(), springboard::kSettingsBundleIdentifier);
+    return true;
+}
+
 }
 
 namespace springboard {
@@ -109,6 +134,7 @@ void registerSpringBoard()
     addMethod(g_SpringBoard, "launchApplicationWithIdentifier:suspended:"_sel, launchApplication);
     addMethod(g_SpringBoard, "_accessibilityFrontMostApplication"_sel, frontMostApplication);
     addMethod(g_SpringBoard, "displayIdentifier"_sel, displayIdentifier);
+    addMethod(g_SpringBoard, "openURL:"_sel, openURL);
 }
 
 bool openApplication(const std::string& bundleIdentifier, std::string* error)

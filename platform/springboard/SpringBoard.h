@@ -10,6 +10,8 @@
 //   launchApplicationWithIdentifier:suspended:   "B@:@B"
 //   _accessibilityFrontMostApplication           "@@:"
 //   displayIdentifier                            "@@:" ("com.apple.springboard")
+//   openURL:                                     "B@:@" (SettingsAddress.h: only the
+//                                                Settings application's addresses open)
 
 #include "uikit/UIApplication.h"
 

@@ -63,7 +63,7 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
         true)
         && connection->handleSignal(frontboard::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
             [this](sdbus::Message& message) { touchArrived(message); }, true)
-        && listenForOrientation();
+        && listenForOrientation() && listenForAddresses();
     if (!listening)
         *error = "cannot listen for the shell's scene commands";
     return listening;
@@ -80,6 +80,24 @@ bool ApplicationScene::listenForOrientation()
                 message >> orientation >> duration;
                 if (message)
                     orientationArrived(orientation, duration);
+            },
+            true);
+}
+
+bool ApplicationScene::listenForAddresses()
+{
+    auto* connection = notifications::BusSession::connection();
+    return connection
+        && connection->handleSignal(frontboard::wire::kOpenURLMember, notifications::BusConnection::Addressing::ToThisConnection,
+            [this](sdbus::Message& message) {
+                std::string address;
+                message >> address;
+                if (!message) {
+                    CFLog(kCFLogLevelError, "uikit: ignored an address without text from %s", message.getSender().c_str());
+                    return;
+                }
+                if (m_openURLHandler)
+                    m_openURLHandler(address);
             },
             true);
 }
@@ -138,18 +156,25 @@ void ApplicationScene::commandArrived(const std::string& command)
         m_foreground = true;
         // Coming back from the background is an activation.
         if (wasBackground)
-            activateApplication();
+            activate();
     } else if (command == wire::kBackgroundCommand) {
         m_foreground = false;
     } else if (command == wire::kActivateCommand) {
         m_foreground = true;
-        activateApplication();
+        activate();
     } else {
         CFLog(kCFLogLevelError, "uikit: ignored the unknown scene command \"%s\"", command.c_str());
         return;
     }
     if (m_changeHandler)
         m_changeHandler();
+}
+
+void ApplicationScene::activate()
+{
+    activateApplication();
+    if (m_activationHandler)
+        m_activationHandler();
 }
 
 void ApplicationScene::touchArrived(sdbus::Message& message)

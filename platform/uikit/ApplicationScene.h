@@ -5,6 +5,9 @@
 // its hosted scene, and the shared memory its frames go out through. Without
 // a bus the scene is simply in the foreground.
 //
+// An address the shell opened with this application goes to the open-URL
+// handler, which says whether the application could show it.
+//
 // Touches from the shell go to this process's touch input (TouchInput.h) at
 // the point the shell gives, in this application's points. A malformed event,
 // or one older than the last, is dropped with a log line.
@@ -45,6 +48,11 @@ public:
     void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
     // Runs after each touch event from the shell has reached the views.
     void setTouchHandler(std::function<void()> handler) { m_touchHandler = std::move(handler); }
+    // Runs at each activation, once the application object has handled it,
+    // before the change handler.
+    void setActivationHandler(std::function<void()> handler) { m_activationHandler = std::move(handler); }
+    // Runs with each address the shell hands the application.
+    void setOpenURLHandler(std::function<void(const std::string& address)> handler) { m_openURLHandler = std::move(handler); }
 
     // The shell turned the interface: the screen's bounds follow, the
     // application is told its status bar's new orientation, then the change
@@ -56,11 +64,15 @@ private:
     void commandArrived(const std::string& command);
     void touchArrived(sdbus::Message& message);
     bool listenForOrientation();
+    bool listenForAddresses();
+    void activate();
 
     std::string m_bundleIdentifier;
     std::unique_ptr<quartz::SharedFrameBuffer> m_frames;
     std::function<void()> m_changeHandler;
     std::function<void()> m_touchHandler;
+    std::function<void()> m_activationHandler;
+    std::function<void(const std::string&)> m_openURLHandler;
     // The shell's timestamp of the last touch event taken.
     double m_lastTouchTimestamp = 0;
     bool m_foreground = true;

@@ -1,6 +1,7 @@
 #include "AppOptions.h"
 
 #include "SimulatorOptions.h"
+#include "settings/SettingsPaths.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,7 +20,11 @@ std::optional<int> parseAppOptions(int argc, char** argv, AppOptions* options)
     app.add_option("--root", options->root, "The device's file-system root. Default: found from this program's location.")
         ->type_name("DIR")
         ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
-    app.add_option("--home", options->home, "The user's home directory (NSHomeDirectory).")->type_name("DIR");
+    // Never the real home: what an application writes there (the Settings
+    // application writes the settings file) stays the simulator's.
+    options->home = settings::defaultHomeDirectory();
+    app.add_option("--home", options->home, "The user's home directory (NSHomeDirectory). Default: the simulator's own home, as for drawlet-sim.")
+        ->type_name("DIR");
     app.add_option("--bus", options->bus, "Join the D-Bus bus at this address (notifications between processes).")->type_name("ADDR");
     app.add_option("--scale", options->scale, "Pixels per point (default 2).")->check(CLI::Range(1, 4));
     app.add_option("--screen", screen, "The screen's size in points (default 375x667).")
@@ -41,6 +46,8 @@ std::optional<int> parseAppOptions(int argc, char** argv, AppOptions* options)
         ->type_name("TIME")
         ->check(sim::checkWallClock);
     app.add_option("--shot", options->shot, "Write the first frame as a PNG and exit.")->type_name("FILE");
+    app.add_option("--url", options->url, "Open this address once launched, as the shell hands one over (e.g. prefs:root=Drawlet for Settings).")
+        ->type_name("ADDRESS");
 
     try {
         app.parse(argc, argv);

@@ -24,6 +24,8 @@ struct AppOptions {
     std::string shot;
     // The device's wall clock at the clock's 0 (drawlet-sim's --wall-clock).
     std::string wallClock;
+    // An address to open once launched, as the shell hands one over.
+    std::string url;
 };
 
 // An exit status when the program should stop here (0 after --help, 2 for a

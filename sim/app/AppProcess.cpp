@@ -107,9 +107,19 @@ Strong<objc_object> showKeyWindow(const AppScreen& screen)
     return adopt(window);
 }
 
-int runLaunched(const AppOptions& options, Display* display, TouchViews* touchViews)
+// Hands the screen an address; one the application shows nothing for is
+// logged and changes nothing.
+void openAddress(AppScreen& screen, const std::string& address)
+{
+    if (!screen.openURL(address))
+        CFLog(kCFLogLevelError, "cannot open the address %s", address.c_str());
+}
+
+int runLaunched(const AppOptions& options, AppScreen& screen, Display* display, TouchViews* touchViews)
 {
     auto& loop = dispatch::RunLoop::main();
+    if (!options.url.empty())
+        openAddress(screen, options.url);
     display->update();
     if (!options.shot.empty()) {
         std::string error;
@@ -125,6 +135,12 @@ int runLaunched(const AppOptions& options, Display* display, TouchViews* touchVi
         display->update();
     });
     scene.setTouchHandler([display] { display->update(); });
+    // The change handler that follows an activation draws what it changed.
+    scene.setActivationHandler([&screen] { screen.activated(); });
+    scene.setOpenURLHandler([&screen, display](const std::string& address) {
+        openAddress(screen, address);
+        display->update();
+    });
     scene.reportReady();
     // Virtual time without a bus has no clock to follow: the application
     // launches, draws and is done.
@@ -154,6 +170,12 @@ int runAppProcess(const AppOptions& options)
     uikit::registerClasses();
     auto const installed = readInstalledApplications();
     auto const* application = findInstalledApplication(installed, options.bundleIdentifier);
+    if (application) {
+        // The screen may read files of the home and log as it is made.
+        systemlog::setProcessName(application->executableName);
+        if (!options.home.empty())
+            foundation::setHomeDirectory(absolute(options.home));
+    }
     auto screen = application ? makeAppScreen(options.bundleIdentifier) : nullptr;
     if (!screen) {
         std::string known;
@@ -162,9 +184,6 @@ int runAppProcess(const AppOptions& options)
         complain("no installed application has the bundle identifier " + options.bundleIdentifier + " (installed: " + (known.empty() ? "none" : known) + ")");
         return 1;
     }
-    systemlog::setProcessName(application->executableName);
-    if (!options.home.empty())
-        foundation::setHomeDirectory(absolute(options.home));
 
     auto& loop = dispatch::RunLoop::main();
     loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
@@ -206,7 +225,7 @@ int runAppProcess(const AppOptions& options)
         uikit::launchApplication(uikit::UIApplicationClass());
         auto window = showKeyWindow(renderer.screen());
         TouchViews touchViews(static_cast<UIView*>(window.get()), renderer);
-        status = runLaunched(options, &display, &touchViews);
+        status = runLaunched(options, renderer.screen(), &display, &touchViews);
     }
     notifications::disconnectFromBus();
     return status;

@@ -8,6 +8,7 @@
 #include <cairo.h>
 
 #include <ctime>
+#include <string>
 
 struct UIView;
 
@@ -34,6 +35,11 @@ public:
     virtual bool prefersStatusBarHidden() const { return false; }
     // Adds the views that take touches to `window` (the screen's size).
     virtual void addTouchViews(UIView* /*window*/, const ScreenArea&) { }
+    // The application came to the front, or its scene back to the foreground.
+    virtual void activated() { }
+    // An address the shell opened with this application; false when the
+    // application shows nothing for it.
+    virtual bool openURL(const std::string& /*address*/) { return false; }
 };
 
 }

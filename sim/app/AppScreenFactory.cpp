@@ -2,6 +2,7 @@
 #include "ClockScreen.h"
 #include "GridScreen.h"
 #include "NotesScreen.h"
+#include "SettingsScreen.h"
 
 namespace apps {
 
@@ -13,6 +14,8 @@ std::unique_ptr<AppScreen> makeAppScreen(const std::string& bundleIdentifier)
         return std::make_unique<ClockScreen>();
     if (bundleIdentifier == "com.drawlet.demo.grid")
         return std::make_unique<GridScreen>();
+    if (bundleIdentifier == "com.drawlet.settings")
+        return std::make_unique<SettingsScreen>();
     return nullptr;
 }
 

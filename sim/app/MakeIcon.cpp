@@ -1,5 +1,5 @@
-// drawlet-make-icon KIND FILE: draws a demo application's icon (notes, clock or
-// grid) as a 120 x 120 PNG (60 points at scale 2); run by the build to put the
+// drawlet-make-icon KIND FILE: draws a demo application's icon (notes, clock,
+// grid or settings) as a 120 x 120 PNG (60 points at scale 2); run by the build to put the
 // icons into the device root.
 #include <cairo.h>
 
@@ -70,16 +70,40 @@ void drawGrid(cairo_t* cairo)
     }
 }
 
+void drawSettings(cairo_t* cairo)
+{
+    roundedSquare(cairo, 0.55, 0.56, 0.6);
+    double const middle = kSize / 2.0;
+    // A gear: twelve teeth around a ring, a hole in the middle.
+    cairo_set_source_rgb(cairo, 0.93, 0.93, 0.95);
+    cairo_set_line_width(cairo, 12);
+    for (int tooth = 0; tooth < 12; ++tooth) {
+        double const angle = tooth * M_PI / 6;
+        cairo_move_to(cairo, middle + 30 * std::cos(angle), middle + 30 * std::sin(angle));
+        cairo_line_to(cairo, middle + 44 * std::cos(angle), middle + 44 * std::sin(angle));
+    }
+    cairo_stroke(cairo);
+    cairo_arc(cairo, middle, middle, 34, 0, 2 * M_PI);
+    cairo_fill(cairo);
+    cairo_set_source_rgb(cairo, 0.55, 0.56, 0.6);
+    cairo_arc(cairo, middle, middle, 14, 0, 2 * M_PI);
+    cairo_fill(cairo);
+}
+
 }
 
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: drawlet-make-icon notes|clock|grid FILE\n");
+        std::fprintf(stderr, "usage: drawlet-make-icon notes|clock|grid|settings FILE\n");
         return 2;
     }
     std::string const kind = argv[1];
-    void (*draw)(cairo_t*) = kind == "notes" ? drawNotes : kind == "clock" ? drawClock : kind == "grid" ? drawGrid : nullptr;
+    void (*draw)(cairo_t*) = kind == "notes" ? drawNotes
+        : kind == "clock"                    ? drawClock
+        : kind == "grid"                     ? drawGrid
+        : kind == "settings"                 ? drawSettings
+                                             : nullptr;
     if (!draw) {
         std::fprintf(stderr, "drawlet-make-icon: unknown icon %s\n", argv[1]);
         return 2;

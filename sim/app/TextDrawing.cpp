@@ -2,19 +2,55 @@
 
 namespace apps {
 
-void drawText(cairo_t* cairo, const std::string& text, double x, double y, double size, bool bold, TextAlignment alignment)
+namespace {
+
+void selectFont(cairo_t* cairo, double size, bool bold)
 {
     cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cairo, size);
+}
+
+double advance(cairo_t* cairo, const std::string& text)
+{
     cairo_text_extents_t extents;
     cairo_text_extents(cairo, text.c_str(), &extents);
+    return extents.x_advance;
+}
+
+}
+
+void drawText(cairo_t* cairo, const std::string& text, double x, double y, double size, bool bold, TextAlignment alignment)
+{
+    selectFont(cairo, size, bold);
+    double const width = advance(cairo, text);
     double left = x;
     if (alignment == TextAlignment::Center)
-        left = x - extents.x_advance / 2;
+        left = x - width / 2;
     if (alignment == TextAlignment::Right)
-        left = x - extents.x_advance;
+        left = x - width;
     cairo_move_to(cairo, left, y);
     cairo_show_text(cairo, text.c_str());
+}
+
+std::string fitText(cairo_t* cairo, const std::string& text, double width, double size, bool bold)
+{
+    selectFont(cairo, size, bold);
+    if (advance(cairo, text) <= width)
+        return text;
+    // No screen shows more than a few dozen characters on a line: a long text
+    // is cut first, so the measuring below stays short.
+    constexpr size_t kLongestShown = 256;
+    std::string shortened = text.substr(0, kLongestShown + 1);
+    while (!shortened.empty()) {
+        // Drop the last character: its continuation bytes, then its first.
+        while (!shortened.empty() && (static_cast<unsigned char>(shortened.back()) & 0xC0) == 0x80)
+            shortened.pop_back();
+        if (!shortened.empty())
+            shortened.pop_back();
+        if (shortened.size() <= kLongestShown && advance(cairo, shortened + "\u2026") <= width)
+            break;
+    }
+    return shortened + "\u2026";
 }
 
 }

@@ -12,4 +12,8 @@ enum class TextAlignment { Left, Center, Right };
 // Draws `text` with its baseline at y, aligned on x, in the current colour.
 void drawText(cairo_t* cairo, const std::string& text, double x, double y, double size, bool bold, TextAlignment alignment);
 
+// `text` shortened at a whole UTF-8 character, with "…" after it, until it is
+// at most `width` wide at this size and weight; unchanged when it fits.
+std::string fitText(cairo_t* cairo, const std::string& text, double width, double size, bool bold);
+
 }

@@ -12,6 +12,7 @@ const std::vector<Verb>& verbTable()
         launchVerb(),
         activateVerb(),
         openVerb(),
+        urlVerb(),
         shotAppVerb(),
         shotVerb(),
         tapVerb(),

@@ -79,7 +79,7 @@ TEST(DrawletAppRun, TheSimulatorListsTheInstalledApplications)
 {
     simtest::TemporaryFolder folder;
     ASSERT_EQ(run({ kSim, "--list-apps" }, folder.path() / "out.txt"), 0);
-    EXPECT_EQ(simtest::readFile(folder.path() / "out.txt"), "com.drawlet.demo.notes\ncom.drawlet.demo.clock\ncom.drawlet.demo.grid\n");
+    EXPECT_EQ(simtest::readFile(folder.path() / "out.txt"), "com.drawlet.demo.notes\ncom.drawlet.demo.clock\ncom.drawlet.demo.grid\ncom.drawlet.settings\n");
 }
 
 }

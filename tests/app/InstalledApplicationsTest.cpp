@@ -27,16 +27,18 @@ protected:
     }
 };
 
-TEST_F(InstalledApplicationsTest, ShippedFileListsTheThreeDemoApplications)
+TEST_F(InstalledApplicationsTest, ShippedFileListsTheDemoApplicationsAndSettings)
 {
     auto applications = apps::readInstalledApplications(std::string(DRAWLET_DEVICE_ROOT) + "/Applications/InstalledApplications.plist");
-    ASSERT_EQ(applications.size(), 3u);
+    ASSERT_EQ(applications.size(), 4u);
     EXPECT_EQ(applications[0].bundleIdentifier, "com.drawlet.demo.notes");
     EXPECT_EQ(applications[0].executableName, "Notes");
     EXPECT_EQ(applications[0].badgeValue, apps::BadgeValue(3LL));
     EXPECT_EQ(applications[1].displayName, "Clock");
     EXPECT_EQ(applications[1].badgeValue, apps::BadgeValue(apps::NoBadge {}));
     EXPECT_EQ(applications[2].badgeValue, apps::BadgeValue(std::string("new")));
+    EXPECT_EQ(applications[3].bundleIdentifier, "com.drawlet.settings");
+    EXPECT_EQ(applications[3].executableName, "Settings");
     for (auto const& application : applications)
         EXPECT_TRUE(std::filesystem::exists(std::string(DRAWLET_DEVICE_ROOT) + application.iconPath)) << application.iconPath;
     EXPECT_TRUE(problemLines().empty());

@@ -107,10 +107,11 @@ TEST_F(TouchScript, TouchesOnTheApplicationInFrontReachItsProcess)
 
 TEST_F(TouchScript, ATapOnAHomeScreenIconOpensItsApplicationAndNothingElseDoes)
 {
-    // On 375 × 667 the icons' first row is Notes, Clock, Grid: Grid's square
-    // holds (231, 58), its name (231, 95). A drag from the icon, a long press
-    // on it and a tap between icons open nothing.
-    EXPECT_EQ(runScript("drag 231 58 231 200 0.3\nhold 231 58 1\ntap 320 58\ntap 200 400\n"
+    // On 375 × 667 the icons' first row is Notes, Clock, Grid, Settings:
+    // Grid's square holds (231, 58), its name (231, 95), and (100, 58) lies
+    // between Notes and Clock. A drag from the icon, a long press on it and a
+    // tap between icons open nothing.
+    EXPECT_EQ(runScript("drag 231 58 231 200 0.3\nhold 231 58 1\ntap 100 58\ntap 200 400\n"
                         "tap 231 95\nwait 0.5\nhome\nwait 0.2\ntap 231 58\nwait 0.5\nquit\n"),
         0)
         << m_output;

@@ -1,0 +1,21 @@
+#pragma once
+// A PNG of the device (an application's icon, a bundle's image) as a cairo
+// surface the caller owns.
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+namespace apps {
+
+struct SurfaceRelease {
+    void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+};
+using DeviceImage = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
+
+// The image at the device path (under the device root), or nullptr with a
+// log line when it cannot be read.
+DeviceImage loadDeviceImage(const std::string& devicePath);
+
+}
