@@ -79,6 +79,7 @@ std::string describe(id object)
 
 void registerNSString();
 void registerNSNumber();
+void registerNSValue();
 void registerNSArray();
 void registerNSDictionary();
 void registerNSData();
@@ -107,6 +108,7 @@ void registerClasses()
     registerNSString();
     registerNSBlock();
     registerNSNumber();
+    registerNSValue();
     registerNSArray();
     registerNSDictionary();
     registerNSData();
