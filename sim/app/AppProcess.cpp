@@ -125,6 +125,7 @@ int runLaunched(const AppOptions& options, Display* display, TouchViews* touchVi
         display->update();
     });
     scene.setTouchHandler([display] { display->update(); });
+    uikit::ApplicationKeyboard::shared().setChangeHandler([display] { display->update(); });
     scene.reportReady();
     // Virtual time without a bus has no clock to follow: the application
     // launches, draws and is done.
