@@ -25,5 +25,7 @@ Verb lockVerb();
 Verb unlockVerb();
 Verb alertVerb();
 Verb answerVerb();
+Verb keyboardVerb();
+Verb typeVerb();
 
 }
