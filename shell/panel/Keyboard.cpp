@@ -6,6 +6,7 @@
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
 #include "foundation/NSBlock.h"
+#include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "quartz/CGGeometry.h"
 
@@ -48,7 +49,7 @@ void added_SpringBoard_noticeShowKeyboard(id, SEL, id notification)
     // lifted (the keyboard changing height, another field taking the focus)
     // must not make the lifted height the one the hide goes back to.
     if (!needsToPutGrabberBack)
-        grabberOrigXBeforeKeyboardPop = static_cast<int32_t>(grabberOriginY());
+        grabberOrigXBeforeKeyboardPop = foundation::saturatingInt32(grabberOriginY());
     double const limit = mainScreenBounds().size.height - keyboardHeight;
     if (!(grabberOriginY() > limit))
         return;
