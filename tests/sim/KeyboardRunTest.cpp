@@ -73,3 +73,34 @@ TEST_F(KeyboardScript, ANoteTypedIntoNotesJoinsItsListAndTheGrabberMovesOutOfThe
     EXPECT_EQ(pngPixel(file("home.png"), 580, 890), kWhite) << "back in place once Notes left the front";
     EXPECT_NE(pngPixel(file("home.png"), 580, 552), kWhite);
 }
+
+TEST_F(KeyboardScript, ItFollowsATurnGoesAwayWhenThePhoneLocksAndShowsOnTheHomeScreen)
+{
+    if (!drawletBuilt())
+        GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+    ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.clock"));
+    std::string const script = "open com.drawlet.demo.notes\nwait 0.5\ntap 160 92\nwait 0.5\nrotate 3\nwait 0.5\nlock\nunlock\nanswer \"Got it!\"\n"
+                               "rotate 1\nhome\nkeyboard show\ntype \"\\n\"\nquit\n";
+    ASSERT_EQ(runHeadless(script, { "--screen", "320x568" }), 0) << m_output << log();
+
+    // Turned: a hide at the upright frames, then a show 162 points tall.
+    std::string const show = "UIKeyboardWillShowNotification";
+    std::string const hide = "UIKeyboardWillHideNotification";
+    std::string const turnedUp = "{{0, 158}, {568, 162}}";
+    std::string const turnedBelow = "{{0, 320}, {568, 162}}";
+    std::string const text = log();
+    size_t const hidden = text.find("1.050 SpringBoard");
+    EXPECT_TRUE(announced("1.050", hide, kUp, kBelow)) << text;
+    EXPECT_TRUE(announced("1.050", show, turnedBelow, turnedUp));
+    EXPECT_LT(text.find(hide, hidden), text.find(show, hidden)) << "the hide first";
+    EXPECT_TRUE(announcedInNotes("1.050", show, turnedBelow, turnedUp));
+
+    // Locking sends it away before the lock screen comes.
+    EXPECT_TRUE(announced("1.550", hide, turnedUp, turnedBelow));
+    EXPECT_LT(text.find(hide, text.find("1.550 SpringBoard")), text.find("springboard: locked"));
+
+    // On the home screen the shell alone hears of it; Return ends it.
+    EXPECT_TRUE(logged("1.550", escapeForPattern("springboard: " + show + " for SpringBoard from " + kBelow + " to " + kUp)));
+    EXPECT_TRUE(logged("1.550", escapeForPattern("springboard: " + hide + " for SpringBoard from " + kUp + " to " + kBelow)));
+    EXPECT_EQ(countMatches(text, "Notes\\[\\d+\\]: uikit: UIKeyboardWill"), 4u) << "show, and the turn's hide and show, and the lock's hide";
+}
