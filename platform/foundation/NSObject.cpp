@@ -79,6 +79,7 @@ std::string describe(id object)
 
 void registerNSString();
 void registerNSNumber();
+void registerNSValue();
 void registerNSArray();
 void registerNSDictionary();
 void registerNSData();
@@ -108,6 +109,7 @@ void registerClasses()
     registerNSString();
     registerNSBlock();
     registerNSNumber();
+    registerNSValue();
     registerNSArray();
     registerNSDictionary();
     registerNSData();

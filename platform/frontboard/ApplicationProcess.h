@@ -2,6 +2,8 @@
 // One application process the shell started: its identity on the bus, its
 // scene's state as the shell last set it, and its frames.
 
+#include "ProcessExitWatch.h"
+
 #include "quartz/SharedFrameBuffer.h"
 
 #include <memory>
@@ -24,6 +26,8 @@ struct ApplicationProcess {
     bool ready = false;
     // The interface orientation it was last told; applications start upright.
     long interfaceOrientation = 1;
+    // Notices the process's end as it happens.
+    std::unique_ptr<ProcessExitWatch> exitWatch;
 
     // "com.example.app[1234]", for log lines.
     std::string label() const { return bundleIdentifier + "[" + std::to_string(pid) + "]"; }

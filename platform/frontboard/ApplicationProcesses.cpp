@@ -88,6 +88,7 @@ ApplicationProcess* ApplicationProcesses::find(const std::string& bundleIdentifi
 
 void ApplicationProcesses::reapExited()
 {
+    std::vector<std::pair<std::string, pid_t>> ended;
     for (auto it = m_processes.begin(); it != m_processes.end();) {
         int status = 0;
         if (waitpid(it->second.pid, &status, WNOHANG) != it->second.pid) {
@@ -95,8 +96,19 @@ void ApplicationProcesses::reapExited()
             continue;
         }
         CFLog(kCFLogLevelNotice, "frontboard: %s %s", it->second.label().c_str(), describeExit(status).c_str());
+        ended.emplace_back(it->first, it->second.pid);
         it = m_processes.erase(it);
     }
+    // Once the list is settled: an observer may ask after other processes.
+    for (auto const& [bundleIdentifier, pid] : ended)
+        tellStateObservers(bundleIdentifier, pid, ApplicationState::NotRunning);
+}
+
+void ApplicationProcesses::tellStateObservers(const std::string& bundleIdentifier, pid_t pid, ApplicationState state)
+{
+    auto const observers = m_stateObservers;
+    for (auto const& observer : observers)
+        observer(bundleIdentifier, pid, state);
 }
 
 bool ApplicationProcesses::listenForReady()
@@ -241,6 +253,10 @@ bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneStat
     process.bundleIdentifier = bundleIdentifier;
     process.pid = pid;
     process.scene = scene;
+    process.exitWatch = ProcessExitWatch::start(pid, [] {
+        if (auto* processes = instance())
+            processes->reapExited();
+    });
     m_processes.emplace(bundleIdentifier, std::move(process));
     if (!waitUntilReady(bundleIdentifier, error))
         return false;
@@ -272,6 +288,7 @@ bool ApplicationProcesses::setSceneState(const std::string& bundleIdentifier, Sc
         return false;
     process->scene = scene;
     sendSceneCommandLater(bundleIdentifier, commandFor(scene));
+    tellStateObservers(bundleIdentifier, process->pid, scene == SceneState::Foreground ? ApplicationState::Foreground : ApplicationState::Background);
     return true;
 }
 
@@ -279,9 +296,30 @@ bool ApplicationProcesses::activate(const std::string& bundleIdentifier, std::st
 {
     if (!launch(bundleIdentifier, SceneState::Foreground, error))
         return false;
-    find(bundleIdentifier)->scene = SceneState::Foreground;
+    auto* process = find(bundleIdentifier);
+    process->scene = SceneState::Foreground;
     sendSceneCommandLater(bundleIdentifier, wire::kActivateCommand);
+    tellStateObservers(bundleIdentifier, process->pid, ApplicationState::Foreground);
     return true;
+}
+
+bool ApplicationProcesses::sendToApplication(const std::string& bundleIdentifier, pid_t pid, const std::string& member,
+    const std::function<void(sdbus::Message&)>& fill)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    auto* connection = notifications::BusSession::connection();
+    if (!process || process->pid != pid || !process->ready || !connection)
+        return false;
+    return connection->sendSignal(member, process->uniqueName, fill, true) == notifications::BusConnection::SendResult::Sent;
+}
+
+pid_t ApplicationProcesses::processSpeakingFor(const std::string& bundleIdentifier, const std::string& sender)
+{
+    auto* process = find(bundleIdentifier);
+    if (!process || !process->ready || process->uniqueName != sender)
+        return 0;
+    return process->pid;
 }
 
 bool ApplicationProcesses::sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch)

@@ -74,6 +74,19 @@ public:
     // Asks every process to end and reaps it.
     void terminateAll();
 
+    // Sends a counted signal of the scene interface to the process `pid` of
+    // the application, at once; false when it is no longer running or not
+    // ready.
+    bool sendToApplication(const std::string& bundleIdentifier, pid_t pid, const std::string& member, const std::function<void(sdbus::Message&)>& fill);
+    // The process of the application that sent a message from the bus name
+    // `sender`, or 0 when that is not the running process the shell started.
+    pid_t processSpeakingFor(const std::string& bundleIdentifier, const std::string& sender);
+    // Runs when an application's scene is moved to the foreground or the
+    // background, and when its process is found ended (NotRunning), after the
+    // change. Observers are kept until reset.
+    using StateObserver = std::function<void(const std::string& bundleIdentifier, pid_t pid, ApplicationState state)>;
+    void addStateObserver(StateObserver observer) { m_stateObservers.push_back(std::move(observer)); }
+
     // Tells a running application the interface turned to `orientation`
     // (1 to 4) in `duration` seconds, delivered like the scene commands.
     // False when it is not running.
@@ -101,10 +114,12 @@ private:
     // Sends a counted signal to the application at the end of the current
     // run-loop callback, unless the process `fill` was meant for has gone.
     void sendLater(const std::string& bundleIdentifier, const char* member, std::function<void(sdbus::Message&)> fill);
+    void tellStateObservers(const std::string& bundleIdentifier, pid_t pid, ApplicationState state);
 
     ApplicationLauncher m_launcher;
     std::map<std::string, ApplicationProcess> m_processes;
     std::function<void(const std::string&)> m_frameObserver;
+    std::vector<StateObserver> m_stateObservers;
     bool m_listening = false;
 };
 

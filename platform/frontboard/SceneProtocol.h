@@ -38,3 +38,25 @@ inline constexpr const char* kOrientationMember = "SceneOrientation";
 inline constexpr const char* kOpenURLMember = "SceneOpenURL";
 
 }
+
+namespace frontboard::wire {
+
+// The on-screen keyboard, which the shell draws for the application editing.
+// KeyboardFocus (s bundleIdentifier, b editing), broadcast by an application
+// when one of its text fields takes the focus (true) or its editing ends
+// (false); counted.
+inline constexpr const char* kKeyboardFocusMember = "KeyboardFocus";
+// KeyboardInput (s text), from the shell to the application editing: what was
+// typed, "\n" being Return and "\b" the delete key; counted.
+inline constexpr const char* kKeyboardInputMember = "KeyboardInput";
+// KeyboardEndEditing (), from the shell to the application editing: the
+// keyboard went away (hidden, the application left the front, the phone
+// locked), so its field gives up the focus; counted.
+inline constexpr const char* kKeyboardEndEditingMember = "KeyboardEndEditing";
+// KeyboardNotification (s name, d×4 begin, d×4 end), from the shell to the
+// application editing: post this keyboard notification (UIKeyboardWillShow-
+// or UIKeyboardWillHideNotification) with these frames (x, y, width, height
+// in screen points) on the default center; counted.
+inline constexpr const char* kKeyboardNotificationMember = "KeyboardNotification";
+
+}

@@ -1,5 +1,6 @@
 #include "DeviceLock.h"
 
+#include "OnScreenKeyboard.h"
 #include "SBLockScreenManager.h"
 #include "SBLockScreenViewController.h"
 #include "SharedInstances.h"
@@ -109,6 +110,7 @@ bool lockDevice()
         return false;
     shared.locked = true;
     ++shared.generation;
+    hideKeyboard();
     postDarwin(kLockStateNotification);
     postDarwin(kLockCompleteNotification);
     buildLockScreen();

@@ -1,6 +1,7 @@
 #include "SpringBoard.h"
 #include "AlertQueue.h"
 #include "DeviceLock.h"
+#include "OnScreenKeyboard.h"
 #include "SBApplicationController.h"
 #include "SettingsAddress.h"
 #include "SharedInstances.h"
@@ -80,11 +81,13 @@ const std::string* frontBundleIdentifier(SpringBoard* shell)
     return &front->bundleIdentifier->value;
 }
 
-// The interface turns: the screen's bounds follow, and the application in
-// front is told, so it turns its status bar and draws turned.
+// The interface turns: the screen's bounds follow, the application in front
+// is told, so it turns its status bar and draws turned, and the keyboard, when
+// up, follows.
 void noteInterfaceOrientationChanged(id self, SEL, long orientation, double duration)
 {
     auto* shell = self_(self);
+    long const previous = uikit::mainScreenOrientation();
     if (!uikit::setMainScreenOrientation(orientation)) {
         CFLog(kCFLogLevelError, "springboard: ignored the interface orientation %ld, which is not 1, 2, 3 or 4", orientation);
         return;
@@ -94,6 +97,8 @@ void noteInterfaceOrientationChanged(id self, SEL, long orientation, double dura
     springboard::layOutAlert();
     if (auto const* front = frontBundleIdentifier(shell))
         frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
+    if (orientation != previous)
+        springboard::keyboardFollowsTurn();
 }
 
 // Only the Settings application's addresses open anything: the application

@@ -1,6 +1,7 @@
 #include "SpringBoardClasses.h"
 #include "AlertQueue.h"
 #include "DeviceLock.h"
+#include "OnScreenKeyboard.h"
 
 #include "frontboard/FrontBoardClasses.h"
 #include "notifications/NSNotificationCenter.h"
@@ -33,6 +34,7 @@ void reset()
 {
     resetAlertQueue();
     resetDeviceLock();
+    resetKeyboard();
     resetSharedInstances();
     frontboard::reset();
     notifications::resetDefaultCenter();

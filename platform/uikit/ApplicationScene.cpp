@@ -1,4 +1,5 @@
 #include "ApplicationScene.h"
+#include "ApplicationKeyboard.h"
 #include "TouchInput.h"
 #include "UIApplication.h"
 #include "UIScreen.h"
@@ -63,7 +64,7 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
         true)
         && connection->handleSignal(frontboard::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
             [this](sdbus::Message& message) { touchArrived(message); }, true)
-        && listenForOrientation() && listenForAddresses();
+        && listenForOrientation() && listenForAddresses() && ApplicationKeyboard::shared().connect(bundleIdentifier);
     if (!listening)
         *error = "cannot listen for the shell's scene commands";
     return listening;

@@ -1,5 +1,7 @@
 #include "UIKit.h"
 
+#include "notifications/NSNotificationCenter.h"
+
 namespace uikit {
 
 void registerClasses()
@@ -8,6 +10,8 @@ void registerClasses()
         return;
     foundation::registerClasses();
     quartz::registerClasses();
+    // Keyboard notifications reach applications on their default center.
+    notifications::registerNSNotificationCenter();
     registerUIResponder();
     registerUIColor();
     registerUIFont();
@@ -17,6 +21,8 @@ void registerClasses()
     registerUIWindow();
     registerUIImageView();
     registerUILabel();
+    registerUITextField();
+    registerUIKeyboard();
     registerUIAlertView();
     registerUIScreen();
     registerUIApplication();
@@ -39,6 +45,7 @@ void reset()
     resetScreen();
     resetStatusBar();
     ApplicationScene::reset();
+    ApplicationKeyboard::reset();
     resetAnimations();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // UIKit in one include, with the area's registration and reset.
 
+#include "ApplicationKeyboard.h"
 #include "ApplicationScene.h"
 #include "UIAlertView.h"
 #include "StatusBar.h"
@@ -13,6 +14,7 @@
 #include "UIGestureRecognizer.h"
 #include "UIImage.h"
 #include "UIImageView.h"
+#include "UIKeyboard.h"
 #include "UILabel.h"
 #include "UILongPressGestureRecognizer.h"
 #include "UIPanGestureRecognizer.h"
@@ -20,6 +22,7 @@
 #include "UIScreen.h"
 #include "UISwipeGestureRecognizer.h"
 #include "UITapGestureRecognizer.h"
+#include "UITextField.h"
 #include "UITouch.h"
 #include "UIView.h"
 #include "UIViewAnimation.h"
@@ -33,8 +36,8 @@ namespace uikit {
 void registerClasses();
 
 // Forgets the shared application, the visible windows, the status bar, the
-// scene, the screen settings, the fingers on the screen (cancelling their
-// touches) and the running animations; for tests.
+// scene, the text field editing, the screen settings, the fingers on the screen
+// (cancelling their touches) and the running animations; for tests.
 void reset();
 
 }

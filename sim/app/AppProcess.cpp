@@ -141,6 +141,7 @@ int runLaunched(const AppOptions& options, AppScreen& screen, Display* display, 
         openAddress(screen, address);
         display->update();
     });
+    uikit::ApplicationKeyboard::shared().setChangeHandler([display] { display->update(); });
     scene.reportReady();
     // Virtual time without a bus has no clock to follow: the application
     // launches, draws and is done.

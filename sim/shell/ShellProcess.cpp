@@ -21,6 +21,7 @@
 #include "settings/SettingsPaths.h"
 #include "springboard/DeviceLock.h"
 #include "springboard/FrontApplicationTouches.h"
+#include "springboard/OnScreenKeyboard.h"
 #include "springboard/SpringBoard.h"
 #include "springboard/SpringBoardClasses.h"
 #include "substrate/Loader.h"
@@ -124,6 +125,12 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
             springboard::lockDevice();
     };
     keys.unlock = [] { springboard::unlockDevice(); };
+    keys.keyboardShown = [] { return springboard::isKeyboardShown(); };
+    keys.type = [](const std::string& text) {
+        std::string error;
+        if (!springboard::typeOnKeyboard(text, &error))
+            systemlog::write(kCFLogLevelNotice, "drawlet-sim: typed nothing: " + error);
+    };
     std::string error;
     auto window = SimulatorWindow::open(std::move(keys), &error);
     if (!window) {
@@ -248,6 +255,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     installApplications();
     compositor::registerHostedContent();
     springboard::routeUnclaimedTouchesToFrontApplication(makeHomeScreenTapSink());
+    if (!springboard::startKeyboard())
+        systemlog::write(kCFLogLevelError, "drawlet-sim: the keyboard cannot hear the applications' text fields");
     if (!options.noInject)
         loadLibraries(root);
 

@@ -26,6 +26,8 @@ const std::vector<Verb>& verbTable()
         unlockVerb(),
         alertVerb(),
         answerVerb(),
+        keyboardVerb(),
+        typeVerb(),
         quitVerb(),
     };
     return table;

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int64_t kFrameNanoseconds = 1'000'000'000 / 60;
 constexpr const char* kHelpText = "Mouse: your finger    H: home    L: lock    U: unlock    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
+constexpr const char* kTypingHelpText = "Keys type    Ctrl+H: home    Ctrl+L: lock    Ctrl+U: unlock    Ctrl+\xe2\x86\x90 \xe2\x86\x92: rotate    Ctrl+Q: quit";
 
 }
 
@@ -50,7 +51,9 @@ std::unique_ptr<SimulatorWindow> SimulatorWindow::open(WindowKeys keys, std::str
         return nullptr;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    window->drawHelpLine();
+    // Typed text arrives as text events, in the computer's keyboard layout.
+    SDL_StartTextInput();
+    window->drawHelpLine(false);
     return window;
 }
 
@@ -67,8 +70,13 @@ SimulatorWindow::~SimulatorWindow()
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void SimulatorWindow::drawHelpLine()
+void SimulatorWindow::drawHelpLine(bool typing)
 {
+    m_helpForTyping = typing;
+    if (m_help)
+        SDL_DestroyTexture(m_help);
+    m_help = nullptr;
+    const char* const text = typing ? kTypingHelpText : kHelpText;
     int const width = m_geometry.phoneWidth;
     int const height = m_geometry.helpHeight;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
@@ -78,10 +86,10 @@ void SimulatorWindow::drawHelpLine()
     cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cairo, 12);
     cairo_text_extents_t extents {};
-    cairo_text_extents(cairo, kHelpText, &extents);
+    cairo_text_extents(cairo, text, &extents);
     cairo_set_source_rgb(cairo, 0.85, 0.85, 0.88);
     cairo_move_to(cairo, std::max(6.0, (width - extents.width) / 2), height / 2.0 + extents.height / 2);
-    cairo_show_text(cairo, kHelpText);
+    cairo_show_text(cairo, text);
     cairo_destroy(cairo);
     cairo_surface_flush(surface);
     m_help = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width, height);
@@ -99,10 +107,7 @@ void SimulatorWindow::followScreen()
     m_geometry = fitWindow(screen.width, screen.height, uikit::mainScreenScale(), m_desktopWidth, m_desktopHeight);
     SDL_SetWindowSize(m_window, m_geometry.phoneWidth, m_geometry.phoneHeight + m_geometry.helpHeight);
     SDL_SetWindowPosition(m_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    if (m_help)
-        SDL_DestroyTexture(m_help);
-    m_help = nullptr;
-    drawHelpLine();
+    drawHelpLine(m_helpForTyping);
 }
 
 void SimulatorWindow::start()
@@ -114,6 +119,9 @@ void SimulatorWindow::start()
 void SimulatorWindow::frame()
 {
     followScreen();
+    bool const typing = m_keys.keyboardShown && m_keys.keyboardShown();
+    if (typing != m_helpForTyping)
+        drawHelpLine(typing);
     handleEvents();
     present();
     auto& loop = dispatch::RunLoop::main();
@@ -148,23 +156,19 @@ void SimulatorWindow::handleEvents()
                 touches.touchEnded(toPoint(event.button.x, event.button.y), now);
             }
             break;
+        case SDL_TEXTINPUT:
+            // Text, as the computer's keyboard layout makes it; a key held
+            // with Ctrl is the simulator's.
+            if (m_keys.keyboardShown && m_keys.keyboardShown() && !(SDL_GetModState() & KMOD_CTRL) && m_keys.type)
+                m_keys.type(event.text.text);
+            break;
         case SDL_KEYDOWN:
-            if (event.key.repeat)
-                break;
-            if (event.key.keysym.sym == SDLK_q || event.key.keysym.sym == SDLK_ESCAPE) {
-                dispatch::RunLoop::main().stop();
+            if (m_keys.keyboardShown && m_keys.keyboardShown())
+                handleTypingKey(event.key);
+            else if (!event.key.repeat)
+                handleSimulatorKey(event.key);
+            if (dispatch::RunLoop::main().isStopped())
                 return;
-            }
-            if ((event.key.keysym.sym == SDLK_h || event.key.keysym.sym == SDLK_HOME) && m_keys.home)
-                m_keys.home();
-            if (event.key.keysym.sym == SDLK_LEFT && m_keys.rotate)
-                m_keys.rotate(-1);
-            if (event.key.keysym.sym == SDLK_RIGHT && m_keys.rotate)
-                m_keys.rotate(1);
-            if (event.key.keysym.sym == SDLK_l)
-                m_lockKeyDownAt = event.key.timestamp;
-            if (event.key.keysym.sym == SDLK_u && m_keys.unlock)
-                m_keys.unlock();
             // The mouse events after a turn map onto the turned screen.
             followScreen();
             break;
@@ -181,6 +185,51 @@ void SimulatorWindow::handleEvents()
             break;
         }
     }
+}
+
+bool SimulatorWindow::handleSimulatorKey(const SDL_KeyboardEvent& key)
+{
+    switch (key.keysym.sym) {
+    case SDLK_q:
+    case SDLK_ESCAPE:
+        dispatch::RunLoop::main().stop();
+        return true;
+    case SDLK_h:
+    case SDLK_HOME:
+        if (m_keys.home)
+            m_keys.home();
+        return true;
+    case SDLK_LEFT:
+    case SDLK_RIGHT:
+        if (m_keys.rotate)
+            m_keys.rotate(key.keysym.sym == SDLK_LEFT ? -1 : 1);
+        return true;
+    case SDLK_l:
+        m_lockKeyDownAt = key.timestamp;
+        return true;
+    case SDLK_u:
+        if (m_keys.unlock)
+            m_keys.unlock();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SimulatorWindow::handleTypingKey(const SDL_KeyboardEvent& key)
+{
+    if (key.keysym.mod & KMOD_CTRL) {
+        if (!key.repeat)
+            handleSimulatorKey(key);
+        return;
+    }
+    // Held down, these repeat as the phone's keys do.
+    if (!m_keys.type)
+        return;
+    if (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER)
+        m_keys.type("\n");
+    else if (key.keysym.sym == SDLK_BACKSPACE)
+        m_keys.type("\b");
 }
 
 void SimulatorWindow::present()

@@ -2,7 +2,9 @@
 // The simulated phone in a window (real time): the screen as the compositor
 // draws it, redrawn 60 times a second from the main run loop; the mouse is
 // the finger; keys press the home button, turn the phone and quit; a help
-// line says which. The window turns with the screen.
+// line says which. The window turns with the screen. While the on-screen
+// keyboard is up the computer's keys type into the field editing, and the
+// simulator's own keys need Ctrl.
 
 #include "WindowGeometry.h"
 
@@ -17,6 +19,7 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_KeyboardEvent;
 
 namespace sim {
 
@@ -27,6 +30,10 @@ struct WindowKeys {
     // The lock button was released after being held this long (seconds).
     std::function<void(double heldSeconds)> lockButton;
     std::function<void()> unlock;
+    // Whether the on-screen keyboard is up, and what was typed while it is
+    // ("\n" Return, "\b" delete).
+    std::function<bool()> keyboardShown;
+    std::function<void(const std::string& text)> type;
 };
 
 class SimulatorWindow {
@@ -47,8 +54,14 @@ private:
     SimulatorWindow() = default;
     void frame();
     void handleEvents();
+    // The simulator's own keys; false when the key is none of them.
+    bool handleSimulatorKey(const SDL_KeyboardEvent& key);
+    // A key while the on-screen keyboard is up: Return, Backspace, or the
+    // simulator's own keys with Ctrl.
+    void handleTypingKey(const SDL_KeyboardEvent& key);
     void present();
-    void drawHelpLine();
+    // The keys' help, for typing while the on-screen keyboard is up or not.
+    void drawHelpLine(bool typing);
     // Sizes the window again when the screen's size in points changed (the
     // interface turned), still fitting the desktop.
     void followScreen();
@@ -59,6 +72,8 @@ private:
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_phone = nullptr;
     SDL_Texture* m_help = nullptr;
+    // What the help line says now.
+    bool m_helpForTyping = false;
     int m_phonePixelWidth = 0;
     int m_phonePixelHeight = 0;
     bool m_fingerDown = false;

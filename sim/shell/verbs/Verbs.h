@@ -26,5 +26,7 @@ Verb unlockVerb();
 Verb alertVerb();
 Verb answerVerb();
 Verb urlVerb();
+Verb keyboardVerb();
+Verb typeVerb();
 
 }
