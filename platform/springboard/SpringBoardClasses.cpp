@@ -1,5 +1,7 @@
 #include "SpringBoardClasses.h"
 #include "AlertQueue.h"
+#include "BBBulletin.h"
+#include "BulletinBanner.h"
 #include "DeviceLock.h"
 
 #include "frontboard/FrontBoardClasses.h"
@@ -24,6 +26,7 @@ void registerClasses()
     registerSBAlertItemsController();
     registerSBDeckSwitcherViewController();
     registerSBBulletinBannerController();
+    registerBBBulletin();
     registerSBLockScreenViewController();
     registerSBLockScreenManager();
     registerSBUserNotificationAlert();
@@ -32,6 +35,7 @@ void registerClasses()
 void reset()
 {
     resetAlertQueue();
+    resetBanner();
     resetDeviceLock();
     resetSharedInstances();
     frontboard::reset();

@@ -6,6 +6,7 @@
 #include "DevicePaths.h"
 #include "HomeScreenTaps.h"
 #include "HostedContent.h"
+#include "PinnedApplicationNotice.h"
 #include "ScreenRecorder.h"
 #include "ScriptRunner.h"
 #include "SimulatorWindow.h"
@@ -124,6 +125,7 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
             springboard::lockDevice();
     };
     keys.unlock = [] { springboard::unlockDevice(); };
+    keys.notify = notifyPinnedApplication;
     std::string error;
     auto window = SimulatorWindow::open(std::move(keys), &error);
     if (!window) {
@@ -248,6 +250,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     installApplications();
     compositor::registerHostedContent();
     springboard::routeUnclaimedTouchesToFrontApplication(makeHomeScreenTapSink());
+    listenForPinnedApplication();
     if (!options.noInject)
         loadLibraries(root);
 

@@ -25,6 +25,7 @@ const std::vector<Verb>& verbTable()
         unlockVerb(),
         alertVerb(),
         answerVerb(),
+        notifyVerb(),
         quitVerb(),
     };
     return table;

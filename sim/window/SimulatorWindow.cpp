@@ -16,7 +16,7 @@ namespace sim {
 namespace {
 
 constexpr int64_t kFrameNanoseconds = 1'000'000'000 / 60;
-constexpr const char* kHelpText = "Mouse: your finger    H: home    L: lock    U: unlock    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
+constexpr const char* kHelpText = "Mouse: your finger    H: home    L: lock    U: unlock    N: notify    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
 
 }
 
@@ -165,6 +165,8 @@ void SimulatorWindow::handleEvents()
                 m_lockKeyDownAt = event.key.timestamp;
             if (event.key.keysym.sym == SDLK_u && m_keys.unlock)
                 m_keys.unlock();
+            if (event.key.keysym.sym == SDLK_n && m_keys.notify)
+                m_keys.notify();
             // The mouse events after a turn map onto the turned screen.
             followScreen();
             break;

@@ -1,8 +1,9 @@
 #pragma once
 // The simulated phone in a window (real time): the screen as the compositor
 // draws it, redrawn 60 times a second from the main run loop; the mouse is
-// the finger; keys press the home button, turn the phone and quit; a help
-// line says which. The window turns with the screen.
+// the finger; keys press the home button, turn the phone, lock and unlock
+// it, deliver a notification and quit; a help line says which. The window
+// turns with the screen.
 
 #include "WindowGeometry.h"
 
@@ -27,6 +28,8 @@ struct WindowKeys {
     // The lock button was released after being held this long (seconds).
     std::function<void(double heldSeconds)> lockButton;
     std::function<void()> unlock;
+    // A notification for the pinned application.
+    std::function<void()> notify;
 };
 
 class SimulatorWindow {

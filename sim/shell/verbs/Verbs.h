@@ -25,5 +25,6 @@ Verb lockVerb();
 Verb unlockVerb();
 Verb alertVerb();
 Verb answerVerb();
+Verb notifyVerb();
 
 }
