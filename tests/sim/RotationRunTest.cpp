@@ -1,8 +1,8 @@
-// Turning the device with the panel open, in drawlet-sim run headless with
-// real application processes: the screen, `shot` and the application in
+// Turning the device in drawlet-sim run headless with real application
+// processes. With the panel open: the screen, `shot` and the application in
 // front turn; the hosted application hears the shell's new orientation; an
 // application opened afterwards is told the orientation as it comes to the
-// front.
+// front. With the panel closed: only the grabber shows, at the right edge.
 #include "SimulatorRun.h"
 
 #include <cairo.h>
