@@ -1,5 +1,6 @@
 #include "SpringBoard.h"
 #include "AlertQueue.h"
+#include "BulletinBanner.h"
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 #include "SBApplicationController.h"
@@ -95,6 +96,7 @@ void noteInterfaceOrientationChanged(id self, SEL, long orientation, double dura
     shell->interfaceOrientation = orientation;
     springboard::layOutLockScreen();
     springboard::layOutAlert();
+    springboard::layOutBanner();
     if (auto const* front = frontBundleIdentifier(shell))
         frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
     if (orientation != previous)

@@ -1,5 +1,7 @@
 #include "SpringBoardClasses.h"
 #include "AlertQueue.h"
+#include "BBBulletin.h"
+#include "BulletinBanner.h"
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 
@@ -25,6 +27,7 @@ void registerClasses()
     registerSBAlertItemsController();
     registerSBDeckSwitcherViewController();
     registerSBBulletinBannerController();
+    registerBBBulletin();
     registerSBLockScreenViewController();
     registerSBLockScreenManager();
     registerSBUserNotificationAlert();
@@ -33,6 +36,7 @@ void registerClasses()
 void reset()
 {
     resetAlertQueue();
+    resetBanner();
     resetDeviceLock();
     resetKeyboard();
     resetSharedInstances();
