@@ -28,6 +28,7 @@ const std::vector<Verb>& verbTable()
         answerVerb(),
         keyboardVerb(),
         typeVerb(),
+        activatorVerb(),
         quitVerb(),
     };
     return table;
