@@ -137,11 +137,23 @@ bool ActivatorPreferences::markSeen(const std::vector<std::string>& listeners)
     return save();
 }
 
+bool ActivatorPreferences::startWriting()
+{
+    m_writing = true;
+    return !m_changed || save();
+}
+
 bool ActivatorPreferences::save()
 {
+    m_changed = true;
+    if (!m_writing)
+        return true;
     if (!m_problem.empty())
         return false;
-    return foundation::writePropertyListDictionary(m_document.get(), path(), true);
+    if (!foundation::writePropertyListDictionary(m_document.get(), path(), true))
+        return false;
+    m_changed = false;
+    return true;
 }
 
 }

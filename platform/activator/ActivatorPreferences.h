@@ -11,7 +11,9 @@
 // The file is kept whole as read: keys and entries this code does not know,
 // or cannot use (a listener that is not a string), are written back untouched.
 // A file that cannot be read is logged once and never overwritten; changes are
-// then kept until the shell ends, and lost after.
+// then kept until the shell ends, and lost after. Nothing is written until the
+// shell's libraries have loaded (startWriting): a process where no load ends,
+// or a library loaded outside the shell, leaves the home alone.
 
 #include "foundation/NSArray.h"
 #include "foundation/NSDictionary.h"
@@ -35,10 +37,13 @@ public:
     std::vector<std::string> eventsOfListener(std::string_view listener) const;
     bool hasSeen(std::string_view listener) const;
 
-    // Each change is written at once (atomically); false when it could not be.
+    // Once writing has started, each change is written at once (atomically);
+    // false when it could not be.
     bool assign(std::string_view event, std::string_view listener);
     bool unassign(std::string_view event);
     bool markSeen(const std::vector<std::string>& listeners);
+    // Writes what changed so far, and every change from now on.
+    bool startWriting();
 
 private:
     NSDictionary* assignments() const;
@@ -49,6 +54,8 @@ private:
     Strong<NSDictionary> m_document;
     // Why the file could not be read; empty when it could (or is missing).
     std::string m_problem;
+    bool m_writing = false;
+    bool m_changed = false;
 };
 
 }

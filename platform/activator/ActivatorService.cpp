@@ -69,6 +69,9 @@ void chooseEventForListener(std::string_view listener, std::string_view event)
     auto const current = eventsAssignedTo(listener);
     if (!event.empty() && std::find(current.begin(), current.end(), event) == current.end())
         send(activator, "assignEvent:toListenerWithName:"_sel, eventNamed(event), static_cast<id>(NSString::make(listener)));
+    std::string const listenerText(listener);
+    std::string const eventText = event.empty() ? "no event" : std::string(event);
+    CFLog(kCFLogLevelNotice, "activator: %s gets %s", listenerText.c_str(), eventText.c_str());
 }
 
 }

@@ -83,7 +83,6 @@ void assignEvent(id self, SEL, id event, id listenerName)
         return;
     }
     preferences(self_(self)).assign(*event_, *listener);
-    CFLog(kCFLogLevelNotice, "activator: assigned %s to %s", event_->c_str(), listener->c_str());
 }
 
 void unassignEvent(id self, SEL, id event)
@@ -92,7 +91,6 @@ void unassignEvent(id self, SEL, id event)
     if (!event_)
         return;
     preferences(self_(self)).unassign(*event_);
-    CFLog(kCFLogLevelNotice, "activator: unassigned %s", event_->c_str());
 }
 
 id assignedListenerNameForEvent(id self, SEL, id event)
@@ -205,8 +203,10 @@ void finishLoading()
     if (!activator || activator->loadFinished)
         return;
     activator->loadFinished = true;
-    preferences(activator).markSeen(activator->registeredDuringLoad);
+    auto& file = preferences(activator);
+    file.markSeen(activator->registeredDuringLoad);
     activator->registeredDuringLoad.clear();
+    file.startWriting();
 }
 
 std::vector<std::string> eventsAssignedTo(std::string_view listener)

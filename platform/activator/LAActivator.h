@@ -50,8 +50,9 @@ void registerLAActivator();
 void resetLAActivator();
 
 // The libraries have loaded: the names registered meanwhile are seen from now
-// on (and written to the settings file). Later registrations count as seen at
-// once.
+// on, and the settings file is written with them and the assignments made
+// meanwhile (and after each change from now on). Later registrations count as
+// seen at once.
 void finishLoading();
 
 // The events assigned to the listener, in the settings file's order.

@@ -99,6 +99,7 @@ FORKED_TEST(Activator, ANameRegisteredDuringTheLoadIsSeenOnceTheLoadHasFinishedA
     registerRecordingListener("com.example.first");
     EXPECT_FALSE(hasSeen("com.example.first")) << "the first load after installation";
     send(static_cast<id>(LASharedActivator), "assignEvent:toListenerWithName:"_sel, event("com.example.event"), string("com.example.first"));
+    EXPECT_FALSE(std::filesystem::exists(activator::ActivatorPreferences::path())) << "nothing written before the load has finished";
     activator::finishLoading();
     EXPECT_TRUE(hasSeen("com.example.first"));
     registerRecordingListener("com.example.late");
@@ -106,12 +107,14 @@ FORKED_TEST(Activator, ANameRegisteredDuringTheLoadIsSeenOnceTheLoadHasFinishedA
 
     // A restarted shell reads what the file kept.
     activator::reset();
+    activator::finishLoading();
     EXPECT_TRUE(hasSeen("com.example.first"));
     EXPECT_TRUE(hasSeen("com.example.late"));
     EXPECT_FALSE(hasSeen("com.example.never"));
     EXPECT_EQ(assignedTo("com.example.event"), "com.example.first");
     send(static_cast<id>(LASharedActivator), "unassignEvent:"_sel, event("com.example.event"));
     activator::reset();
+    activator::finishLoading();
     EXPECT_EQ(assignedTo("com.example.event"), "(none)") << "no event at all is a choice that lasts too";
 }
 
