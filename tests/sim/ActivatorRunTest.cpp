@@ -144,8 +144,9 @@ TEST_F(ActivatorScript, DefaultEventsOnTheFirstLoadOnlyNeverOverTheUsersChoice)
     if (!drawletBuilt())
         GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
     ASSERT_EQ(runHeadless("quit\n"), 0) << m_output;
-    EXPECT_TRUE(logged("0.000", "activator: assigned libactivator\\.statusbar\\.tap\\.double to com\\.quillbrook\\.drawlet\\.toggleHidden"));
-    EXPECT_TRUE(logged("0.000", "activator: assigned libactivator\\.lock\\.hold\\.short to com\\.quillbrook\\.drawlet\\.pinCurrentApp"));
+    EXPECT_TRUE(containsMatch(activatorFile(), "<key>libactivator\\.statusbar\\.tap\\.double</key>\\s*<string>com\\.quillbrook\\.drawlet\\.toggleHidden</string>"))
+        << activatorFile();
+    EXPECT_TRUE(containsMatch(activatorFile(), "<key>libactivator\\.lock\\.hold\\.short</key>\\s*<string>com\\.quillbrook\\.drawlet\\.pinCurrentApp</string>"));
 
     // The user takes the double tap away and gives the short hold to Hide/Show.
     ASSERT_EQ(runHeadless("activator unassign libactivator.statusbar.tap.double\nactivator assign libactivator.lock.hold.short "
@@ -153,8 +154,6 @@ TEST_F(ActivatorScript, DefaultEventsOnTheFirstLoadOnlyNeverOverTheUsersChoice)
         0)
         << m_output;
     ASSERT_EQ(runHeadless("activator libactivator.statusbar.tap.double\nactivator libactivator.lock.hold.short\nquit\n"), 0) << m_output;
-    EXPECT_EQ(count("activator: assigned libactivator.statusbar.tap.double"), 1u) << "the first run's alone: " << log();
-    EXPECT_EQ(count("activator: assigned libactivator.lock.hold.short"), 2u) << "the first run's and the user's";
     EXPECT_EQ(count("activator: libactivator.statusbar.tap.double (springboard) goes to no listener"), 1u);
     EXPECT_EQ(count("activator: libactivator.lock.hold.short (springboard) goes to com.quillbrook.drawlet.toggleHidden"), 1u);
     EXPECT_FALSE(contains(activatorFile(), "libactivator.statusbar.tap.double")) << activatorFile();
@@ -168,26 +167,34 @@ TEST_F(ActivatorScript, SettingsListsTheListenersAndAssignsTheirEvents)
         GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
     std::filesystem::create_directories(home());
     ASSERT_TRUE(setting({ "hasBeenLaunchedBefore", "true" }));
+    std::vector<std::string> const kSameClock { "--wall-clock", "2026-12-09T09:41:00" };
 
     // Settings' first page, its Activator pane, Pin Current App's page: the
-    // double tap, then none.
+    // double tap.
     ASSERT_EQ(runHeadless("open com.drawlet.settings\nwait 0.5\nshot " + path("root.png") + "\ntap 200 279\nwait 0.5\nshot " + path("pane.png")
-                  + "\ntap 200 213\nwait 0.5\ntap 200 164\nwait 0.5\nshot " + path("chosen.png") + "\ntap 200 120\nwait 0.5\ntap 30 42\ntap 30 42\nwait 0.5\nshot "
-                  + path("root-again.png") + "\nquit\n"),
+                  + "\ntap 200 213\nwait 0.5\ntap 200 164\nwait 0.5\nshot " + path("chosen.png") + "\nquit\n",
+                  kSameClock),
         0)
         << m_output;
     EXPECT_TRUE(containsMatch(log(), "Settings: chose libactivator\\.statusbar\\.tap\\.double for com\\.quillbrook\\.drawlet\\.pinCurrentApp\n"
-                                     "[^\n]*SpringBoard\\[\\d+\\]: activator: unassigned libactivator\\.lock\\.hold\\.short\n"
-                                     "[^\n]*SpringBoard\\[\\d+\\]: activator: assigned libactivator\\.statusbar\\.tap\\.double to com\\.quillbrook\\.drawlet\\.pinCurrentApp\n"))
+                                     "[^\n]*SpringBoard\\[\\d+\\]: activator: com\\.quillbrook\\.drawlet\\.pinCurrentApp gets libactivator\\.statusbar\\.tap\\.double\n"))
         << log();
-    EXPECT_TRUE(contains(log(), "Settings: chose no event for com.quillbrook.drawlet.pinCurrentApp"));
-    EXPECT_TRUE(contains(log(), "activator: unassigned libactivator.statusbar.tap.double"));
+    EXPECT_TRUE(containsMatch(activatorFile(), "<key>LAAssignments</key>\\s*<dict>\\s*<key>libactivator\\.statusbar\\.tap\\.double</key>\\s*"
+                                               "<string>com\\.quillbrook\\.drawlet\\.pinCurrentApp</string>\\s*</dict>"))
+        << "the double tap taken from Hide/Show, the short hold from Pin Current App: " << activatorFile();
+
+    // Opened at the pane by its address: none, and back twice.
+    ASSERT_EQ(runHeadless("url prefs:root=Activator\nwait 0.5\ntap 200 213\nwait 0.5\ntap 200 120\nwait 0.5\ntap 30 42\ntap 30 42\nwait 0.5\nshot "
+                  + path("root-again.png") + "\nquit\n",
+                  kSameClock),
+        0)
+        << m_output;
+    EXPECT_TRUE(contains(log(), "activator: com.quillbrook.drawlet.pinCurrentApp gets no event"));
     EXPECT_FALSE(contains(activatorFile(), "<key>libactivator.")) << "no event assigned: " << activatorFile();
 
     // The listener's icon, as it answers it, drawn as the first page draws
     // Drawlet's own icon from the same file: 29 points at (16, 116.5) in the
     // pane's first row, at (16, 185.5) in the first page's second.
     EXPECT_TRUE(sameSquare("pane.png", 32, 233, "root.png", 32, 371, 58, 2));
-    EXPECT_NE(readFile(file("pane.png")), readFile(file("chosen.png")));
-    EXPECT_EQ(readFile(file("root.png")), readFile(file("root-again.png"))) << "back twice: the first page";
+    EXPECT_TRUE(readFile(file("root.png")) == readFile(file("root-again.png"))) << "back twice: the first page";
 }

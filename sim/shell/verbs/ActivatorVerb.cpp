@@ -7,6 +7,7 @@
 #include "Verbs.h"
 
 #include "activator/ActivatorClasses.h"
+#include "foundation/SystemLog.h"
 #include "runtime/AutoreleasePool.h"
 
 namespace sim {
@@ -30,6 +31,7 @@ std::optional<VerbAction> assignAction(const Arguments& arguments, std::string* 
         if (!send<id>(activator, "listenerForName:"_sel, listenerName))
             return VerbResult::failed("cannot assign " + event + ": no listener named " + listener + " is registered");
         send(activator, "assignEvent:toListenerWithName:"_sel, eventNamed(event), listenerName);
+        systemlog::write(kCFLogLevelNotice, "drawlet-sim: " + event + " goes to " + listener);
         return VerbResult::done();
     };
 }
@@ -41,6 +43,7 @@ std::optional<VerbAction> unassignAction(const Arguments& arguments, std::string
     return [event = arguments[1]](ScriptContext&) {
         AutoreleasePool pool;
         send(static_cast<id>(LASharedActivator), "unassignEvent:"_sel, eventNamed(event));
+        systemlog::write(kCFLogLevelNotice, "drawlet-sim: " + event + " goes to no listener");
         return VerbResult::done();
     };
 }
