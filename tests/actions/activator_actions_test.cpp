@@ -226,3 +226,14 @@ FORKED_TEST(ActivatorActions, WithDrawletOffTheEventIsLeftUnhandledSoTheShortHol
     EXPECT_EQ(drawletLines().back(), "[Drawlet] tweak is 0 and activator:com.quillbrook.drawlet.toggleHidden");
     EXPECT_FALSE(manuallyHidden);
 }
+
+FORKED_TEST(ActivatorActions, ASlideLastsTheSinglePrecisionThreeTenthsOfASecond)
+{
+    AutoreleasePool pool;
+    launchPinnedToNotes();
+    toggle();
+    runFor(0.3);
+    EXPECT_FALSE(isHidden) << "0.30000001192092896 s, not 0.3";
+    runFor(0.00000002);
+    EXPECT_TRUE(isHidden);
+}
