@@ -5,6 +5,7 @@
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 
+#include "activator/ActivatorClasses.h"
 #include "frontboard/FrontBoardClasses.h"
 #include "notifications/NSNotificationCenter.h"
 #include "uikit/UIKit.h"
@@ -31,6 +32,8 @@ void registerClasses()
     registerSBLockScreenViewController();
     registerSBLockScreenManager();
     registerSBUserNotificationAlert();
+    // The shell's Activator, before any library registers its listeners.
+    activator::registerClasses();
 }
 
 void reset()
@@ -41,6 +44,7 @@ void reset()
     resetKeyboard();
     resetSharedInstances();
     frontboard::reset();
+    activator::reset();
     notifications::resetDefaultCenter();
 }
 

@@ -48,6 +48,7 @@ public:
     // Takes every event of the touches no window takes, with the touch's view
     // and window nil; empty: they are dropped quietly.
     void setUnclaimedTouchSink(std::function<void(UITouch*)> sink) { m_unclaimedSink = std::move(sink); }
+    const std::function<void(UITouch*)>& unclaimedTouchSink() const { return m_unclaimedSink; }
 
     // Cancels every touch and forgets the unclaimed-touch sink; for tests.
     void reset();

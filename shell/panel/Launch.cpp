@@ -2,10 +2,12 @@
 // windows, the grabber, the panel, the gesture recognizers and the keyboard
 // observers; then the start-up application is pinned and loaded, or the
 // overlay hidden.
+#include "core/ClassCache.h"
 #include "core/NotificationNames.h"
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
+#include "core/ResourceBundle.h"
 #include "core/ShellMessages.h"
 #include "core/Settings.h"
 #include "core/SettingsReader.h"
@@ -14,11 +16,12 @@
 #include "foundation/SystemLog.h"
 #include "notifications/CFNotificationCenter.h"
 #include "quartz/CGGeometry.h"
+#include "uikit/UIWindow.h"
 
 namespace {
 
-constexpr long kWindowLevelStatusBar = 1000;
-constexpr const char* kResourceBundlePath = "/Library/MobileSubstrate/DynamicLibraries/DrawletBundle.bundle";
+// Just above the status bar.
+constexpr double kOverlayWindowLevel = UIWindowLevelStatusBar + 1;
 
 id color(const char* name)
 {
@@ -60,7 +63,7 @@ id makeWindow(CGRect frame)
 void buildDimmingWindow(CGRect screen)
 {
     bounds = makeWindow(CGRectMake(0, 0, screen.size.width, screen.size.height));
-    send(bounds.get(), "setWindowLevel:"_sel, static_cast<double>(kWindowLevelStatusBar + 1));
+    send(bounds.get(), "setWindowLevel:"_sel, kOverlayWindowLevel);
     send(bounds.get(), "setBackgroundColor:"_sel, color("blackColor"));
     send(bounds.get(), "setAlpha:"_sel, 0.0);
     send(bounds.get(), "setUserInteractionEnabled:"_sel, true);
@@ -71,7 +74,7 @@ void buildOverlayWindow(CGRect screen)
 {
     window = makeWindow(CGRectMake(screen.size.width - 50, 0, screen.size.width, screen.size.height));
     send(window.get(), "setHidden:"_sel, false);
-    send(window.get(), "setWindowLevel:"_sel, static_cast<double>(kWindowLevelStatusBar + 1));
+    send(window.get(), "setWindowLevel:"_sel, kOverlayWindowLevel);
     send(window.get(), "setAlpha:"_sel, 1.0);
     send(window.get(), "setUserInteractionEnabled:"_sel, true);
     send(window.get(), "setClipsToBounds:"_sel, false);
@@ -159,10 +162,10 @@ void observeKeyboard(id shell)
 
 void pinStartupApplication(id shell)
 {
-    id controller = send<id>(objc_getClass("SBApplicationController"), "sharedInstance"_sel);
+    id controller = send<id>(SBApplicationControllerClass.get(), "sharedInstance"_sel);
     app = send<id>(controller, "applicationWithBundleIdentifier:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     NSLog("[Drawlet] %@ badge: %@", currentHostedApplicationBundleIdentifier.get(), send<id>(app.get(), "badgeNumberOrString"_sel));
-    appIcon = adopt(send<id>(send<id>(objc_getClass("SBApplicationIcon"), "alloc"_sel), "initWithApplication:"_sel, app.get()));
+    appIcon = adopt(send<id>(send<id>(SBApplicationIconClass.get(), "alloc"_sel), "initWithApplication:"_sel, app.get()));
     send(iconView.get(), "setImage:"_sel, send<id>(appIcon.get(), "getIconImage:"_sel, 1));
     send(shell, "loadAppInApplicationView:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
 }

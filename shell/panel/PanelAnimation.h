@@ -7,7 +7,8 @@
 
 #include <functional>
 
-inline constexpr double kPanelSlideSeconds = 0.3;
+// The single-precision 0.3, handed over as a double (0.30000001192092896).
+inline constexpr double kPanelSlideSeconds = static_cast<double>(0.3f);
 inline constexpr double kOpenWindowX = 4;
 // The single-precision 0.8, handed over as a double.
 inline constexpr double kOpenDimmingAlpha = static_cast<double>(0.8f);

@@ -6,6 +6,7 @@
 
 #include "DevicePaths.h"
 
+#include "activator/ActivatorRemote.h"
 #include "dispatch/Dispatch.h"
 #include "dispatch/RunLoop.h"
 #include "foundation/DevicePath.h"
@@ -142,6 +143,7 @@ int runLaunched(const AppOptions& options, AppScreen& screen, Display* display, 
         display->update();
     });
     uikit::ApplicationKeyboard::shared().setChangeHandler([display] { display->update(); });
+    activator::ActivatorRemote::shared().setChangeHandler([display] { display->update(); });
     scene.reportReady();
     // Virtual time without a bus has no clock to follow: the application
     // launches, draws and is done.

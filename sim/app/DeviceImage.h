@@ -5,7 +5,9 @@
 #include <cairo.h>
 
 #include <memory>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace apps {
 
@@ -17,5 +19,9 @@ using DeviceImage = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
 // The image at the device path (under the device root), or nullptr with a
 // log line when it cannot be read.
 DeviceImage loadDeviceImage(const std::string& devicePath);
+
+// PNG file bytes (an icon that came over the bus), or nullptr with a log line
+// when they are not a PNG image.
+DeviceImage decodePngImage(const std::vector<uint8_t>& bytes);
 
 }

@@ -1,4 +1,5 @@
 #include "SettingsRootPage.h"
+#include "ActivatorPane.h"
 #include "SettingsControls.h"
 #include "TextDrawing.h"
 
@@ -16,7 +17,7 @@ constexpr double kRowHeight = 44;
 constexpr double kIconSize = 29;
 
 // One row a group: the system's own pane, then the extensions' panes.
-constexpr const char* kPanes[] = { "General", kDrawletPaneName };
+constexpr const char* kPanes[] = { "General", kDrawletPaneName, kActivatorPaneName };
 
 CGRect rowFrame(const ScreenArea& area, size_t index)
 {

@@ -52,6 +52,8 @@ void SettingsScreen::readSettings()
 void SettingsScreen::activated()
 {
     readSettings();
+    if (m_pane == kActivatorPaneName)
+        m_activator.shown();
 }
 
 bool SettingsScreen::openURL(const std::string& address)
@@ -68,12 +70,18 @@ void SettingsScreen::show(std::optional<std::string> pane)
 {
     m_pane = std::move(pane);
     ++m_version;
+    if (m_pane == kActivatorPaneName)
+        m_activator.shown();
 }
 
 void SettingsScreen::draw(cairo_t* cairo, const ScreenArea& area, std::time_t) const
 {
     if (!m_pane) {
         m_root.draw(cairo, area);
+        return;
+    }
+    if (*m_pane == kActivatorPaneName) {
+        m_activator.draw(cairo, area);
         return;
     }
     if (*m_pane != kDrawletPaneName) {
@@ -107,8 +115,14 @@ void SettingsScreen::tapped(CGPoint point, const ScreenArea& area)
             show(std::move(pane));
         return;
     }
+    bool const activator = *m_pane == kActivatorPaneName;
     if (CGRectContainsPoint(settingsui::backButtonFrame(area), point)) {
-        show(std::nullopt);
+        if (!activator || !m_activator.goBack())
+            show(std::nullopt);
+        return;
+    }
+    if (activator) {
+        m_activator.tapped(point, area);
         return;
     }
     if (*m_pane != kDrawletPaneName)

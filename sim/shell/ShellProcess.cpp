@@ -10,7 +10,9 @@
 #include "ScreenRecorder.h"
 #include "ScriptRunner.h"
 #include "SimulatorWindow.h"
+#include "StatusBarTaps.h"
 
+#include "activator/ActivatorClasses.h"
 #include "dispatch/RunLoop.h"
 #include "foundation/DevicePath.h"
 #include "foundation/NSNumber.h"
@@ -26,6 +28,7 @@
 #include "springboard/SpringBoard.h"
 #include "springboard/SpringBoardClasses.h"
 #include "substrate/Loader.h"
+#include "uikit/TouchInput.h"
 #include "uikit/UIKit.h"
 
 #include <cstdio>
@@ -119,11 +122,15 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
     WindowKeys keys;
     keys.home = [shell] { send(shell, "_handleMenuButtonEvent"_sel); };
     keys.rotate = [](int step) { rotateDevice(orientationAfterTurning(step)); };
-    // A press shorter than this locks the phone; longer holds are gestures.
+    // A press shorter than this locks the phone; a hold up to the second
+    // limit is Activator's short hold; a longer one does nothing.
     static constexpr double kLockPressSeconds = 0.4;
+    static constexpr double kLockShortHoldSeconds = 1.5;
     keys.lockButton = [](double held) {
         if (held < kLockPressSeconds)
             springboard::lockDevice();
+        else if (held <= kLockShortHoldSeconds)
+            activator::fireDeviceEvent(activator::kLockShortHoldEvent);
     };
     keys.unlock = [] { springboard::unlockDevice(); };
     keys.keyboardShown = [] { return springboard::isKeyboardShown(); };
@@ -257,11 +264,16 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     installApplications();
     compositor::registerHostedContent();
     springboard::routeUnclaimedTouchesToFrontApplication(makeHomeScreenTapSink());
+    auto& touches = uikit::TouchInput::shared();
+    touches.setUnclaimedTouchSink(watchStatusBarDoubleTaps(touches.unclaimedTouchSink()));
     if (!springboard::startKeyboard())
         systemlog::write(kCFLogLevelError, "drawlet-sim: the keyboard cannot hear the applications' text fields");
     listenForPinnedApplication();
+    if (!activator::startService())
+        systemlog::write(kCFLogLevelError, "drawlet-sim: Activator cannot hear the Settings application");
     if (!options.noInject)
         loadLibraries(root);
+    activator::finishLoading();
 
     BusAddressFile addressFile;
     int status = 0;

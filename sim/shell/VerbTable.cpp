@@ -29,6 +29,7 @@ const std::vector<Verb>& verbTable()
         keyboardVerb(),
         typeVerb(),
         notifyVerb(),
+        activatorVerb(),
         quitVerb(),
     };
     return table;
