@@ -6,17 +6,17 @@
 
 #include "actions/ActivatorPopup.h"
 
-__attribute__((constructor(100))) static void drawletClassInitializer()
+__attribute__((constructor(101))) static void drawletClassInitializer()
 {
     registerActivatorPopup();
 }
 
-__attribute__((constructor(101))) static void drawletObserverInitializer()
+__attribute__((constructor(102))) static void drawletObserverInitializer()
 {
     registerObservers();
 }
 
-__attribute__((constructor(102))) static void drawletHookInitializer()
+__attribute__((constructor(103))) static void drawletHookInitializer()
 {
     installHooks();
 }
