@@ -1,4 +1,5 @@
 #include "SBDeckSwitcherViewController.h"
+#include "AppSwitcher.h"
 
 namespace {
 
@@ -11,12 +12,15 @@ void viewDidAppear(id self, SEL, bool)
     self_(self)->switcherVisible = true;
 }
 
-void animateDismissal(id self, SEL, id, id, id)
+void animateDismissal(id self, SEL, id, id, id completion)
 {
     auto* controller = self_(self);
     controller->switcherVisible = false;
     ++controller->dismissalCount;
+    springboard::animateAppSwitcherAway(self, completion);
 }
+
+void handleCardTap(id, SEL, id recognizer) { springboard::appSwitcherCardTapped(recognizer); }
 
 }
 
@@ -29,6 +33,7 @@ void registerSBDeckSwitcherViewController()
     g_SBDeckSwitcherViewController = runtime::defineClass("SBDeckSwitcherViewController", uikit::UIViewControllerClass(), runtime::makeInstance<SBDeckSwitcherViewController>);
     addMethod(g_SBDeckSwitcherViewController, "viewDidAppear:"_sel, viewDidAppear);
     addMethod(g_SBDeckSwitcherViewController, "animateDismissalToDisplayItem:forTransitionRequest:withCompletion:"_sel, animateDismissal);
+    addMethod(g_SBDeckSwitcherViewController, "_handleCardTap:"_sel, handleCardTap);
 }
 
 }

@@ -1,5 +1,7 @@
 #include "SpringBoardClasses.h"
 #include "AlertQueue.h"
+#include "AppSwitcher.h"
+#include "ApplicationLifecycle.h"
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 
@@ -24,6 +26,8 @@ void registerClasses()
     registerSBUIController();
     registerSBAlertItemsController();
     registerSBDeckSwitcherViewController();
+    registerSBDisplayItem();
+    registerSBAppSwitcherSnapshotView();
     registerSBBulletinBannerController();
     registerSBLockScreenViewController();
     registerSBLockScreenManager();
@@ -33,6 +37,8 @@ void registerClasses()
 void reset()
 {
     resetAlertQueue();
+    resetAppSwitcher();
+    resetApplicationLifecycle();
     resetDeviceLock();
     resetKeyboard();
     resetSharedInstances();
