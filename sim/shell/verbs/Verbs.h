@@ -28,5 +28,6 @@ Verb answerVerb();
 Verb urlVerb();
 Verb keyboardVerb();
 Verb typeVerb();
+Verb switcherVerb();
 
 }
