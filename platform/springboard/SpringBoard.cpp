@@ -144,6 +144,13 @@ void registerSpringBoard()
     addMethod(g_SpringBoard, "_accessibilityFrontMostApplication"_sel, frontMostApplication);
     addMethod(g_SpringBoard, "displayIdentifier"_sel, displayIdentifier);
     addMethod(g_SpringBoard, "openURL:"_sel, openURL);
+    frontboard::setSceneForegroundKeeper([](const std::string& bundleIdentifier) {
+        auto* shell = uikit::sharedApplication();
+        if (!shell || !foundation::isKindOf(shell, g_SpringBoard))
+            return false;
+        auto const* front = frontBundleIdentifier(static_cast<SpringBoard*>(shell));
+        return front && *front == bundleIdentifier;
+    });
 }
 
 bool openApplication(const std::string& bundleIdentifier, std::string* error)
@@ -164,9 +171,9 @@ bool openApplication(const std::string& bundleIdentifier, std::string* error)
     Strong<objc_object> previous;
     if (shell && foundation::isKindOf(shell, g_SpringBoard)) {
         previous = shell->frontMostApplication;
+        shell->frontMostApplication = application;
         if (previous && previous.get() != application)
             setSceneBackgrounded(static_cast<SBApplication*>(previous.get()), true);
-        shell->frontMostApplication = application;
     }
     frontboard::sceneForApplication(bundleIdentifier)->settings->backgrounded = false;
     auto& processes = frontboard::ApplicationProcesses::shared();
