@@ -172,9 +172,15 @@ bool presentAppSwitcher(std::string* error)
         *error = "the phone is locked";
         return false;
     }
-    if (shared.phase != Phase::Hidden) {
-        *error = shared.phase == Phase::Dismissing ? "the switcher is still going away" : "the switcher is already showing";
+    if (isAppSwitcherPresented()) {
+        *error = "the switcher is already showing";
         return false;
+    }
+    // Opened again while the last one fades out: that one goes at once (its
+    // completion still runs when its fade would have ended).
+    if (shared.phase == Phase::Dismissing && shared.window) {
+        send(static_cast<id>(shared.window.get()), "setHidden:"_sel, true);
+        shared.window = nullptr;
     }
     shared.controller = adopt(send<id>(send<id>(SBDeckSwitcherViewControllerClass(), "alloc"_sel), "init"_sel));
     shared.phase = Phase::Appearing;

@@ -25,8 +25,8 @@ namespace springboard {
 inline constexpr UIWindowLevel kAppSwitcherWindowLevel = 1050;
 inline constexpr double kAppSwitcherFadeSeconds = 0.25;
 
-// False, with the reason, while the phone is locked or a switcher shows
-// (or is still going away).
+// False, with the reason, while the phone is locked or a switcher shows; one
+// still fading out goes at once.
 bool presentAppSwitcher(std::string* error);
 // Goes to the application with this bundle identifier, or to the home
 // screen when it is empty. False, with the reason, when the switcher is not
