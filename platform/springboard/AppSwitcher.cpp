@@ -99,7 +99,7 @@ void animate(double seconds, std::function<void()> changes, std::function<void()
     send(uikit::UIViewClass(), "animateWithDuration:animations:completion:"_sel, seconds, block, done);
 }
 
-UIView* addCard(UIView* root, CGRect frame, const std::string& bundleIdentifier, id controller)
+UIView* addCard(UIView* root, CGRect frame, const std::string& bundleIdentifier)
 {
     UIColor* white = UIColor::make(1, 1, 1, 1);
     CGRect const nameFrame { { frame.origin.x - 6, frame.origin.y - kSwitcherNameHeight - 4 }, { frame.size.width + 12, kSwitcherNameHeight } };
@@ -112,7 +112,7 @@ UIView* addCard(UIView* root, CGRect frame, const std::string& bundleIdentifier,
     send(send<id>(card, "layer"_sel), "setCornerRadius:"_sel, kCardCornerRadius);
     send(static_cast<id>(root), "addSubview:"_sel, card);
     objc_release(card);
-    addRecognizer(static_cast<UIView*>(card), uikit::UITapGestureRecognizerClass(), controller, "_handleCardTap:"_sel);
+    addRecognizer(static_cast<UIView*>(card), uikit::UITapGestureRecognizerClass(), sharedInstanceOf(SBUIControllerClass()), "_handleSwitcherCardTap:"_sel);
     return static_cast<UIView*>(card);
 }
 
@@ -126,7 +126,7 @@ void buildWindow(SwitcherState& shared, std::vector<std::string> const& targets)
     auto const frames = switcherCardFrames(screen, targets.size());
     shared.cards.clear();
     for (size_t index = 0; index < targets.size() && index < frames.size(); ++index)
-        shared.cards.push_back({ targets[index], addCard(root, frames[index], targets[index], shared.controller.get()) });
+        shared.cards.push_back({ targets[index], addCard(root, frames[index], targets[index]) });
 }
 
 std::vector<std::string> targetsOf(const std::vector<Card>& cards)

@@ -20,8 +20,6 @@ void animateDismissal(id self, SEL, id, id, id completion)
     springboard::animateAppSwitcherAway(self, completion);
 }
 
-void handleCardTap(id, SEL, id recognizer) { springboard::appSwitcherCardTapped(recognizer); }
-
 }
 
 namespace springboard {
@@ -33,7 +31,6 @@ void registerSBDeckSwitcherViewController()
     g_SBDeckSwitcherViewController = runtime::defineClass("SBDeckSwitcherViewController", uikit::UIViewControllerClass(), runtime::makeInstance<SBDeckSwitcherViewController>);
     addMethod(g_SBDeckSwitcherViewController, "viewDidAppear:"_sel, viewDidAppear);
     addMethod(g_SBDeckSwitcherViewController, "animateDismissalToDisplayItem:forTransitionRequest:withCompletion:"_sel, animateDismissal);
-    addMethod(g_SBDeckSwitcherViewController, "_handleCardTap:"_sel, handleCardTap);
 }
 
 }

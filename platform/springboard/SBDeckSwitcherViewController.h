@@ -8,7 +8,6 @@
 // Encodings, which replacements must match exactly:
 //   viewDidAppear:                                                      "v@:B"
 //   animateDismissalToDisplayItem:forTransitionRequest:withCompletion:  "v@:@@@"
-//   _handleCardTap: "v@:@" (the cards' tap recognizers' action)
 
 #include "uikit/UIViewController.h"
 
