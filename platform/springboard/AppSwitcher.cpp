@@ -253,16 +253,6 @@ bool isAppSwitcherPresented()
     return phase == Phase::Appearing || phase == Phase::Shown;
 }
 
-std::vector<std::string> appSwitcherCards()
-{
-    std::vector<std::string> identifiers;
-    if (!isAppSwitcherPresented())
-        return identifiers;
-    for (auto const& card : state().cards)
-        identifiers.push_back(displayIdentifierOf(card));
-    return identifiers;
-}
-
 void animateAppSwitcherAway(id controller, id completion)
 {
     auto& shared = state();

@@ -18,7 +18,6 @@
 #include "uikit/UIWindow.h"
 
 #include <string>
-#include <vector>
 
 namespace springboard {
 
@@ -38,8 +37,6 @@ bool dismissAppSwitcher(const std::string& bundleIdentifier, std::string* error)
 bool openThroughAppSwitcher(const std::string& bundleIdentifier, std::string* error);
 // From the opening until a dismissal starts.
 bool isAppSwitcherPresented();
-// The cards' display identifiers, in order, while presented.
-std::vector<std::string> appSwitcherCards();
 
 // The controller's own dismissal: fades out the switcher that `controller`
 // shows, then hides it and runs `completion`; runs it at once when
