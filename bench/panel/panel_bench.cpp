@@ -6,9 +6,13 @@
 //   the panel open, and with it closed, where each movement also loads the
 //   pinned application into the panel and posts its status-bar notification;
 // - one composed frame of the whole screen with the panel open and the
-//   pinned application live in it, beside the home screen alone.
+//   pinned application live in it, beside the home screen alone;
+// - a bulletin arriving for the pinned application: the replacement's own
+//   cost (the shake built and added, the badge set) beside the shell's
+//   implementation (its banner) alone.
 // The shell hosts Clock, a real application process on a private bus.
 
+#include "BulletinArrival.h"
 #include "ComposedFrame.h"
 #include "PinnedShell.h"
 
@@ -165,6 +169,24 @@ void BM_ComposedFrameOpenPanel(benchmark::State& state)
     bench::composeOpenPanel(state, shell);
 }
 
+void BM_BulletinShellImplementation(benchmark::State& state)
+{
+    if (shellOrSkip(state))
+        bench::bulletinShellImplementation(state);
+}
+
+void BM_BulletinReplacementAlone(benchmark::State& state)
+{
+    if (shellOrSkip(state))
+        bench::bulletinReplacementAlone(state);
+}
+
+void BM_BulletinThroughReplacement(benchmark::State& state)
+{
+    if (shellOrSkip(state))
+        bench::bulletinThroughReplacement(state);
+}
+
 // Registered in this order: the plain hit test runs before the hooks exist.
 BENCHMARK(BM_HitTestPlain);
 BENCHMARK(BM_HitTestThroughReplacement);
@@ -172,6 +194,9 @@ BENCHMARK(BM_PullGrabberMovementOpenPanel);
 BENCHMARK(BM_PullGrabberMovementClosedPanel)->Unit(benchmark::kMicrosecond)->MinTime(0.3);
 BENCHMARK(BM_ComposedFrameHomeScreen)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ComposedFrameOpenPanel)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_BulletinShellImplementation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BulletinReplacementAlone)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BulletinThroughReplacement)->Unit(benchmark::kMicrosecond);
 
 bool setUp(const std::string& address)
 {

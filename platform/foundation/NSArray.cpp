@@ -14,6 +14,18 @@ NSArray* makeArray(Class cls)
 }
 
 id array(id self, SEL) { return makeArray(reinterpret_cast<Class>(self)); }
+// What an array literal compiles to; nil entries are left out (on the phone
+// they throw).
+id arrayWithObjectsCount(id self, SEL, const id* objects, unsigned long count)
+{
+    NSArray* result = makeArray(reinterpret_cast<Class>(self));
+    for (unsigned long index = 0; objects && index < count; ++index) {
+        if (objects[index])
+            result->items.emplace_back(objects[index]);
+    }
+    return result;
+}
+
 unsigned long count(id self, SEL) { return self_(self)->items.size(); }
 
 id objectAtIndex(id self, SEL, unsigned long index)
@@ -58,6 +70,7 @@ void registerNSArray()
     g_NSArray = runtime::defineClass("NSArray", NSObjectClass(), runtime::makeInstance<NSArray>);
     g_NSMutableArray = runtime::defineClass("NSMutableArray", g_NSArray, nullptr);
     addClassMethod(g_NSArray, "array"_sel, array);
+    addClassMethod(g_NSArray, "arrayWithObjects:count:"_sel, arrayWithObjectsCount);
     addMethod(g_NSArray, "count"_sel, count);
     addMethod(g_NSArray, "objectAtIndex:"_sel, objectAtIndex);
     addMethod(g_NSArray, "objectAtIndexedSubscript:"_sel, objectAtIndex);

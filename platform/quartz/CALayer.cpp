@@ -1,4 +1,7 @@
 #include "CALayer.h"
+#include "CAKeyframeAnimation.h"
+#include "CAMediaTimingFunction.h"
+#include "LayerAnimations.h"
 
 namespace {
 
@@ -35,6 +38,10 @@ void registerClasses()
     if (g_CALayer)
         return;
     foundation::registerClasses();
+    registerCAMediaTimingFunction();
+    registerCAAnimation();
+    registerCAPropertyAnimation();
+    registerCAKeyframeAnimation();
     g_CALayer = runtime::defineClass("CALayer", foundation::NSObjectClass(), runtime::makeInstance<CALayer>);
     addMethod(g_CALayer, "cornerRadius"_sel, cornerRadius);
     addMethod(g_CALayer, "setCornerRadius:"_sel, setCornerRadius);
@@ -47,6 +54,7 @@ void registerClasses()
     addMethod(g_CALayer, "masksToBounds"_sel, masksToBounds);
     addMethod(g_CALayer, "setMasksToBounds:"_sel, setMasksToBounds);
     addMethod(g_CALayer, "delegate"_sel, delegate);
+    addLayerAnimationMethods(g_CALayer);
 }
 
 }

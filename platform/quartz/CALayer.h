@@ -1,13 +1,30 @@
 #pragma once
 // Core Animation layers as far as the views use them: the drawing attributes a
-// view leaves to its layer (rounded corners, shadow, clipping). Each UIView owns
-// one; the compositor reads these fields.
+// view leaves to its layer (rounded corners, shadow, clipping) and the
+// animations added to it (LayerAnimations.h). Each UIView owns one; the
+// compositor reads these fields.
 //
 // Encodings: cornerRadius, shadowRadius "d"; shadowOpacity "f" (a float, as on
 // the phone: send it 0.5f); shadowOffset "{CGSize=dd}"; masksToBounds "B".
 
 #include "CGGeometry.h"
+#include "KeyframeTrack.h"
+
 #include "foundation/NSObject.h"
+#include "foundation/NSString.h"
+
+#include <cstdint>
+#include <vector>
+
+// An animation running on a layer, from the instant it was added.
+struct LayerAnimation {
+    // Nil for an animation added without a key.
+    Strong<NSString> key;
+    Strong<objc_object> animation;
+    quartz::KeyframeTrack track;
+    int64_t beginNanoseconds = 0;
+    uint64_t serial = 0;
+};
 
 struct CALayer : NSObject {
     CGFloat cornerRadius = 0;
@@ -17,6 +34,9 @@ struct CALayer : NSObject {
     bool masksToBounds = false;
     // The view the layer draws for; not retained (the view owns the layer).
     id delegate = nullptr;
+    // In the order they were added.
+    std::vector<LayerAnimation> animations;
+    uint64_t nextAnimationSerial = 1;
 };
 
 namespace quartz {

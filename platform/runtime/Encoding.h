@@ -51,6 +51,7 @@ template <> struct Encoding<float> { static std::string get() { return "f"; } };
 template <> struct Encoding<double> { static std::string get() { return "d"; } };
 template <> struct Encoding<const char*> { static std::string get() { return "*"; } };
 template <> struct Encoding<void*> { static std::string get() { return "^v"; } };
+template <> struct Encoding<const id*> { static std::string get() { return "^@"; } };
 
 template <class R, class... Args>
 std::string methodEncoding()

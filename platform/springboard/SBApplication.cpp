@@ -1,5 +1,7 @@
 #include "SBApplication.h"
 
+#include "foundation/NSNumber.h"
+#include "foundation/SystemLog.h"
 #include "frontboard/FBScene.h"
 
 namespace {
@@ -21,6 +23,17 @@ id bundleIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
 id displayIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
 id displayName(id self, SEL) { return self_(self)->displayName; }
 id badgeNumberOrString(id self, SEL) { return self_(self)->badge; }
+
+// As on the phone, a badge of 0 is no badge.
+void setBadge(id self, SEL, id badge)
+{
+    if (badge && !foundation::isKindOf(badge, foundation::NSNumberClass()) && !foundation::isKindOf(badge, foundation::NSStringClass())) {
+        systemlog::write(kCFLogLevelError, "-[SBApplication setBadge:]: refused " + foundation::describe(badge) + ", which is neither a number nor a string");
+        return;
+    }
+    bool const zero = foundation::isKindOf(badge, foundation::NSNumberClass()) && static_cast<NSNumber*>(badge)->doubleValue() == 0;
+    self_(self)->badge = zero ? nullptr : badge;
+}
 
 id mainScene(id self, SEL)
 {
@@ -51,6 +64,7 @@ void registerSBApplication()
     addMethod(g_SBApplication, "displayIdentifier"_sel, displayIdentifier);
     addMethod(g_SBApplication, "displayName"_sel, displayName);
     addMethod(g_SBApplication, "badgeNumberOrString"_sel, badgeNumberOrString);
+    addMethod(g_SBApplication, "setBadge:"_sel, setBadge);
     addMethod(g_SBApplication, "mainScene"_sel, mainScene);
 }
 

@@ -5,7 +5,8 @@
 //
 // Encodings: willActivate "v@:", willDeactivateForEventsOnly: "v@:B";
 // bundleIdentifier, displayIdentifier, displayName, badgeNumberOrString,
-// mainScene "@@:" (the application's one scene, kept by the shell).
+// mainScene "@@:" (the application's one scene, kept by the shell);
+// setBadge: "v@:@" (a number or a string; 0 or nil: no badge).
 
 #include "foundation/NSString.h"
 #include "uikit/UIImage.h"

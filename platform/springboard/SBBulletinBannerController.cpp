@@ -1,4 +1,6 @@
 #include "SBBulletinBannerController.h"
+#include "BulletinBanner.h"
+#include "SharedInstances.h"
 
 namespace {
 
@@ -11,6 +13,12 @@ void addBulletin(id self, SEL, id, id bulletin, unsigned long, bool, id)
     auto* controller = self_(self);
     ++controller->bulletinCount;
     controller->lastBulletin = bulletin;
+    springboard::showBanner(bulletin);
+}
+
+void handleBannerTap(id, SEL, id recognizer)
+{
+    springboard::bannerTapped(recognizer);
 }
 
 }
@@ -22,7 +30,9 @@ Class SBBulletinBannerControllerClass() { return g_SBBulletinBannerController; }
 void registerSBBulletinBannerController()
 {
     g_SBBulletinBannerController = runtime::defineClass("SBBulletinBannerController", foundation::NSObjectClass(), runtime::makeInstance<SBBulletinBannerController>);
+    addClassMethod(g_SBBulletinBannerController, "sharedInstance"_sel, sharedInstanceMethod);
     addMethod(g_SBBulletinBannerController, "observer:addBulletin:forFeed:playLightsAndSirens:withReply:"_sel, addBulletin);
+    addMethod(g_SBBulletinBannerController, "_bannerTapped:"_sel, handleBannerTap);
 }
 
 }

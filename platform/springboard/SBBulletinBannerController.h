@@ -1,8 +1,10 @@
 #pragma once
-// The controller of notification banners.
+// The controller of notification banners: told of every bulletin, it shows
+// the banner (BulletinBanner.h).
 //
 // Encodings, which replacements must match exactly:
 //   observer:addBulletin:forFeed:playLightsAndSirens:withReply:  "v@:@@QB@"
+//   sharedInstance "@@:" (class)
 
 #include "foundation/NSObject.h"
 
@@ -12,6 +14,10 @@ struct SBBulletinBannerController : NSObject {
 };
 
 namespace springboard {
+
+// The feed bulletins from `notify` and the N key arrive on.
+inline constexpr unsigned long kBannerFeed = 2;
+
 Class SBBulletinBannerControllerClass();
 void registerSBBulletinBannerController();
 }

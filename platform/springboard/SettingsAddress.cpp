@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 namespace springboard {
 
@@ -17,17 +18,6 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
     return text.size() >= prefix.size()
         && std::equal(prefix.begin(), prefix.end(), text.begin(),
             [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // UTF-8 without control characters: what a page's title can show.
@@ -46,11 +36,12 @@ std::optional<std::string> decodeEscapes(std::string_view text)
             decoded += text[at];
             continue;
         }
-        int const high = at + 2 < text.size() ? hexValue(text[at + 1]) : -1;
-        int const low = at + 2 < text.size() ? hexValue(text[at + 2]) : -1;
-        if (high < 0 || low < 0)
+        // Exactly two hexadecimal digits follow the '%'.
+        unsigned byte = 0;
+        char const* digits = text.data() + at + 1;
+        if (at + 2 >= text.size() || std::from_chars(digits, digits + 2, byte, 16).ptr != digits + 2)
             return std::nullopt;
-        decoded += static_cast<char>(high * 16 + low);
+        decoded += static_cast<char>(byte);
         at += 2;
     }
     if (!isShowableText(decoded))

@@ -2,6 +2,7 @@
 #include "AlertQueue.h"
 #include "AppSwitcher.h"
 #include "ApplicationLifecycle.h"
+#include "BulletinBanner.h"
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 #include "SBApplicationController.h"
@@ -99,6 +100,7 @@ void noteInterfaceOrientationChanged(id self, SEL, long orientation, double dura
     springboard::layOutLockScreen();
     springboard::layOutAlert();
     springboard::layOutAppSwitcher();
+    springboard::layOutBanner();
     if (auto const* front = frontBundleIdentifier(shell))
         frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
     if (orientation != previous)

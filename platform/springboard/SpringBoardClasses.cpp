@@ -2,6 +2,8 @@
 #include "AlertQueue.h"
 #include "AppSwitcher.h"
 #include "ApplicationLifecycle.h"
+#include "BBBulletin.h"
+#include "BulletinBanner.h"
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 
@@ -29,6 +31,7 @@ void registerClasses()
     registerSBDisplayItem();
     registerSBAppSwitcherSnapshotView();
     registerSBBulletinBannerController();
+    registerBBBulletin();
     registerSBLockScreenViewController();
     registerSBLockScreenManager();
     registerSBUserNotificationAlert();
@@ -39,6 +42,7 @@ void reset()
     resetAlertQueue();
     resetAppSwitcher();
     resetApplicationLifecycle();
+    resetBanner();
     resetDeviceLock();
     resetKeyboard();
     resetSharedInstances();

@@ -2,6 +2,7 @@
 // The simulated shell's classes in one include, with the area's registration
 // and reset.
 
+#include "BBBulletin.h"
 #include "SBAlertItemsController.h"
 #include "SBApplication.h"
 #include "SBApplicationController.h"
@@ -22,7 +23,8 @@ namespace springboard {
 // Registers every shell class (and UIKit's first); safe to call more than once.
 void registerClasses();
 
-// Forgets the shared controllers and the installed applications; for tests.
+// Forgets the shared controllers, the installed applications, the alerts and
+// the banner; for tests.
 // (The shared application is UIKit's: uikit::reset.)
 void reset();
 

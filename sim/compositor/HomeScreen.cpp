@@ -8,8 +8,10 @@
 #include "InstalledApplications.h"
 #include "StatusBarPainter.h"
 #include "foundation/DevicePath.h"
+#include "foundation/NSNumber.h"
 #include "foundation/SystemLog.h"
 #include "foundation/WallClock.h"
+#include "springboard/SBApplicationController.h"
 
 #include <cmath>
 #include <filesystem>
@@ -28,6 +30,8 @@ struct SurfaceRelease {
 
 struct HomeScreenState {
     std::optional<std::vector<HomeIcon>> icons;
+    // The bundle identifier of each icon, in the same order.
+    std::vector<std::string> bundleIdentifiers;
     std::unique_ptr<cairo_surface_t, SurfaceRelease> picture;
     CGSize pictureScreen;
     double pictureScale = 0;
@@ -39,11 +43,12 @@ HomeScreenState& state()
     return shared;
 }
 
-std::vector<HomeIcon> readIcons()
+std::vector<HomeIcon> readIcons(std::vector<std::string>* bundleIdentifiers)
 {
     AutoreleasePool pool;
     std::vector<HomeIcon> icons;
     for (auto const& application : apps::readInstalledApplications()) {
+        bundleIdentifiers->push_back(application.bundleIdentifier);
         HomeIcon icon { validUtf8(application.displayName), nullptr, badgeText(application.badgeValue) };
         std::string const path = foundation::devicePath(application.iconPath);
         std::error_code error;
@@ -90,6 +95,45 @@ cairo_surface_t* drawPicture(const std::vector<HomeIcon>& icons, CGSize screen, 
     return picture;
 }
 
+std::string liveBadgeText(id badge)
+{
+    if (foundation::isKindOf(badge, foundation::NSNumberClass())) {
+        long long const number = static_cast<NSNumber*>(badge)->integerValue();
+        return number == 0 ? std::string() : std::to_string(number);
+    }
+    if (foundation::isKindOf(badge, foundation::NSStringClass()))
+        return validUtf8(static_cast<NSString*>(badge)->value);
+    return {};
+}
+
+// The badges follow the shell's applications, which notifications change;
+// an icon the shell does not know keeps the file's badge. True when one
+// changed.
+bool followShellBadges(std::vector<HomeIcon>& icons, const std::vector<std::string>& bundleIdentifiers)
+{
+    Class controllerClass = springboard::SBApplicationControllerClass();
+    if (!controllerClass)
+        return false;
+    auto const* controller = static_cast<SBApplicationController*>(send<id>(controllerClass, "sharedInstance"_sel));
+    if (!controller)
+        return false;
+    bool changed = false;
+    for (auto const& application : controller->applications) {
+        if (!application->bundleIdentifier)
+            continue;
+        for (size_t index = 0; index < icons.size(); ++index) {
+            if (bundleIdentifiers[index] != application->bundleIdentifier->value)
+                continue;
+            std::string badge = liveBadgeText(application->badge.get());
+            if (badge != icons[index].badge) {
+                icons[index].badge = std::move(badge);
+                changed = true;
+            }
+        }
+    }
+    return changed;
+}
+
 std::time_t deviceTime()
 {
     return static_cast<std::time_t>(foundation::wallClockNow());
@@ -101,7 +145,9 @@ void drawHomeScreen(cairo_t* cairo, CGSize screen, double scale)
 {
     auto& shared = state();
     if (!shared.icons)
-        shared.icons = readIcons();
+        shared.icons = readIcons(&shared.bundleIdentifiers);
+    if (followShellBadges(*shared.icons, shared.bundleIdentifiers))
+        shared.picture.reset();
     cairo_surface_t* target = cairo_get_target(cairo);
     int const width = cairo_image_surface_get_width(target);
     int const height = cairo_image_surface_get_height(target);

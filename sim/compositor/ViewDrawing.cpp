@@ -12,6 +12,7 @@
 #include "Painting.h"
 #include "ViewContent.h"
 
+#include "quartz/LayerAnimations.h"
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
 #include "uikit/UIViewAnimation.h"
@@ -30,7 +31,8 @@ bool isFiniteTransform(const CGAffineTransform& t)
 
 // Moves cairo's user space from the superview's coordinates into the view's:
 // the bounds origin lands on the frame's origin, and the transform turns the
-// view about its centre. The frame is the one on screen, mid-animation too.
+// view about its centre. The frame and the transform are the ones on screen,
+// mid-animation too (a layer animation may move the view).
 // False, with cairo unchanged, when the view cannot be drawn (a frame or
 // transform that is not finite, or one that flattens the view to nothing,
 // which would also put cairo in an error state).
@@ -38,13 +40,13 @@ bool enterView(cairo_t* cairo, const UIView& view)
 {
     CGRect const frame = uikit::presentationUntransformedFrame(&view);
     CGPoint const origin = view.boundsOrigin;
-    if (!isFinite(frame) || !std::isfinite(origin.x) || !std::isfinite(origin.y) || !isFiniteTransform(view.transform))
+    CGAffineTransform const t = quartz::presentationTransform(view.layer.get(), view.transform);
+    if (!isFinite(frame) || !std::isfinite(origin.x) || !std::isfinite(origin.y) || !isFiniteTransform(t))
         return false;
     cairo_matrix_t local;
-    if (view.transform == CGAffineTransformIdentity) {
+    if (t == CGAffineTransformIdentity) {
         cairo_matrix_init_translate(&local, frame.origin.x - origin.x, frame.origin.y - origin.y);
     } else {
-        CGAffineTransform const& t = view.transform;
         CGPoint const middle { frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2 };
         cairo_matrix_t toMiddle, turn, back;
         cairo_matrix_init_translate(&toMiddle, -origin.x - frame.size.width / 2, -origin.y - frame.size.height / 2);

@@ -6,6 +6,7 @@
 #include "DevicePaths.h"
 #include "HomeScreenTaps.h"
 #include "HostedContent.h"
+#include "PinnedApplicationNotice.h"
 #include "ScreenRecorder.h"
 #include "ScriptRunner.h"
 #include "SimulatorWindow.h"
@@ -137,6 +138,7 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
         if (!springboard::typeOnKeyboard(text, &error))
             systemlog::write(kCFLogLevelNotice, "drawlet-sim: typed nothing: " + error);
     };
+    keys.notify = notifyPinnedApplication;
     std::string error;
     auto window = SimulatorWindow::open(std::move(keys), &error);
     if (!window) {
@@ -263,6 +265,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     springboard::routeUnclaimedTouchesToFrontApplication(makeHomeScreenTapSink());
     if (!springboard::startKeyboard())
         systemlog::write(kCFLogLevelError, "drawlet-sim: the keyboard cannot hear the applications' text fields");
+    listenForPinnedApplication();
     if (!options.noInject)
         loadLibraries(root);
 

@@ -29,6 +29,7 @@ const std::vector<Verb>& verbTable()
         answerVerb(),
         keyboardVerb(),
         typeVerb(),
+        notifyVerb(),
         quitVerb(),
     };
     return table;

@@ -18,8 +18,8 @@ namespace {
 constexpr int64_t kFrameNanoseconds = 1'000'000'000 / 60;
 // Two presses of home this close (milliseconds) are the phone's double press.
 constexpr uint32_t kHomeDoublePressMilliseconds = 300;
-constexpr const char* kHelpText = "Mouse: your finger    H: home, twice: switcher    L: lock    U: unlock    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
-constexpr const char* kTypingHelpText = "Keys type    Ctrl+H: home    Ctrl+L: lock    Ctrl+U: unlock    Ctrl+\xe2\x86\x90 \xe2\x86\x92: rotate    Ctrl+Q: quit";
+constexpr const char* kHelpText = "Mouse: your finger    H: home, twice: switcher    L: lock    U: unlock    N: notify    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
+constexpr const char* kTypingHelpText = "Keys type    Ctrl+H: home    Ctrl+L: lock    Ctrl+U: unlock    Ctrl+N: notify    Ctrl+\xe2\x86\x90 \xe2\x86\x92: rotate    Ctrl+Q: quit";
 
 }
 
@@ -211,6 +211,10 @@ bool SimulatorWindow::handleSimulatorKey(const SDL_KeyboardEvent& key)
     case SDLK_u:
         if (m_keys.unlock)
             m_keys.unlock();
+        return true;
+    case SDLK_n:
+        if (m_keys.notify)
+            m_keys.notify();
         return true;
     default:
         return false;

@@ -1,10 +1,10 @@
 #pragma once
 // The simulated phone in a window (real time): the screen as the compositor
 // draws it, redrawn 60 times a second from the main run loop; the mouse is
-// the finger; keys press the home button, turn the phone and quit; a help
-// line says which. The window turns with the screen. While the on-screen
-// keyboard is up the computer's keys type into the field editing, and the
-// simulator's own keys need Ctrl.
+// the finger; keys press the home button, turn the phone, lock and unlock
+// it, deliver a notification and quit; a help line says which. The window
+// turns with the screen. While the on-screen keyboard is up the computer's
+// keys type into the field editing, and the simulator's own keys need Ctrl.
 
 #include "WindowGeometry.h"
 
@@ -36,6 +36,8 @@ struct WindowKeys {
     // ("\n" Return, "\b" delete).
     std::function<bool()> keyboardShown;
     std::function<void(const std::string& text)> type;
+    // A notification for the pinned application.
+    std::function<void()> notify;
 };
 
 class SimulatorWindow {

@@ -1,5 +1,6 @@
 #include "PanelFixture.h"
 
+#include "core/PanelState.h"
 #include "core/Startup.h"
 #include "dispatch/RunLoop.h"
 #include "foundation/DevicePath.h"
@@ -69,5 +70,35 @@ id shell()
 void touchDown(double x, double y) { uikit::TouchInput::shared().touchBegan(CGPointMake(x, y), now()); }
 void touchMove(double x, double y) { uikit::TouchInput::shared().touchMoved(CGPointMake(x, y), now()); }
 void touchUp(double x, double y) { uikit::TouchInput::shared().touchEnded(CGPointMake(x, y), now()); }
+
+namespace {
+
+CGPoint grabberMiddle()
+{
+    CGRect const frame = send<CGRect>(grabber.get(), "frame"_sel);
+    return CGPointMake(send<CGRect>(window.get(), "frame"_sel).origin.x + frame.origin.x + 12, frame.origin.y + 12);
+}
+
+}
+
+void tapTheGrabber()
+{
+    CGPoint const point = grabberMiddle();
+    touchDown(point.x, point.y);
+    shelltest::runFor(0.05);
+    touchUp(point.x, point.y);
+}
+
+void dragTheGrabberBy(double dx)
+{
+    CGPoint const start = grabberMiddle();
+    touchDown(start.x, start.y);
+    constexpr int kSteps = 36;
+    for (int step = 1; step <= kSteps; ++step) {
+        shelltest::runFor(1.0 / 120);
+        touchMove(start.x + dx * step / kSteps, start.y);
+    }
+    touchUp(start.x + dx, start.y);
+}
 
 }

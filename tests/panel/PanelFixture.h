@@ -24,5 +24,9 @@ std::vector<std::string>& distributedPosts();
 void touchDown(double x, double y);
 void touchMove(double x, double y);
 void touchUp(double x, double y);
+// A tap on the grabber, and a horizontal drag of it by `dx` points over
+// 0.3 s, wherever the window is.
+void tapTheGrabber();
+void dragTheGrabberBy(double dx);
 
 }

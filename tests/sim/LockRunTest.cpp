@@ -56,6 +56,24 @@ TEST_F(LockScript, NothingShowsOrIsTouchedThroughTheLockScreen)
     EXPECT_EQ(count("[Drawlet] display initial alert!"), 1u) << "the first run's alone";
 }
 
+TEST_F(LockScript, OpenSettingsInTheWelcomeAlertShowsDrawletsPane)
+{
+    if (!drawletBuilt())
+        GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+    ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning("com.drawlet.demo.clock"));
+    ASSERT_EQ(runHeadless("lock\nunlock\nanswer \"Open Settings\"\nwait 0.5\nshot " + path("pane.png") + "\nquit\n"), 0) << m_output;
+    std::string const text = log();
+    size_t const prefs = text.find("[Drawlet] Open Drawlet Prefs");
+    size_t const opened = text.find("springboard: opened the address prefs:root=Drawlet in com.drawlet.settings");
+    ASSERT_NE(prefs, std::string::npos) << text;
+    EXPECT_LT(prefs, opened) << text;
+    EXPECT_TRUE(containsMatch(text, R"((^|\n)0\.000 Settings\[\d+\]: Settings: opened prefs:root=Drawlet: the pane Drawlet\n)")) << text;
+    // The "Enabled" switch of Drawlet's pane, at (321, 110), is green: on.
+    uint32_t const track = pngPixel(file("pane.png"), 2 * 321, 2 * 110);
+    EXPECT_GT((track >> 8) & 0xff, 0xc0u);
+    EXPECT_LT((track >> 16) & 0xff, 0x70u);
+}
+
 TEST_F(LockScript, TheSameWallClockGivesTheSamePicturesAndRecording)
 {
     if (!drawletBuilt())

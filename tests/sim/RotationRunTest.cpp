@@ -1,8 +1,8 @@
-// Turning the device with the panel open, in drawlet-sim run headless with
-// real application processes: the screen, `shot` and the application in
+// Turning the device in drawlet-sim run headless with real application
+// processes. With the panel open: the screen, `shot` and the application in
 // front turn; the hosted application hears the shell's new orientation; an
 // application opened afterwards is told the orientation as it comes to the
-// front.
+// front. With the panel closed: only the grabber shows, at the right edge.
 #include "SimulatorRun.h"
 
 #include <cairo.h>
@@ -77,14 +77,15 @@ TEST_F(Rotation, TurningWithThePanelOpenTurnsTheScreenAndTellsTheApplications)
 
     // The screen is 667 × 375 points turned, and the application in front
     // drew itself turned: its light grey background fills the bottom right
-    // corner, which an upright frame would leave to the wallpaper.
+    // corner, which an upright frame would leave to the wallpaper. The open
+    // panel's dimming (black at 0.8) covers the whole turned screen.
     Picture const landscape = readPicture(file("landscape.png"));
     EXPECT_EQ(landscape.width, 1334);
     EXPECT_EQ(landscape.height, 750);
     if (landscape.width == 1334 && landscape.height == 750) {
         auto const corner = landscape.at(1300, 730);
-        EXPECT_NEAR(corner[0], 237, 4) << corner[0] << " " << corner[1] << " " << corner[2];
-        EXPECT_NEAR(corner[2], 242, 4);
+        EXPECT_NEAR(corner[0], 237 * 0.2, 3) << corner[0] << " " << corner[1] << " " << corner[2];
+        EXPECT_NEAR(corner[2], 242 * 0.2, 3);
     }
     Picture const grid = readPicture(file("grid.png"));
     EXPECT_EQ(grid.width, 1334);
@@ -116,4 +117,30 @@ TEST_F(Rotation, TurningWithThePanelOpenTurnsTheScreenAndTellsTheApplications)
     EXPECT_EQ(countMatches(text, R"(Clock\[\d+\]: uikit: the scene turned to orientation 1; the status bar turns to orientation 1 in 0\.40 s\n)"), 1u)
         << text;
     EXPECT_EQ(countMatches(text, R"(Grid\[\d+\]: uikit: the scene turned to orientation 1)"), 0u) << "Grid was no longer in front";
+}
+
+TEST_F(Rotation, TurnedWithThePanelClosedOnlyTheGrabberShowsAtTheRightEdge)
+{
+    // 320 × 568: the grabber rests 125 points above the bottom edge, from
+    // x = W − 50 + 26; its white lies between its arrow and the icon at
+    // x = W − 2, clipped by the screen's edge beyond.
+    std::string const script = "wait 0.5\nshot " + file("upright.png").string() + "\nshot-app com.drawlet.demo.notes " + file("notes.png").string()
+        + "\nrotate 3\nwait 0.5\nshot " + file("right.png").string() + "\nrotate 4\nwait 0.5\nshot " + file("left.png").string()
+        + "\nrotate 1\nwait 0.5\nshot " + file("back.png").string() + "\nquit\n";
+    ASSERT_EQ(runHeadless(script, { "--screen", "320x568", "--wall-clock", "2026-12-09T09:41:00" }), 0) << m_output << log();
+
+    // Notes' own background, which the closed panel showed across the
+    // turned screen before the overlay followed the screen.
+    auto const notesBackground = readPicture(file("notes.png")).at(40, 900);
+    for (auto const* name : { "right.png", "left.png" }) {
+        Picture const turned = readPicture(file(name));
+        ASSERT_EQ(turned.width, 1136) << name;
+        ASSERT_EQ(turned.height, 640) << name;
+        EXPECT_EQ(turned.at((568 - 2) * 2, (320 - 125 + 3) * 2), (std::array<int, 3> { 255, 255, 255 })) << name << ": the grabber";
+        for (int x = 330; x < 560; x += 20) {
+            for (int y = 60; y < 320; y += 20)
+                ASSERT_NE(turned.at(x * 2, y * 2), notesBackground) << name << " at (" << x << ", " << y << "): the closed panel shows";
+        }
+    }
+    EXPECT_EQ(readFile(file("back.png")), readFile(file("upright.png"))) << "turned back, everything is where it was";
 }

@@ -29,5 +29,6 @@ Verb urlVerb();
 Verb keyboardVerb();
 Verb typeVerb();
 Verb switcherVerb();
+Verb notifyVerb();
 
 }
