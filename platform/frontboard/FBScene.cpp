@@ -18,6 +18,12 @@ std::map<std::string, Strong<FBScene>>& scenes()
     return *map;
 }
 
+std::function<bool(const std::string&)>& foregroundKeeper()
+{
+    static auto* keeper = new std::function<bool(const std::string&)>;
+    return *keeper;
+}
+
 id mutableSettings(id self, SEL) { return self_(self)->settings; }
 id contextHostManager(id self, SEL) { return self_(self)->contextHostManager; }
 id identifier(id self, SEL) { return self_(self)->identifier; }
@@ -30,6 +36,10 @@ void applyMutableSettings(id self, SEL, id settings, id, id)
         return;
     }
     bool const backgrounded = static_cast<FBSMutableSceneSettings*>(settings)->backgrounded;
+    if (backgrounded && foregroundKeeper() && foregroundKeeper()(scene->identifier->value)) {
+        CFLog(kCFLogLevelNotice, "frontboard: %s stays in the foreground while it is in front", scene->identifier->value.c_str());
+        return;
+    }
     scene->settings = adopt(frontboard::makeSceneSettings(backgrounded));
     // A process that is not running gets the settings when it starts.
     frontboard::ApplicationProcesses::shared().setSceneState(scene->identifier->value,
@@ -65,6 +75,11 @@ bool sceneWantsForeground(const std::string& bundleIdentifier)
 void resetScenes()
 {
     scenes().clear();
+}
+
+void setSceneForegroundKeeper(std::function<bool(const std::string& bundleIdentifier)> keep)
+{
+    foregroundKeeper() = std::move(keep);
 }
 
 void registerFBScene()

@@ -12,6 +12,8 @@
 
 #include "foundation/NSString.h"
 
+#include <functional>
+
 struct FBSceneContextHostManager;
 
 struct FBScene : NSObject {
@@ -31,4 +33,8 @@ FBScene* sceneForApplication(const std::string& bundleIdentifier);
 // scene yet.
 bool sceneWantsForeground(const std::string& bundleIdentifier);
 void resetScenes();
+// While `keep` answers true for an application (the shell's application in
+// front), settings that would move its scene to the background are ignored,
+// with a log line: whoever else hosted it, the application in front draws.
+void setSceneForegroundKeeper(std::function<bool(const std::string& bundleIdentifier)> keep);
 }

@@ -1,5 +1,6 @@
 #include "AlertQueue.h"
 
+#include "ApplicationLifecycle.h"
 #include "SBAlertItemsController.h"
 #include "SBUserNotificationAlert.h"
 #include "SharedInstances.h"
@@ -139,6 +140,7 @@ void enqueueAlert(id item)
     }
     state().items.emplace_back(item);
     showFirst();
+    frontApplicationStopsReceivingEvents();
 }
 
 bool answerAlertAtIndex(long index)
@@ -153,6 +155,7 @@ bool answerAlertAtIndex(long index)
     hideShown();
     send(item.get(), "alertView:clickedButtonAtIndex:"_sel, static_cast<id>(view.get()), index);
     showFirst();
+    frontApplicationMayReceiveEventsAgain();
     return true;
 }
 

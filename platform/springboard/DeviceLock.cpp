@@ -1,5 +1,6 @@
 #include "DeviceLock.h"
 
+#include "ApplicationLifecycle.h"
 #include "OnScreenKeyboard.h"
 #include "SBLockScreenManager.h"
 #include "SBLockScreenViewController.h"
@@ -117,6 +118,7 @@ bool lockDevice()
     send(static_cast<id>(shared.screen.window.get()), "setHidden:"_sel, false);
     scheduleClockUpdate(shared.generation);
     systemlog::write(kCFLogLevelNotice, "springboard: locked");
+    frontApplicationStopsReceivingEvents();
     return true;
 }
 
@@ -138,6 +140,7 @@ bool unlockDevice(int source)
         send(static_cast<id>(shared.screen.window.get()), "setHidden:"_sel, true);
     shared.screen.window = nullptr;
     systemlog::write(kCFLogLevelNotice, "springboard: unlocked");
+    frontApplicationMayReceiveEventsAgain();
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include "SBDeckSwitcherViewController.h"
+#include "AppSwitcher.h"
 
 namespace {
 
@@ -11,11 +12,12 @@ void viewDidAppear(id self, SEL, bool)
     self_(self)->switcherVisible = true;
 }
 
-void animateDismissal(id self, SEL, id, id, id)
+void animateDismissal(id self, SEL, id, id, id completion)
 {
     auto* controller = self_(self);
     controller->switcherVisible = false;
     ++controller->dismissalCount;
+    springboard::animateAppSwitcherAway(self, completion);
 }
 
 }

@@ -1,5 +1,7 @@
 #include "SpringBoard.h"
 #include "AlertQueue.h"
+#include "AppSwitcher.h"
+#include "ApplicationLifecycle.h"
 #include "BulletinBanner.h"
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
@@ -40,16 +42,17 @@ void setSceneBackgrounded(SBApplication* application, bool backgrounded)
 void handleMenuButtonEvent(id self, SEL)
 {
     // Going home: the home screen comes to the front, and the application
-    // that was there goes to the background.
+    // that was there goes to the background. Over the app switcher, the
+    // switcher goes to the home screen.
     // Locked, the home button only wakes the screen, which is already on.
     if (springboard::isDeviceLocked())
         return;
     auto* shell = self_(self);
     ++shell->homePressCount;
-    auto front = shell->frontMostApplication;
-    shell->frontMostApplication = nullptr;
-    if (front)
-        setSceneBackgrounded(static_cast<SBApplication*>(front.get()), true);
+    std::string error;
+    if (springboard::isAppSwitcherPresented() && springboard::dismissAppSwitcher({}, &error))
+        return;
+    springboard::showHomeScreen();
 }
 
 id frontMostApplication(id self, SEL) { return self_(self)->frontMostApplication; }
@@ -96,6 +99,7 @@ void noteInterfaceOrientationChanged(id self, SEL, long orientation, double dura
     shell->interfaceOrientation = orientation;
     springboard::layOutLockScreen();
     springboard::layOutAlert();
+    springboard::layOutAppSwitcher();
     springboard::layOutBanner();
     if (auto const* front = frontBundleIdentifier(shell))
         frontboard::ApplicationProcesses::shared().setInterfaceOrientation(*front, orientation, duration);
@@ -142,6 +146,13 @@ void registerSpringBoard()
     addMethod(g_SpringBoard, "_accessibilityFrontMostApplication"_sel, frontMostApplication);
     addMethod(g_SpringBoard, "displayIdentifier"_sel, displayIdentifier);
     addMethod(g_SpringBoard, "openURL:"_sel, openURL);
+    frontboard::setSceneForegroundKeeper([](const std::string& bundleIdentifier) {
+        auto* shell = uikit::sharedApplication();
+        if (!shell || !foundation::isKindOf(shell, g_SpringBoard))
+            return false;
+        auto const* front = frontBundleIdentifier(static_cast<SpringBoard*>(shell));
+        return front && *front == bundleIdentifier;
+    });
 }
 
 bool openApplication(const std::string& bundleIdentifier, std::string* error)
@@ -155,11 +166,16 @@ bool openApplication(const std::string& bundleIdentifier, std::string* error)
         *error = "the phone is locked";
         return false;
     }
+    // Opened over the app switcher, it is reached through the switcher.
+    if (isAppSwitcherPresented())
+        return openThroughAppSwitcher(bundleIdentifier, error);
     auto* shell = static_cast<SpringBoard*>(uikit::sharedApplication());
+    Strong<objc_object> previous;
     if (shell && foundation::isKindOf(shell, g_SpringBoard)) {
-        if (shell->frontMostApplication && shell->frontMostApplication.get() != application)
-            setSceneBackgrounded(static_cast<SBApplication*>(shell->frontMostApplication.get()), true);
+        previous = shell->frontMostApplication;
         shell->frontMostApplication = application;
+        if (previous && previous.get() != application)
+            setSceneBackgrounded(static_cast<SBApplication*>(previous.get()), true);
     }
     frontboard::sceneForApplication(bundleIdentifier)->settings->backgrounded = false;
     auto& processes = frontboard::ApplicationProcesses::shared();
@@ -170,7 +186,20 @@ bool openApplication(const std::string& bundleIdentifier, std::string* error)
     long const orientation = uikit::mainScreenOrientation();
     if (processes.interfaceOrientation(bundleIdentifier) != orientation)
         processes.setInterfaceOrientation(bundleIdentifier, orientation, 0);
+    applicationCameToFront(application, previous.get());
     return true;
+}
+
+void showHomeScreen()
+{
+    auto* shell = static_cast<SpringBoard*>(uikit::sharedApplication());
+    if (!shell || !foundation::isKindOf(shell, g_SpringBoard))
+        return;
+    auto front = shell->frontMostApplication;
+    shell->frontMostApplication = nullptr;
+    if (front)
+        setSceneBackgrounded(static_cast<SBApplication*>(front.get()), true);
+    applicationLeftFront(front.get());
 }
 
 }

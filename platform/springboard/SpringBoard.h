@@ -29,5 +29,11 @@ Class SpringBoardClass();
 void registerSpringBoard();
 // Brings an installed application to the front: its scene in the foreground,
 // its process launched when needed and activated. False for an unknown one.
+// The application that was in front is told willDeactivateForEventsOnly:
+// NO, this one willActivate (ApplicationLifecycle.h). Over the app switcher,
+// the switcher goes to it.
 bool openApplication(const std::string& bundleIdentifier, std::string* error);
+// The home screen comes to the front: the application that was there goes
+// to the background and is told willDeactivateForEventsOnly: NO.
+void showHomeScreen();
 }

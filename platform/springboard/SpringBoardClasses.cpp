@@ -1,5 +1,7 @@
 #include "SpringBoardClasses.h"
 #include "AlertQueue.h"
+#include "AppSwitcher.h"
+#include "ApplicationLifecycle.h"
 #include "BBBulletin.h"
 #include "BulletinBanner.h"
 #include "DeviceLock.h"
@@ -27,6 +29,8 @@ void registerClasses()
     registerSBUIController();
     registerSBAlertItemsController();
     registerSBDeckSwitcherViewController();
+    registerSBDisplayItem();
+    registerSBAppSwitcherSnapshotView();
     registerSBBulletinBannerController();
     registerBBBulletin();
     registerSBLockScreenViewController();
@@ -39,6 +43,8 @@ void registerClasses()
 void reset()
 {
     resetAlertQueue();
+    resetAppSwitcher();
+    resetApplicationLifecycle();
     resetBanner();
     resetDeviceLock();
     resetKeyboard();

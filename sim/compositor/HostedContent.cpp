@@ -1,13 +1,16 @@
 #include "HostedContent.h"
 
 #include "Compositor.h"
+#include "HomeScreen.h"
 
 #include "foundation/NSString.h"
 #include "frontboard/ApplicationProcesses.h"
 #include "frontboard/FBSceneHostView.h"
+#include "springboard/SBAppSwitcherSnapshotView.h"
 #include "springboard/SBApplication.h"
 #include "springboard/SpringBoard.h"
 #include "uikit/UIApplication.h"
+#include "uikit/UIScreen.h"
 
 #include <algorithm>
 
@@ -47,6 +50,26 @@ void drawHostedFrame(id view, cairo_t* cairo, CGSize size)
     paintFrame(frontboard::takeHostedFrame(static_cast<FBSceneHostView*>(view)), cairo, size);
 }
 
+// A switcher card: the application's latest frame, or the home screen as it
+// is drawn under the windows, scaled down to the card.
+void drawSnapshot(id view, cairo_t* cairo, CGSize size)
+{
+    auto const& item = static_cast<SBAppSwitcherSnapshotView*>(view)->displayItem;
+    if (!item)
+        return;
+    if (!item->isHomeScreen()) {
+        if (item->displayIdentifier)
+            paintFrame(frontboard::ApplicationProcesses::shared().takeLatestFrame(item->displayIdentifier->value), cairo, size);
+        return;
+    }
+    CGSize const screen = uikit::mainScreenBounds().size;
+    double const scale = uikit::mainScreenScale();
+    cairo_save(cairo);
+    cairo_scale(cairo, size.width / screen.width / scale, size.height / screen.height / scale);
+    drawHomeScreen(cairo, screen, scale);
+    cairo_restore(cairo);
+}
+
 }
 
 void drawFrontApplication(cairo_t* cairo, CGSize screen)
@@ -64,6 +87,7 @@ void drawFrontApplication(cairo_t* cairo, CGSize screen)
 void registerHostedContent()
 {
     registerContentDrawer(frontboard::FBSceneHostViewClass(), drawHostedFrame);
+    registerContentDrawer(springboard::SBAppSwitcherSnapshotViewClass(), drawSnapshot);
 }
 
 }

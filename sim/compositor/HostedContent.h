@@ -8,7 +8,8 @@
 
 namespace compositor {
 
-// Registers the host views' content drawer; the shell does it at start.
+// Registers the content drawers of host views and of the app switcher's
+// cards; the shell does it at start.
 void registerHostedContent();
 
 // The application in front (SpringBoard's front application), its latest

@@ -22,6 +22,7 @@
 #include "frontboard/ApplicationProcesses.h"
 #include "notifications/Bus.h"
 #include "settings/SettingsPaths.h"
+#include "springboard/AppSwitcher.h"
 #include "springboard/DeviceLock.h"
 #include "springboard/FrontApplicationTouches.h"
 #include "springboard/OnScreenKeyboard.h"
@@ -121,6 +122,11 @@ std::unique_ptr<SimulatorWindow> openPhoneWindow(id shell)
 {
     WindowKeys keys;
     keys.home = [shell] { send(shell, "_handleMenuButtonEvent"_sel); };
+    keys.homeDoublePress = [] {
+        std::string error;
+        if (!springboard::presentAppSwitcher(&error))
+            systemlog::write(kCFLogLevelNotice, "drawlet-sim: the switcher does not open: " + error);
+    };
     keys.rotate = [](int step) { rotateDevice(orientationAfterTurning(step)); };
     // A press shorter than this locks the phone; a hold up to the second
     // limit is Activator's short hold; a longer one does nothing.

@@ -20,6 +20,7 @@ const std::vector<Verb>& verbTable()
         swipeVerb(),
         holdVerb(),
         homeVerb(),
+        switcherVerb(),
         rotateVerb(),
         memoryVerb(),
         lockVerb(),

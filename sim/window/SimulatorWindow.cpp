@@ -16,7 +16,9 @@ namespace sim {
 namespace {
 
 constexpr int64_t kFrameNanoseconds = 1'000'000'000 / 60;
-constexpr const char* kHelpText = "Mouse: your finger    H: home    L: lock    U: unlock    N: notify    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
+// Two presses of home this close (milliseconds) are the phone's double press.
+constexpr uint32_t kHomeDoublePressMilliseconds = 300;
+constexpr const char* kHelpText = "Mouse: your finger    H: home, twice: switcher    L: lock    U: unlock    N: notify    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
 constexpr const char* kTypingHelpText = "Keys type    Ctrl+H: home    Ctrl+L: lock    Ctrl+U: unlock    Ctrl+N: notify    Ctrl+\xe2\x86\x90 \xe2\x86\x92: rotate    Ctrl+Q: quit";
 
 }
@@ -196,8 +198,7 @@ bool SimulatorWindow::handleSimulatorKey(const SDL_KeyboardEvent& key)
         return true;
     case SDLK_h:
     case SDLK_HOME:
-        if (m_keys.home)
-            m_keys.home();
+        pressHome(key.timestamp);
         return true;
     case SDLK_LEFT:
     case SDLK_RIGHT:
@@ -218,6 +219,20 @@ bool SimulatorWindow::handleSimulatorKey(const SDL_KeyboardEvent& key)
     default:
         return false;
     }
+}
+
+void SimulatorWindow::pressHome(uint32_t timestamp)
+{
+    if (m_lastHomePressAt && timestamp - *m_lastHomePressAt <= kHomeDoublePressMilliseconds) {
+        // A third press starts afresh.
+        m_lastHomePressAt.reset();
+        if (m_keys.homeDoublePress)
+            m_keys.homeDoublePress();
+        return;
+    }
+    m_lastHomePressAt = timestamp;
+    if (m_keys.home)
+        m_keys.home();
 }
 
 void SimulatorWindow::handleTypingKey(const SDL_KeyboardEvent& key)

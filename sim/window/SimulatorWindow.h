@@ -25,6 +25,8 @@ namespace sim {
 
 struct WindowKeys {
     std::function<void()> home;
+    // The second press of home within 0.3 s of the first, instead of a press.
+    std::function<void()> homeDoublePress;
     // +1 turns the phone to the right (clockwise), −1 to the left.
     std::function<void(int step)> rotate;
     // The lock button was released after being held this long (seconds).
@@ -58,6 +60,8 @@ private:
     void handleEvents();
     // The simulator's own keys; false when the key is none of them.
     bool handleSimulatorKey(const SDL_KeyboardEvent& key);
+    // A press of home, or the second of a double press.
+    void pressHome(uint32_t timestamp);
     // A key while the on-screen keyboard is up: Return, Backspace, or the
     // simulator's own keys with Ctrl.
     void handleTypingKey(const SDL_KeyboardEvent& key);
@@ -81,6 +85,9 @@ private:
     bool m_fingerDown = false;
     // When the lock key went down (SDL's milliseconds), while it is down.
     std::optional<uint32_t> m_lockKeyDownAt;
+    // When home was last pressed on its own (SDL's milliseconds), until a
+    // second press makes it a double press.
+    std::optional<uint32_t> m_lastHomePressAt;
     // What the geometry was fitted to: the screen in points, and the desktop
     // in pixels (0 when unknown).
     CGSize m_fittedScreen {};

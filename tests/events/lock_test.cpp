@@ -12,6 +12,7 @@
 #include "runtime/AutoreleasePool.h"
 #include "springboard/AlertQueue.h"
 #include "springboard/DeviceLock.h"
+#include "springboard/SBApplication.h"
 #include "springboard/SBUserNotificationAlert.h"
 #include "springboard/SpringBoard.h"
 
@@ -205,4 +206,40 @@ FORKED_TEST(HomeButton, WhileLockedPassesThroughAndGoesNowhere)
     std::string error;
     EXPECT_FALSE(springboard::openApplication("com.drawlet.demo.notes", &error));
     EXPECT_EQ(error, "the phone is locked");
+}
+
+// The application in front stays there under the lock screen and alerts: it
+// hears once that it stops receiving events, and again only after it got them
+// back; the grabber stays where it is.
+FORKED_TEST(FrontApplication, LockAndAlertsOverItStopItsEventsOnce)
+{
+    AutoreleasePool pool;
+    launchWithObservers(kPinned);
+    id controller = send<id>(objc_getClass("SBApplicationController"), "sharedInstance"_sel);
+    auto* notes = static_cast<SBApplication*>(send<id>(controller, "applicationWithBundleIdentifier:"_sel, static_cast<id>(NSSTR("com.drawlet.demo.notes"))));
+    static_cast<SpringBoard*>(shell())->frontMostApplication = notes;
+    double const windowX = send<CGRect>(window.get(), "frame"_sel).origin.x;
+    size_t const lines = drawletLines().size();
+
+    springboard::lockDevice();
+    springboard::postAlert("Low Battery", "20% of battery remaining", "OK", "");
+    runFor(0.4);
+    EXPECT_EQ(notes->deactivationCount, 1);
+    EXPECT_TRUE(notes->lastDeactivationForEventsOnly);
+    springboard::unlockDevice();
+    springboard::answerAlertAtIndex(springboard::kDefaultButtonIndex);
+    runFor(0);
+    ASSERT_EQ(springboard::queuedAlertHeaders(), kWelcome);
+    springboard::answerAlertAtIndex(springboard::kAlternateButtonIndex);
+    runFor(0);
+    EXPECT_EQ(notes->deactivationCount, 1) << "covered all along";
+
+    springboard::postAlert("Low Battery", "10% of battery remaining", "OK", "");
+    EXPECT_EQ(notes->deactivationCount, 2) << "events came back in between";
+    EXPECT_TRUE(notes->lastDeactivationForEventsOnly);
+    EXPECT_EQ(notes->activationCount, 0);
+    runFor(0.4);
+    EXPECT_DOUBLE_EQ(send<CGRect>(window.get(), "frame"_sel).origin.x, windowX);
+    for (size_t at = lines; at < drawletLines().size(); ++at)
+        EXPECT_EQ(drawletLines()[at].find("willDeactivate"), std::string::npos) << drawletLines()[at];
 }

@@ -28,6 +28,7 @@ Verb answerVerb();
 Verb urlVerb();
 Verb keyboardVerb();
 Verb typeVerb();
+Verb switcherVerb();
 Verb notifyVerb();
 Verb activatorVerb();
 
