@@ -74,7 +74,7 @@ test: build
 # the benchmarks are built (and their timings taken) in the plain build only.
 sanitize: deps out-of-source
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DDRAWLET_SANITIZE=ON -DDRAWLET_BENCHMARKS=OFF \
-		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" $(CMAKE_ARGS)
+		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-gline-tables-only -O1" -DCMAKE_CXX_FLAGS_DEBUG="-gline-tables-only -O1" $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_DIR)
 
 sanitize-test: sanitize
