@@ -118,13 +118,13 @@ void layOutKeyboard(UIKeyboard* keyboard)
     for (size_t row = 0; row < rows().size(); ++row) {
         double x = row == 1 ? unit / 2 : 0;
         double const y = padding + pitch * static_cast<double>(row);
-        for (auto const& spec : rows()[row]) {
-            double const width = unit * spec.width;
+        for (auto const& key : rows()[row]) {
+            double const width = unit * key.width;
             id cell = makeView(UIViewClass(), CGRectMake(x, y, width, pitch));
             id cap = makeView(UILabelClass(), CGRectMake(3, gap / 2, width - 6, capHeight));
-            send(cap, "setText:"_sel, static_cast<id>(NSString::make(spec.label)));
+            send(cap, "setText:"_sel, static_cast<id>(NSString::make(key.label)));
             send(cap, "setTextAlignment:"_sel, static_cast<long>(NSTextAlignmentCenter));
-            send(cap, "setFont:"_sel, static_cast<id>(UIFont::systemFont(isWord(spec.label) ? wordSize : letterSize)));
+            send(cap, "setFont:"_sel, static_cast<id>(UIFont::systemFont(isWord(key.label) ? wordSize : letterSize)));
             send(send<id>(cap, "layer"_sel), "setCornerRadius:"_sel, 5.0);
             send(cap, "setClipsToBounds:"_sel, true);
             send(cell, "addSubview:"_sel, cap);
@@ -132,7 +132,7 @@ void layOutKeyboard(UIKeyboard* keyboard)
                 static_cast<id>(g_UIKeyboard), "_keyTapped:"_sel));
             send(cell, "addGestureRecognizer:"_sel, recognizer.get());
             send(self, "addSubview:"_sel, cell);
-            keyboard->keys.push_back({ static_cast<UIView*>(cell), static_cast<UILabel*>(cap), spec.text });
+            keyboard->keys.push_back({ static_cast<UIView*>(cell), static_cast<UILabel*>(cap), key.text });
             objc_release(cap);
             objc_release(cell);
             x += width;
