@@ -78,14 +78,17 @@ id compatibleModes(id, SEL, id, id)
     return modes;
 }
 
+Class defineRecordingListener()
+{
+    Class defined = runtime::defineClass("RecordingListener", foundation::NSObjectClass(), nullptr);
+    addMethod(defined, "activator:receiveEvent:"_sel, receiveEvent);
+    addMethod(defined, "activator:requiresCompatibleEventModesForListenerWithName:"_sel, compatibleModes);
+    return defined;
+}
+
 void registerRecordingListener(const char* name)
 {
-    static Class cls = [] {
-        Class defined = runtime::defineClass("RecordingListener", foundation::NSObjectClass(), nullptr);
-        addMethod(defined, "activator:receiveEvent:"_sel, receiveEvent);
-        addMethod(defined, "activator:requiresCompatibleEventModesForListenerWithName:"_sel, compatibleModes);
-        return defined;
-    }();
+    static Class cls = defineRecordingListener();
     auto listener = adopt(send<id>(send<id>(cls, "alloc"_sel), "init"_sel));
     send(static_cast<id>(LASharedActivator), "registerListener:forName:"_sel, listener.get(), string(name));
 }
