@@ -279,7 +279,12 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
         systemlog::write(kCFLogLevelError, "drawlet-sim: Activator cannot hear the Settings application");
     if (!options.noInject)
         loadLibraries(root);
-    activator::finishLoading();
+    {
+        // What finishing the load makes (the names seen, written to
+        // Activator's file) is let go here, not at exit.
+        AutoreleasePool pool;
+        activator::finishLoading();
+    }
 
     BusAddressFile addressFile;
     int status = 0;
