@@ -1,4 +1,5 @@
 #include "KeyboardWindow.h"
+#include "ShellViews.h"
 
 #include "foundation/NSBlock.h"
 #include "uikit/KeyboardNotifications.h"
@@ -7,11 +8,6 @@
 namespace springboard {
 
 namespace {
-
-id makeView(Class cls, CGRect frame)
-{
-    return send<id>(send<id>(cls, "alloc"_sel), "initWithFrame:"_sel, frame);
-}
 
 void animate(std::function<void()> changes, std::function<void()> completion)
 {
@@ -23,10 +19,9 @@ void animate(std::function<void()> changes, std::function<void()> completion)
 }
 
 KeyboardWindow::KeyboardWindow(std::function<void(const std::string& text)> keyTyped)
-    : m_window(adopt(static_cast<UIWindow*>(makeView(uikit::UIWindowClass(), CGRectZero))))
-    , m_keys(adopt(static_cast<UIKeyboard*>(makeView(uikit::UIKeyboardClass(), CGRectZero))))
+    : m_window(makeShellWindow(kKeyboardWindowLevel))
+    , m_keys(adopt(static_cast<UIKeyboard*>(send<id>(send<id>(uikit::UIKeyboardClass(), "alloc"_sel), "initWithFrame:"_sel, CGRectZero))))
 {
-    send(static_cast<id>(m_window.get()), "setWindowLevel:"_sel, kKeyboardWindowLevel);
     send(static_cast<id>(m_window.get()), "addSubview:"_sel, static_cast<id>(m_keys.get()));
     m_keys->keyTyped = std::move(keyTyped);
 }
