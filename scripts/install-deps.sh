@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    cmake ninja-build g++ clang lld libclang-rt-14-dev pkg-config
     libplist-dev libsdbus-c++-dev libsystemd-dev dbus-daemon
     libcairo2-dev libsdl2-dev libgif-dev libcli11-dev
     libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool libx11-dev

@@ -56,7 +56,6 @@ SBApplication* openGrid()
 bool pin() { return activator::sendEvent(activator::kLockShortHoldEvent); }
 bool toggle() { return activator::sendEvent(activator::kStatusBarDoubleTapEvent); }
 
-double windowX() { return frameOf(window.get()).origin.x; }
 std::string pinned() { return currentHostedApplicationBundleIdentifier ? currentHostedApplicationBundleIdentifier->value : "(none)"; }
 
 // Whether the lines were logged in this order (others may come between).

@@ -27,12 +27,6 @@ namespace {
 const std::string kShownPost = "com.quillbrook.drawlet.changeHostedAppStatusBar statusBarHidden=0";
 const std::vector<std::string> kWelcome { "Drawlet" };
 
-size_t loggedLines(const std::string& text)
-{
-    auto const lines = drawletLines();
-    return static_cast<size_t>(std::count(lines.begin(), lines.end(), text));
-}
-
 std::vector<std::string>& darwinPosts()
 {
     static std::vector<std::string> posts;

@@ -11,6 +11,8 @@
 #include "uikit/TouchInput.h"
 #include "uikit/UIKit.h"
 
+#include <algorithm>
+
 namespace paneltest {
 
 namespace {
@@ -99,6 +101,17 @@ void dragTheGrabberBy(double dx)
         touchMove(start.x + dx * step / kSteps, start.y);
     }
     touchUp(start.x + dx, start.y);
+}
+
+double windowX()
+{
+    return send<CGRect>(window.get(), "frame"_sel).origin.x;
+}
+
+size_t loggedLines(const std::string& text)
+{
+    auto const lines = shelltest::drawletLines();
+    return static_cast<size_t>(std::count(lines.begin(), lines.end(), text));
 }
 
 }

@@ -29,4 +29,8 @@ void touchUp(double x, double y);
 void tapTheGrabber();
 void dragTheGrabberBy(double dx);
 
+// The overlay window's x, and how often Drawlet has logged `text` so far.
+double windowX();
+size_t loggedLines(const std::string& text);
+
 }

@@ -14,19 +14,20 @@ using namespace paneltest;
 
 namespace {
 
-constexpr double kWidth = 320;
-constexpr double kHeight = 568;
+// The smallest phone screen, where the keyboard reaches the grabber.
+constexpr double kSmallWidth = 320;
+constexpr double kSmallHeight = 568;
 constexpr double kLaunchY = 443;
 
 // The keyboard coming up from below the screen, `height` tall.
 void willShow(double height)
 {
-    uikit::postKeyboardNotification(UIKeyboardWillShowNotification, CGRectMake(0, kHeight, kWidth, height), CGRectMake(0, kHeight - height, kWidth, height));
+    uikit::postKeyboardNotification(UIKeyboardWillShowNotification, CGRectMake(0, kSmallHeight, kSmallWidth, height), CGRectMake(0, kSmallHeight - height, kSmallWidth, height));
 }
 
 void willHide(double height = 216)
 {
-    uikit::postKeyboardNotification(UIKeyboardWillHideNotification, CGRectMake(0, kHeight - height, kWidth, height), CGRectMake(0, kHeight, kWidth, height));
+    uikit::postKeyboardNotification(UIKeyboardWillHideNotification, CGRectMake(0, kSmallHeight - height, kSmallWidth, height), CGRectMake(0, kSmallHeight, kSmallWidth, height));
 }
 
 double grabberY()
@@ -52,7 +53,7 @@ void settle()
 FORKED_TEST(KeyboardAvoidance, TheLaunchPositionIsLiftedAboveTheKeyboardAndPutBack)
 {
     AutoreleasePool pool;
-    launchPinnedShell(kWidth, kHeight);
+    launchPinnedShell(kSmallWidth, kSmallHeight);
     ASSERT_EQ(grabberY(), kLaunchY);
 
     willShow(216);
@@ -74,7 +75,7 @@ FORKED_TEST(KeyboardAvoidance, TheLaunchPositionIsLiftedAboveTheKeyboardAndPutBa
 FORKED_TEST(KeyboardAvoidance, AGrabberAtTheKeyboardsTopEdgeOrAboveStays)
 {
     AutoreleasePool pool;
-    launchPinnedShell(kWidth, kHeight);
+    launchPinnedShell(kSmallWidth, kSmallHeight);
     for (double const y : { 352.0, 300.0 }) {
         placeGrabber(y);
         willShow(216);
@@ -91,7 +92,7 @@ FORKED_TEST(KeyboardAvoidance, AGrabberAtTheKeyboardsTopEdgeOrAboveStays)
 FORKED_TEST(KeyboardAvoidance, ASecondShowKeepsTheSavedPositionAndStillLifts)
 {
     AutoreleasePool pool;
-    launchPinnedShell(kWidth, kHeight);
+    launchPinnedShell(kSmallWidth, kSmallHeight);
 
     // The keyboard gets shorter while up: the lifted grabber is clear of it.
     willShow(216);
@@ -109,7 +110,7 @@ FORKED_TEST(KeyboardAvoidance, ASecondShowKeepsTheSavedPositionAndStillLifts)
     settle();
     willShow(300);
     settle();
-    EXPECT_EQ(grabberY(), kHeight - 300 - 78);
+    EXPECT_EQ(grabberY(), kSmallHeight - 300 - 78);
     willHide(300);
     settle();
     EXPECT_EQ(grabberY(), kLaunchY);
@@ -118,7 +119,7 @@ FORKED_TEST(KeyboardAvoidance, ASecondShowKeepsTheSavedPositionAndStillLifts)
 FORKED_TEST(KeyboardAvoidance, AHideWithoutAShowDoesNothing)
 {
     AutoreleasePool pool;
-    launchPinnedShell(kWidth, kHeight);
+    launchPinnedShell(kSmallWidth, kSmallHeight);
     placeGrabber(500);
     willHide();
     settle();
@@ -129,7 +130,7 @@ FORKED_TEST(KeyboardAvoidance, AHideWithoutAShowDoesNothing)
 FORKED_TEST(KeyboardAvoidance, ItActsWhileThePanelIsOpenAndWhileTheGrabberIsHidden)
 {
     AutoreleasePool pool;
-    launchPinnedShell(kWidth, kHeight);
+    launchPinnedShell(kSmallWidth, kSmallHeight);
     isActive = true;
     willShow(216);
     settle();
@@ -151,12 +152,12 @@ FORKED_TEST(KeyboardAvoidance, ItActsWhileThePanelIsOpenAndWhileTheGrabberIsHidd
 FORKED_TEST(KeyboardAvoidance, ADragWhileTheKeyboardIsUpKeepsTheSavedPosition)
 {
     AutoreleasePool pool;
-    launchPinnedShell(kWidth, kHeight);
+    launchPinnedShell(kSmallWidth, kSmallHeight);
     willShow(216);
     settle();
 
     // A vertical pull of the lifted grabber, on the strip at the screen's edge.
-    double const x = kWidth - 50 + frameOf(grabber.get()).origin.x + 10;
+    double const x = kSmallWidth - 50 + frameOf(grabber.get()).origin.x + 10;
     double const y = grabberY() + 12;
     touchDown(x, y);
     for (int step = 1; step <= 24; ++step) {

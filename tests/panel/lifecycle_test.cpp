@@ -22,14 +22,7 @@ constexpr double kShownX = 375 - 50;
 constexpr double kHiddenX = 375;
 constexpr const char* kPinned = "com.drawlet.demo.notes";
 
-double windowX() { return send<CGRect>(window.get(), "frame"_sel).origin.x; }
 double windowAlpha() { return send<double>(window.get(), "alpha"_sel); }
-
-size_t loggedLines(const std::string& text)
-{
-    auto const lines = drawletLines();
-    return static_cast<size_t>(std::count(lines.begin(), lines.end(), text));
-}
 
 // The lines logged since `from` lines had been.
 std::vector<std::string> linesSince(size_t from)

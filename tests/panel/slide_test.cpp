@@ -21,11 +21,6 @@ constexpr double kWidth = 375;
 constexpr double kHeight = 667;
 constexpr double kClosedX = kWidth - 50;
 
-double windowX()
-{
-    return send<CGRect>(window.get(), "frame"_sel).origin.x;
-}
-
 double dimming()
 {
     return send<double>(bounds.get(), "alpha"_sel);
@@ -61,11 +56,6 @@ void dragBy(double dx, double seconds = 0.3)
 size_t count(const std::vector<std::string>& list, const std::string& item)
 {
     return static_cast<size_t>(std::count(list.begin(), list.end(), item));
-}
-
-size_t loggedLines(const std::string& text)
-{
-    return count(drawletLines(), text);
 }
 
 const std::string kHiddenPost = "com.quillbrook.drawlet.changeHostedAppStatusBar statusBarHidden=1";

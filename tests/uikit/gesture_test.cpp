@@ -1,6 +1,7 @@
 // Touches and gesture recognizers on virtual time: what each recognizer
 // recognises, which one wins a touch, and where a touch lands.
 
+#include "RefuseWindowsOwnArea.h"
 #include "UIKitFixture.h"
 
 #include "dispatch/RunLoop.h"
@@ -372,15 +373,6 @@ TEST_F(Gestures, TouchesPassOverWindowsAndViewsThatDecline)
     EXPECT_TRUE(systemlog::captured().empty());
 }
 
-// The replacement a library installs: windows refuse their own empty area.
-id (*g_previousHitTest)(id, SEL, CGPoint, id);
-
-id refuseWindowsOwnArea(id self, SEL selector, CGPoint point, id event)
-{
-    id result = callPrevious(g_previousHitTest, self, selector, point, event);
-    return result == self && foundation::isKindOf(self, uikit::UIWindowClass()) ? nullptr : result;
-}
-
 FORKED_TEST(GestureHitTesting, AWindowThatDeclinesPassesTheTouchBelowThroughTheRuntime)
 {
     uikit::registerClasses();
@@ -394,7 +386,7 @@ FORKED_TEST(GestureHitTesting, AWindowThatDeclinesPassesTheTouchBelowThroughTheR
     send(home.get(), "setHidden:"_sel, false);
     send(overlay.get(), "setHidden:"_sel, false);
     send(overlay.get(), "addSubview:"_sel, grabber.get());
-    MSHookMessageEx(uikit::UIViewClass(), "hitTest:withEvent:"_sel, refuseWindowsOwnArea, &g_previousHitTest);
+    MSHookMessageEx(uikit::UIViewClass(), "hitTest:withEvent:"_sel, uikittest::refuseWindowsOwnArea, &uikittest::previousHitTest);
 
     auto& input = uikit::TouchInput::shared();
     EXPECT_EQ(input.touchBegan({ 280, 20 }, 0), nullptr);

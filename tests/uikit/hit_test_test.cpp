@@ -1,6 +1,7 @@
 // Hit testing: which view a touch reaches, and that a replacement of UIView's
 // method decides for windows too.
 
+#include "RefuseWindowsOwnArea.h"
 #include "UIKitFixture.h"
 
 #include "substrate/Substrate.h"
@@ -115,17 +116,6 @@ TEST_F(HitTest, WindowsAndViewsShareOneMethod)
     EXPECT_STREQ(method_getTypeEncoding(class_getInstanceMethod(uikit::UIViewClass(), "pointInside:withEvent:"_sel)), "B@:{CGPoint=dd}@");
 }
 
-// The replacement a library installs: windows refuse their own empty area.
-id (*g_previousHitTest)(id, SEL, CGPoint, id);
-int g_replacementCalls;
-
-id refuseWindowsOwnArea(id self, SEL selector, CGPoint point, id event)
-{
-    ++g_replacementCalls;
-    id result = callPrevious(g_previousHitTest, self, selector, point, event);
-    return result == self && foundation::isKindOf(self, uikit::UIWindowClass()) ? nullptr : result;
-}
-
 FORKED_TEST(HitTestReplacement, ReplacementOnUIViewDecidesForWindowsAndEverySubview)
 {
     uikit::registerClasses();
@@ -136,13 +126,13 @@ FORKED_TEST(HitTestReplacement, ReplacementOnUIViewDecidesForWindowsAndEverySubv
     send(window.get(), "addSubview:"_sel, grabber.get());
     ASSERT_EQ(hitTest(window, { 10, 10 }), window.get());
 
-    MSHookMessageEx(uikit::UIViewClass(), "hitTest:withEvent:"_sel, refuseWindowsOwnArea, &g_previousHitTest);
-    ASSERT_NE(g_previousHitTest, nullptr);
+    MSHookMessageEx(uikit::UIViewClass(), "hitTest:withEvent:"_sel, uikittest::refuseWindowsOwnArea, &uikittest::previousHitTest);
+    ASSERT_NE(uikittest::previousHitTest, nullptr);
 
     EXPECT_EQ(hitTest(window, { 10, 10 }), nullptr);
     EXPECT_EQ(hitTest(window, { 10, 50 }), grabber.get());
     // Each window test and the one it made to its subview ran the replacement.
-    EXPECT_EQ(g_replacementCalls, 4);
+    EXPECT_EQ(uikittest::refuseWindowsOwnAreaCalls, 4);
 }
 
 }
