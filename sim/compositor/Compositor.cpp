@@ -138,7 +138,6 @@ bool compose(std::string* error)
         drawLayers(frame.screen, nullptr, size, scale);
     } else {
         damage = findDamage(*frame.record, record, pixelWidth, pixelHeight);
-        if (getenv("DAMAGE_DEBUG")) { for (int i = 0; i < cairo_region_num_rectangles(damage); ++i) { cairo_rectangle_int_t r; cairo_region_get_rectangle(damage, i, &r); fprintf(stderr, "damage %d %d %d %d\n", r.x, r.y, r.width, r.height); } fprintf(stderr, "frame\n"); }
         if (!cairo_region_is_empty(damage))
             drawLayers(frame.screen, damage, size, scale);
     }
