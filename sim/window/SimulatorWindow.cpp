@@ -200,8 +200,9 @@ void SimulatorWindow::beforeWaiting()
     if (present())
         m_nextFrameAt = now + kFrameNanoseconds;
     // Without input (a display that gives no connection to wait on), look
-    // for it as often as frames could come.
-    if (m_animating || !m_input)
+    // for it as often as frames could come. A forced full redraw draws every
+    // frame, as the window did before it tracked damage, to compare.
+    if (m_animating || !m_input || compositor::fullRedraw())
         wakeAt(std::max(m_nextFrameAt, now + kFrameNanoseconds));
 }
 
