@@ -10,6 +10,7 @@
 #include "ViewContent.h"
 #include "ViewDrawing.h"
 
+#include "dispatch/RunLoop.h"
 #include "uikit/UIImageView.h"
 #include "uikit/UILabel.h"
 #include "uikit/UIScreen.h"
@@ -156,6 +157,16 @@ CGRect recordContent(ViewRecord& record, UIView& view, CGRect bounds)
     return {};
 }
 
+// An animation that stays on its layer after its end shows its last value
+// from then on: only one still running moves anything.
+bool isMoving(const CALayer& layer)
+{
+    int64_t const now = dispatch::RunLoop::main().nowNanoseconds();
+    return std::any_of(layer.animations.begin(), layer.animations.end(), [now](const LayerAnimation& running) {
+        return now < running.beginNanoseconds + static_cast<int64_t>(running.track.seconds * 1e9);
+    });
+}
+
 class Recorder {
 public:
     explicit Recorder(ScreenRecord& screen)
@@ -170,7 +181,7 @@ public:
         CGFloat const alpha = uikit::presentationAlpha(view);
         if (!(alpha > 0))
             return;
-        if (view->layer && !view->layer->animations.empty())
+        if (view->layer && isMoving(*view->layer))
             m_screen.animating = true;
         cairo_matrix_t local;
         if (!viewToSuperview(*view, &local))
