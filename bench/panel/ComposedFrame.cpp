@@ -14,9 +14,11 @@ namespace bench {
 
 namespace {
 
+// Each frame drawn whole, as before damage tracking: the reference.
 void compose(benchmark::State& state)
 {
     std::string error;
+    compositor::setFullRedraw(true);
     for (auto _ : state) {
         cairo_surface_t* screen = compositor::drawScreen(&error);
         if (!screen) {
@@ -25,6 +27,7 @@ void compose(benchmark::State& state)
         }
         cairo_surface_destroy(screen);
     }
+    compositor::setFullRedraw(false);
     state.counters["pixels"] = static_cast<double>(uikit::mainScreenBounds().size.width * uikit::mainScreenScale())
         * (uikit::mainScreenBounds().size.height * uikit::mainScreenScale());
 }
@@ -51,6 +54,56 @@ void composeOpenPanel(benchmark::State& state, id shell)
         return;
     }
     compose(state);
+}
+
+void composeOpenPanelClockChanged(benchmark::State& state, id shell)
+{
+    if (!openPanelAtRest(shell)) {
+        state.SkipWithError("the panel did not open with the application in it");
+        return;
+    }
+    std::string error;
+    cairo_surface_destroy(compositor::drawScreen(&error));
+    for (auto _ : state) {
+        // A second on: Clock ticks and draws its next frame (untimed).
+        state.PauseTiming();
+        settle(1.0);
+        state.ResumeTiming();
+        cairo_surface_t* screen = compositor::drawScreen(&error);
+        if (!screen) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        cairo_surface_destroy(screen);
+    }
+}
+
+void composeDuringDrag(benchmark::State& state, id shell)
+{
+    if (!openPanelAtRest(shell)) {
+        state.SkipWithError("the panel did not open with the application in it");
+        return;
+    }
+    std::string error;
+    cairo_surface_destroy(compositor::drawScreen(&error));
+    CGRect frame = send<CGRect>(window.get(), "frame"_sel);
+    double const start = frame.origin.x;
+    int step = 0;
+    for (auto _ : state) {
+        // The overlay window follows the finger, 3 points a movement, back
+        // and forth over 60 points.
+        step = (step + 1) % 40;
+        frame.origin.x = start + 3 * (step < 20 ? step : 40 - step);
+        send(window.get(), "setFrame:"_sel, frame);
+        cairo_surface_t* screen = compositor::drawScreen(&error);
+        if (!screen) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        cairo_surface_destroy(screen);
+    }
+    frame.origin.x = start;
+    send(window.get(), "setFrame:"_sel, frame);
 }
 
 void composeHomeScreen(benchmark::State& state)

@@ -169,6 +169,24 @@ void BM_ComposedFrameOpenPanel(benchmark::State& state)
     bench::composeOpenPanel(state, shell);
 }
 
+void BM_ComposedFrameClockChanged(benchmark::State& state)
+{
+    id shell = shellOrSkip(state);
+    if (!shell)
+        return;
+    send(g_window.get(), "setHidden:"_sel, true);
+    bench::composeOpenPanelClockChanged(state, shell);
+}
+
+void BM_ComposedFrameDuringDrag(benchmark::State& state)
+{
+    id shell = shellOrSkip(state);
+    if (!shell)
+        return;
+    send(g_window.get(), "setHidden:"_sel, true);
+    bench::composeDuringDrag(state, shell);
+}
+
 void BM_BulletinShellImplementation(benchmark::State& state)
 {
     if (shellOrSkip(state))
@@ -194,6 +212,8 @@ BENCHMARK(BM_PullGrabberMovementOpenPanel);
 BENCHMARK(BM_PullGrabberMovementClosedPanel)->Unit(benchmark::kMicrosecond)->MinTime(0.3);
 BENCHMARK(BM_ComposedFrameHomeScreen)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ComposedFrameOpenPanel)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ComposedFrameClockChanged)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_ComposedFrameDuringDrag)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_BulletinShellImplementation)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BulletinReplacementAlone)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BulletinThroughReplacement)->Unit(benchmark::kMicrosecond);

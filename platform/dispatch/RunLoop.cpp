@@ -205,6 +205,11 @@ void RunLoop::runUntil(int64_t until)
                 return;
             continue;
         }
+        if (m_beforeWaitingHook) {
+            runWork(m_beforeWaitingHook);
+            if (m_stopped)
+                return;
+        }
         int64_t now = nowNanoseconds();
         if (now >= until)
             return;
@@ -241,6 +246,7 @@ void RunLoop::reset(ClockMode mode)
     m_settleHook = nullptr;
     m_externalDueHook = nullptr;
     m_clockAdvancedHook = nullptr;
+    m_beforeWaitingHook = nullptr;
     m_led = false;
     m_stopped = false;
     m_mode = mode;

@@ -58,6 +58,11 @@ public:
     // new instant; the lock-step's leader tells its followers there.
     void setClockAdvancedHook(std::function<void(int64_t)> hook) { m_clockAdvancedHook = std::move(hook); }
 
+    // Real time: runs each time the loop has run everything due and is about
+    // to wait (a display draws what the work changed there). It may schedule
+    // timers; the wait then ends in time for them.
+    void setBeforeWaitingHook(std::function<void()> hook) { m_beforeWaitingHook = std::move(hook); }
+
     // Led virtual time: the clock moves only when advanceClockTo is called
     // (by the process leading the lock-step); between steps the loop waits on
     // its sources. Without sources it leads itself again.
@@ -103,6 +108,7 @@ private:
     std::function<bool()> m_settleHook;
     std::function<int64_t()> m_externalDueHook;
     std::function<void(int64_t)> m_clockAdvancedHook;
+    std::function<void()> m_beforeWaitingHook;
     bool m_led = false;
     bool m_stopped = false;
 };

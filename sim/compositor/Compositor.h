@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace compositor {
 
@@ -21,20 +22,41 @@ namespace compositor {
 // subviews.
 using ContentDrawer = std::function<void(id view, cairo_t* cairo, CGSize size)>;
 
+// What a drawer's content is now, as a key: while the key stays the same the
+// drawer draws the same pixels, so a frame need not draw it again.
+using ContentVersion = std::function<std::string(id view)>;
+
 // Views of class `cls` or a subclass get their content from `drawer`; for a
 // view matching several registered classes, the closest to its own class
 // wins. Registering a class again replaces its drawer; an empty drawer
-// removes it.
-void registerContentDrawer(Class cls, ContentDrawer drawer);
+// removes it. A drawer without `version` is drawn afresh in every frame.
+void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion version = {});
 
 // The whole screen as an ARGB32 image of the screen's bounds times its scale
 // (rounded to whole pixels); the caller owns it. Null, with `error` set when
-// given, when no such image can be made.
+// given, when no such image can be made. Only what changed since the last
+// frame is drawn again (ScreenFrames.h), unless a full redraw is forced.
 cairo_surface_t* drawScreen(std::string* error = nullptr);
 
-// Forgets the content drawers and the home screen drawn from the installed
-// applications (read again at the next drawing); for tests, and after the
-// installed applications change.
+// What the window needs to show the screen: the compositor's own image of it
+// (valid until the next drawing or reset), the pixel rectangles that changed
+// since the last update (drawScreen's frames included), and whether an
+// animation runs (another frame is due in a frame's time).
+struct ScreenUpdate {
+    cairo_surface_t* screen = nullptr;
+    std::vector<cairo_rectangle_int_t> changed;
+    bool animating = false;
+};
+// Draws what changed; false, with `error` set when given, as drawScreen.
+bool updateScreen(ScreenUpdate* update, std::string* error = nullptr);
+
+// Every frame drawn whole, for comparing with the damage tracking.
+void setFullRedraw(bool full);
+bool fullRedraw();
+
+// Forgets the content drawers, the home screen drawn from the installed
+// applications (read again at the next drawing) and the last frame; for
+// tests, and after the installed applications change.
 void reset();
 
 }

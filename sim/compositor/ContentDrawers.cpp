@@ -7,37 +7,55 @@ namespace compositor {
 
 namespace {
 
+struct Registration {
+    Class cls;
+    ContentDrawer drawer;
+    ContentVersion version;
+};
+
 // Few classes ever register (host views), so a list beats a map.
-std::vector<std::pair<Class, ContentDrawer>>& drawers()
+std::vector<Registration>& drawers()
 {
-    static std::vector<std::pair<Class, ContentDrawer>> list;
+    static std::vector<Registration> list;
     return list;
 }
 
-}
-
-void registerContentDrawer(Class cls, ContentDrawer drawer)
-{
-    if (!cls)
-        return;
-    auto& list = drawers();
-    std::erase_if(list, [cls](const auto& entry) { return entry.first == cls; });
-    if (drawer)
-        list.emplace_back(cls, std::move(drawer));
-}
-
-const ContentDrawer* contentDrawerFor(id view)
+const Registration* registrationFor(id view)
 {
     auto const& list = drawers();
     if (!view || list.empty())
         return nullptr;
     for (Class cls = object_getClass(view); cls; cls = class_getSuperclass(cls)) {
-        for (auto const& [registered, drawer] : list) {
-            if (registered == cls)
-                return &drawer;
+        for (auto const& registration : list) {
+            if (registration.cls == cls)
+                return &registration;
         }
     }
     return nullptr;
+}
+
+}
+
+void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion version)
+{
+    if (!cls)
+        return;
+    auto& list = drawers();
+    std::erase_if(list, [cls](const auto& entry) { return entry.cls == cls; });
+    if (drawer)
+        list.push_back({ cls, std::move(drawer), std::move(version) });
+}
+
+const ContentDrawer* contentDrawerFor(id view)
+{
+    auto const* registration = registrationFor(view);
+    return registration ? &registration->drawer : nullptr;
+}
+
+const ContentVersion* contentVersionFor(id view)
+{
+    auto const* registration = registrationFor(view);
+    return registration && registration->version ? &registration->version : nullptr;
 }
 
 void resetContentDrawers()

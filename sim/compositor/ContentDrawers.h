@@ -8,6 +8,9 @@ namespace compositor {
 // The drawer for the view's class or its closest registered superclass, or
 // null.
 const ContentDrawer* contentDrawerFor(id view);
+// The version of the drawer contentDrawerFor finds, or null when it has none
+// (or there is no drawer).
+const ContentVersion* contentVersionFor(id view);
 void resetContentDrawers();
 
 }

@@ -170,6 +170,19 @@ void drawHomeScreen(cairo_t* cairo, CGSize screen, double scale)
     cairo_restore(cairo);
 }
 
+std::string homeScreenVersion()
+{
+    auto& shared = state();
+    if (!shared.icons)
+        shared.icons = readIcons(&shared.bundleIdentifiers);
+    if (followShellBadges(*shared.icons, shared.bundleIdentifiers))
+        shared.picture.reset();
+    std::string version = std::to_string(apps::StatusBarPainter::version(deviceTime()));
+    for (auto const& icon : *shared.icons)
+        version += ' ' + icon.badge;
+    return version;
+}
+
 void resetHomeScreen()
 {
     state() = HomeScreenState {};

@@ -13,6 +13,7 @@
 #include "uikit/UIScreen.h"
 
 #include <algorithm>
+#include <string>
 
 namespace compositor {
 
@@ -45,6 +46,22 @@ void paintFrame(cairo_surface_t* frame, cairo_t* cairo, CGSize size)
     cairo_surface_destroy(frame);
 }
 
+// Which frame of which process: a new frame, or the process going, changes it.
+std::string frameVersion(const std::string& bundleIdentifier)
+{
+    auto& processes = frontboard::ApplicationProcesses::shared();
+    return bundleIdentifier + ' ' + std::to_string(processes.processIdentifier(bundleIdentifier)) + ' '
+        + std::to_string(processes.announcedFrameCount(bundleIdentifier));
+}
+
+std::string hostedFrameVersion(id view)
+{
+    auto const* host = static_cast<FBSceneHostView*>(view);
+    if (!host->manager)
+        return {};
+    return (frontboard::isHosting(host) ? "hosting " : "idle ") + frameVersion(host->manager->bundleIdentifier);
+}
+
 void drawHostedFrame(id view, cairo_t* cairo, CGSize size)
 {
     paintFrame(frontboard::takeHostedFrame(static_cast<FBSceneHostView*>(view)), cairo, size);
@@ -70,24 +87,45 @@ void drawSnapshot(id view, cairo_t* cairo, CGSize size)
     cairo_restore(cairo);
 }
 
+std::string snapshotVersion(id view)
+{
+    auto const& item = static_cast<SBAppSwitcherSnapshotView*>(view)->displayItem;
+    if (!item)
+        return {};
+    if (item->isHomeScreen())
+        return "home " + homeScreenVersion();
+    return item->displayIdentifier ? frameVersion(item->displayIdentifier->value) : std::string();
+}
+
+const std::string* frontApplication()
+{
+    auto* shell = uikit::sharedApplication();
+    if (!shell || !foundation::isKindOf(shell, springboard::SpringBoardClass()))
+        return nullptr;
+    auto const& front = static_cast<SpringBoard*>(shell)->frontMostApplication;
+    if (!front || !static_cast<SBApplication*>(front.get())->bundleIdentifier)
+        return nullptr;
+    return &static_cast<SBApplication*>(front.get())->bundleIdentifier->value;
+}
+
+}
+
+std::string frontApplicationVersion()
+{
+    auto const* bundleIdentifier = frontApplication();
+    return bundleIdentifier ? frameVersion(*bundleIdentifier) : std::string();
 }
 
 void drawFrontApplication(cairo_t* cairo, CGSize screen)
 {
-    auto* shell = uikit::sharedApplication();
-    if (!shell || !foundation::isKindOf(shell, springboard::SpringBoardClass()))
-        return;
-    auto const& front = static_cast<SpringBoard*>(shell)->frontMostApplication;
-    if (!front || !static_cast<SBApplication*>(front.get())->bundleIdentifier)
-        return;
-    auto const& bundleIdentifier = static_cast<SBApplication*>(front.get())->bundleIdentifier->value;
-    paintFrame(frontboard::ApplicationProcesses::shared().takeLatestFrame(bundleIdentifier), cairo, screen);
+    if (auto const* bundleIdentifier = frontApplication())
+        paintFrame(frontboard::ApplicationProcesses::shared().takeLatestFrame(*bundleIdentifier), cairo, screen);
 }
 
 void registerHostedContent()
 {
-    registerContentDrawer(frontboard::FBSceneHostViewClass(), drawHostedFrame);
-    registerContentDrawer(springboard::SBAppSwitcherSnapshotViewClass(), drawSnapshot);
+    registerContentDrawer(frontboard::FBSceneHostViewClass(), drawHostedFrame, hostedFrameVersion);
+    registerContentDrawer(springboard::SBAppSwitcherSnapshotViewClass(), drawSnapshot, snapshotVersion);
 }
 
 }

@@ -6,6 +6,8 @@
 
 #include <cairo.h>
 
+#include <string>
+
 namespace compositor {
 
 // Registers the content drawers of host views and of the app switcher's
@@ -15,5 +17,7 @@ void registerHostedContent();
 // The application in front (SpringBoard's front application), its latest
 // frame over the whole screen; nothing on the home screen.
 void drawFrontApplication(cairo_t* cairo, CGSize screen);
+// Changes whenever what drawFrontApplication draws does.
+std::string frontApplicationVersion();
 
 }

@@ -29,43 +29,29 @@ bool isFiniteTransform(const CGAffineTransform& t)
     return std::isfinite(t.a) && std::isfinite(t.b) && std::isfinite(t.c) && std::isfinite(t.d) && std::isfinite(t.tx) && std::isfinite(t.ty);
 }
 
-// Moves cairo's user space from the superview's coordinates into the view's:
-// the bounds origin lands on the frame's origin, and the transform turns the
-// view about its centre. The frame and the transform are the ones on screen,
-// mid-animation too (a layer animation may move the view).
-// False, with cairo unchanged, when the view cannot be drawn (a frame or
-// transform that is not finite, or one that flattens the view to nothing,
-// which would also put cairo in an error state).
-bool enterView(cairo_t* cairo, const UIView& view)
+}
+
+bool viewToSuperview(const UIView& view, cairo_matrix_t* local)
 {
     CGRect const frame = uikit::presentationUntransformedFrame(&view);
     CGPoint const origin = view.boundsOrigin;
     CGAffineTransform const t = quartz::presentationTransform(view.layer.get(), view.transform);
     if (!isFinite(frame) || !std::isfinite(origin.x) || !std::isfinite(origin.y) || !isFiniteTransform(t))
         return false;
-    cairo_matrix_t local;
     if (t == CGAffineTransformIdentity) {
-        cairo_matrix_init_translate(&local, frame.origin.x - origin.x, frame.origin.y - origin.y);
-    } else {
-        CGPoint const middle { frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2 };
-        cairo_matrix_t toMiddle, turn, back;
-        cairo_matrix_init_translate(&toMiddle, -origin.x - frame.size.width / 2, -origin.y - frame.size.height / 2);
-        cairo_matrix_init(&turn, t.a, t.b, t.c, t.d, t.tx, t.ty);
-        cairo_matrix_init_translate(&back, middle.x, middle.y);
-        cairo_matrix_multiply(&local, &toMiddle, &turn);
-        cairo_matrix_multiply(&local, &local, &back);
+        cairo_matrix_init_translate(local, frame.origin.x - origin.x, frame.origin.y - origin.y);
+        return true;
     }
-    cairo_matrix_t current, combined;
-    cairo_get_matrix(cairo, &current);
-    cairo_matrix_multiply(&combined, &local, &current);
-    cairo_matrix_t inverse = combined;
-    if (cairo_matrix_invert(&inverse) != CAIRO_STATUS_SUCCESS)
-        return false;
-    cairo_set_matrix(cairo, &combined);
+    CGPoint const middle { frame.origin.x + frame.size.width / 2, frame.origin.y + frame.size.height / 2 };
+    cairo_matrix_t toMiddle, turn, back;
+    cairo_matrix_init_translate(&toMiddle, -origin.x - frame.size.width / 2, -origin.y - frame.size.height / 2);
+    cairo_matrix_init(&turn, t.a, t.b, t.c, t.d, t.tx, t.ty);
+    cairo_matrix_init_translate(&back, middle.x, middle.y);
+    cairo_matrix_multiply(local, &toMiddle, &turn);
+    cairo_matrix_multiply(local, local, &back);
     return true;
 }
 
-// The bounds on screen: a frame animation may be changing the size.
 CGRect shownBounds(const UIView& view)
 {
     return { view.boundsOrigin, uikit::presentationUntransformedFrame(&view).size };
@@ -75,6 +61,27 @@ double cornerRadius(const UIView& view)
 {
     double const radius = view.layer ? view.layer->cornerRadius : 0;
     return std::isfinite(radius) && radius > 0 ? radius : 0;
+}
+
+namespace {
+
+// Moves cairo's user space from the superview's coordinates into the view's.
+// False, with cairo unchanged, when the view cannot be drawn (a frame or
+// transform that is not finite, or one that flattens the view to nothing,
+// which would also put cairo in an error state).
+bool enterView(cairo_t* cairo, const UIView& view)
+{
+    cairo_matrix_t local;
+    if (!viewToSuperview(view, &local))
+        return false;
+    cairo_matrix_t current, combined;
+    cairo_get_matrix(cairo, &current);
+    cairo_matrix_multiply(&combined, &local, &current);
+    cairo_matrix_t inverse = combined;
+    if (cairo_matrix_invert(&inverse) != CAIRO_STATUS_SUCCESS)
+        return false;
+    cairo_set_matrix(cairo, &combined);
+    return true;
 }
 
 // Draws the view's content above its background.
@@ -98,11 +105,15 @@ void drawContent(cairo_t* cairo, UIView& view, double opacity)
         drawLabelContent(cairo, static_cast<UILabel&>(view), opacity);
 }
 
+}
+
 bool hasMoreThanBackground(UIView& view)
 {
     return !view.subviews.empty() || contentDrawerFor(&view) || foundation::isKindOf(&view, uikit::UIImageViewClass())
         || foundation::isKindOf(&view, uikit::UILabelClass());
 }
+
+namespace {
 
 void drawInside(cairo_t* cairo, UIView& view, double opacity)
 {

@@ -1,6 +1,7 @@
 #include "ShellProcess.h"
 
 #include "BusAddressFile.h"
+#include "Compositor.h"
 #include "DeviceRotation.h"
 #include "InstalledApplications.h"
 #include "DevicePaths.h"
@@ -269,6 +270,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     setUpApplicationLauncher(options, home, root, busAddress);
     installApplications();
     compositor::registerHostedContent();
+    compositor::setFullRedraw(options.fullRedraw);
     springboard::routeUnclaimedTouchesToFrontApplication(makeHomeScreenTapSink());
     auto& touches = uikit::TouchInput::shared();
     touches.setUnclaimedTouchSink(watchStatusBarDoubleTaps(touches.unclaimedTouchSink()));

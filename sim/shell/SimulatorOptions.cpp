@@ -93,6 +93,9 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
            "process (virtual in headless runs), so pictures repeat. Default: the host's time.")
         ->type_name("TIME")
         ->check(checkWallClock);
+    app.add_flag("--full-redraw", options->fullRedraw,
+        "Draw every frame of the screen whole (window, shot, --record) instead of only what changed since the frame before; the pictures are "
+        "the same, only the cost differs. The window then draws 60 frames a second, changed or not.");
     app.add_flag("--list-apps", options->listApps, "Print the installed applications' bundle identifiers, one a line, and start nothing.");
 
     try {

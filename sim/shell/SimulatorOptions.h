@@ -24,6 +24,8 @@ struct SimulatorOptions {
     std::string record;
     int recordFramesPerSecond = 30;
     bool listApps = false;
+    // Every frame drawn whole instead of only what changed (to compare).
+    bool fullRedraw = false;
     // "YYYY-MM-DDTHH:MM:SS": the device's wall clock at launch (the host's
     // time when empty).
     std::string wallClock;

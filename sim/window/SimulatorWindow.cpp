@@ -7,6 +7,7 @@
 #include "uikit/UIScreen.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <cairo.h>
 
 #include <cmath>
@@ -21,7 +22,46 @@ constexpr uint32_t kHomeDoublePressMilliseconds = 300;
 constexpr const char* kHelpText = "Mouse: your finger    H: home, twice: switcher    L: lock    U: unlock    N: notify    \xe2\x86\x90 \xe2\x86\x92: rotate    Q: quit";
 constexpr const char* kTypingHelpText = "Keys type    Ctrl+H: home    Ctrl+L: lock    Ctrl+U: unlock    Ctrl+N: notify    Ctrl+\xe2\x86\x90 \xe2\x86\x92: rotate    Ctrl+Q: quit";
 
+// The display connection's file descriptor, or -1 when the video driver
+// does not say (then the loop cannot sleep until input arrives).
+int displayConnection(SDL_Window* window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info))
+        return -1;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (info.subsystem == SDL_SYSWM_X11)
+        return ConnectionNumber(info.info.x11.display);
+#endif
+    return -1;
 }
+
+}
+
+// The display connection as a source of the run loop, so that input wakes it.
+// Before each wait it lets SDL read what already arrived: events read from
+// the connection into a queue while the window drew would not wake a poll.
+class SimulatorWindow::InputSource final : public dispatch::PollSource {
+public:
+    InputSource(SimulatorWindow& window, int fd)
+        : m_window(window)
+        , m_fd(fd)
+    {
+    }
+    int fileDescriptor() const override { return m_fd; }
+    short events() const override { return POLLIN; }
+    int64_t timeoutNanoseconds() const override
+    {
+        SDL_PumpEvents();
+        return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) ? 0 : -1;
+    }
+    void dispatch(short) override { m_window.handleEvents(); }
+
+private:
+    SimulatorWindow& m_window;
+    int m_fd;
+};
 
 std::unique_ptr<SimulatorWindow> SimulatorWindow::open(WindowKeys keys, std::string* error)
 {
@@ -61,6 +101,12 @@ std::unique_ptr<SimulatorWindow> SimulatorWindow::open(WindowKeys keys, std::str
 
 SimulatorWindow::~SimulatorWindow()
 {
+    auto& loop = dispatch::RunLoop::main();
+    loop.setBeforeWaitingHook(nullptr);
+    if (m_input)
+        loop.removeSource(m_input.get());
+    if (m_wake)
+        loop.cancel(*m_wake);
     if (m_phone)
         SDL_DestroyTexture(m_phone);
     if (m_help)
@@ -110,25 +156,54 @@ void SimulatorWindow::followScreen()
     SDL_SetWindowSize(m_window, m_geometry.phoneWidth, m_geometry.phoneHeight + m_geometry.helpHeight);
     SDL_SetWindowPosition(m_window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     drawHelpLine(m_helpForTyping);
+    m_presentWhole = true;
 }
 
 void SimulatorWindow::start()
 {
     auto& loop = dispatch::RunLoop::main();
-    loop.scheduleAt(loop.nowNanoseconds(), [this] { frame(); });
+    if (int const fd = displayConnection(m_window); fd >= 0) {
+        m_input = std::make_unique<InputSource>(*this, fd);
+        loop.addSource(m_input.get());
+    }
+    loop.setBeforeWaitingHook([this] { beforeWaiting(); });
 }
 
-void SimulatorWindow::frame()
+void SimulatorWindow::wakeAt(int64_t nanoseconds)
 {
+    auto& loop = dispatch::RunLoop::main();
+    if (m_wake && m_wakeAt <= nanoseconds)
+        return;
+    if (m_wake)
+        loop.cancel(*m_wake);
+    m_wakeAt = nanoseconds;
+    m_wake = loop.scheduleAt(nanoseconds, [this] { m_wake.reset(); });
+}
+
+void SimulatorWindow::beforeWaiting()
+{
+    handleEvents();
+    auto& loop = dispatch::RunLoop::main();
+    if (loop.isStopped())
+        return;
     followScreen();
     bool const typing = m_keys.keyboardShown && m_keys.keyboardShown();
-    if (typing != m_helpForTyping)
+    if (typing != m_helpForTyping) {
         drawHelpLine(typing);
-    handleEvents();
-    present();
-    auto& loop = dispatch::RunLoop::main();
-    if (!loop.isStopped())
-        loop.scheduleAt(loop.nowNanoseconds() + kFrameNanoseconds, [this] { frame(); });
+        m_presentWhole = true;
+    }
+    int64_t const now = loop.nowNanoseconds();
+    if (now < m_nextFrameAt) {
+        wakeAt(m_nextFrameAt);
+        return;
+    }
+    if (present())
+        m_nextFrameAt = now + kFrameNanoseconds;
+    // Without input (a display that gives no connection to wait on), look
+    // for it as often as frames could come. A forced full redraw draws every
+    // frame, as the window did before it tracked damage, to compare.
+    if (m_animating || !m_input || compositor::fullRedraw())
+        wakeAt(std::max(m_nextFrameAt, now + kFrameNanoseconds));
 }
 
 void SimulatorWindow::handleEvents()
@@ -142,6 +217,11 @@ void SimulatorWindow::handleEvents()
         case SDL_QUIT:
             dispatch::RunLoop::main().stop();
             return;
+        case SDL_WINDOWEVENT:
+            // Uncovered or resized: the window's pixels are gone.
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                m_presentWhole = true;
+            break;
         case SDL_MOUSEBUTTONDOWN:
             if (event.button.button == SDL_BUTTON_LEFT && event.button.y < m_geometry.phoneHeight) {
                 m_fingerDown = true;
@@ -251,11 +331,13 @@ void SimulatorWindow::handleTypingKey(const SDL_KeyboardEvent& key)
         m_keys.type("\b");
 }
 
-void SimulatorWindow::present()
+bool SimulatorWindow::present()
 {
-    cairo_surface_t* screen = compositor::drawScreen();
-    if (!screen)
-        return;
+    compositor::ScreenUpdate update;
+    if (!compositor::updateScreen(&update))
+        return false;
+    m_animating = update.animating;
+    cairo_surface_t* screen = update.screen;
     int const width = cairo_image_surface_get_width(screen);
     int const height = cairo_image_surface_get_height(screen);
     if (!m_phone || width != m_phonePixelWidth || height != m_phonePixelHeight) {
@@ -264,10 +346,20 @@ void SimulatorWindow::present()
         m_phone = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
         m_phonePixelWidth = width;
         m_phonePixelHeight = height;
+        update.changed.assign(1, { 0, 0, width, height });
+        m_presentWhole = true;
     }
-    if (m_phone)
-        SDL_UpdateTexture(m_phone, nullptr, cairo_image_surface_get_data(screen), cairo_image_surface_get_stride(screen));
-    cairo_surface_destroy(screen);
+    if (update.changed.empty() && !m_presentWhole)
+        return false;
+    unsigned char const* pixels = cairo_image_surface_get_data(screen);
+    int const stride = cairo_image_surface_get_stride(screen);
+    if (m_phone) {
+        for (auto const& rect : update.changed) {
+            SDL_Rect const area { rect.x, rect.y, rect.width, rect.height };
+            SDL_UpdateTexture(m_phone, &area, pixels + static_cast<ptrdiff_t>(rect.y) * stride + static_cast<ptrdiff_t>(rect.x) * 4, stride);
+        }
+    }
+    m_presentWhole = false;
 
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
     SDL_RenderClear(m_renderer);
@@ -277,6 +369,7 @@ void SimulatorWindow::present()
     if (m_help)
         SDL_RenderCopy(m_renderer, m_help, nullptr, &help);
     SDL_RenderPresent(m_renderer);
+    return true;
 }
 
 }

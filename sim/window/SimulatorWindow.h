@@ -1,12 +1,17 @@
 #pragma once
 // The simulated phone in a window (real time): the screen as the compositor
-// draws it, redrawn 60 times a second from the main run loop; the mouse is
+// draws it, shown again whenever the main run loop has done some work and
+// something on the screen changed, at most 60 times a second (every frame
+// while an animation runs); between frames the run loop sleeps until an
+// input event, a timer or a bus message arrives. The mouse is
 // the finger; keys press the home button, turn the phone, lock and unlock
 // it, deliver a notification and quit; a help line says which. The window
 // turns with the screen. While the on-screen keyboard is up the computer's
 // keys type into the field editing, and the simulator's own keys need Ctrl.
 
 #include "WindowGeometry.h"
+
+#include "dispatch/RunLoop.h"
 
 #include "quartz/CGGeometry.h"
 
@@ -55,8 +60,13 @@ public:
     void start();
 
 private:
+    class InputSource;
+
     SimulatorWindow() = default;
-    void frame();
+    // Run before the run loop waits: input, then a frame when one is due.
+    void beforeWaiting();
+    // Wakes the run loop at `nanoseconds` (once, however often it is asked).
+    void wakeAt(int64_t nanoseconds);
     void handleEvents();
     // The simulator's own keys; false when the key is none of them.
     bool handleSimulatorKey(const SDL_KeyboardEvent& key);
@@ -65,7 +75,8 @@ private:
     // A key while the on-screen keyboard is up: Return, Backspace, or the
     // simulator's own keys with Ctrl.
     void handleTypingKey(const SDL_KeyboardEvent& key);
-    void present();
+    // Shows what changed since the last frame; false when nothing did.
+    bool present();
     // The keys' help, for typing while the on-screen keyboard is up or not.
     void drawHelpLine(bool typing);
     // Sizes the window again when the screen's size in points changed (the
@@ -93,6 +104,17 @@ private:
     CGSize m_fittedScreen {};
     int m_desktopWidth = 0;
     int m_desktopHeight = 0;
+    // The window's input wakes the run loop.
+    std::unique_ptr<InputSource> m_input;
+    // No frame is composed before this instant (the run loop's clock).
+    int64_t m_nextFrameAt = 0;
+    // The pending wake-up, if any.
+    std::optional<dispatch::RunLoop::TimerId> m_wake;
+    int64_t m_wakeAt = 0;
+    // The window must be shown again whole (uncovered, resized, help line).
+    bool m_presentWhole = true;
+    // The last frame had an animation running.
+    bool m_animating = false;
 };
 
 }

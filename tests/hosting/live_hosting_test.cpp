@@ -240,3 +240,36 @@ FORKED_TEST(LiveHosting, TheScreenShowsTheHostedFrameScaledInThePanel)
     }
     tearDownShell();
 }
+
+// Nothing in the shell's views changes when a hosted application dies, only
+// what its host view can show: the frame drawn over the last one must still
+// lose the application's picture, as a whole redraw does.
+FORKED_TEST(LiveHosting, TheScreenLosesTheFrameOfAHostedApplicationThatDies)
+{
+    setUpShell(320, 568, true);
+    compositor::registerHostedContent();
+    {
+        AutoreleasePool pool;
+        id window = objc_autorelease(send<id>(send<id>(uikit::UIWindowClass(), "alloc"_sel), "initWithFrame:"_sel, CGRectMake(0, 0, 320, 568)));
+        send(window, "setHidden:"_sel, false);
+        id panel = makePanel(CGRectMake(53, 50, 267, 468));
+        send(window, "addSubview:"_sel, panel);
+        added_SpringBoard_loadAppInApplicationView(shell(), "loadAppInApplicationView:"_sel, static_cast<id>(NSSTR(kClock)));
+        runFor(0);
+        cairo_surface_destroy(compositor::drawScreen());
+
+        ASSERT_EQ(kill(frontboard::ApplicationProcesses::shared().processIdentifier(kClock), SIGKILL), 0);
+        runFor(0.5);
+        cairo_surface_t* tracked = compositor::drawScreen();
+        compositor::setFullRedraw(true);
+        cairo_surface_t* full = compositor::drawScreen();
+        compositor::setFullRedraw(false);
+        ASSERT_TRUE(tracked && full);
+        EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(tracked), cairo_image_surface_get_data(full),
+                      static_cast<size_t>(cairo_image_surface_get_stride(full)) * cairo_image_surface_get_height(full)),
+            0);
+        cairo_surface_destroy(tracked);
+        cairo_surface_destroy(full);
+    }
+    tearDownShell();
+}
