@@ -82,10 +82,13 @@ protected:
             unsetenv("ASAN_OPTIONS");
         ASSERT_TRUE(m_shell->started());
 
+        // Keys sent to a window found before it is mapped can be refused
+        // (the renderer may replace the first X window), so wait for a
+        // window of that name that is on screen.
         std::string found;
         ASSERT_TRUE(waitFor(
             [&] {
-                found = xdotool({ "search", "--name", "^Drawlet$" }).value_or("");
+                found = xdotool({ "search", "--onlyvisible", "--name", "^Drawlet$" }).value_or("");
                 return !found.empty();
             },
             kLimit))
