@@ -382,6 +382,22 @@ std::vector<std::string> ApplicationProcesses::runningBundleIdentifiers()
     return identifiers;
 }
 
+bool ApplicationProcesses::killProcess(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    if (!process)
+        return false;
+    pid_t const pid = process->pid;
+    kill(pid, SIGKILL);
+    // Waits for the end without reaping, so reapExited logs it as any end.
+    siginfo_t info {};
+    while (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    reapExited();
+    return true;
+}
+
 void ApplicationProcesses::terminateAll()
 {
     for (auto& [identifier, process] : m_processes) {

@@ -71,6 +71,11 @@ public:
     void setFrameObserver(std::function<void(const std::string& bundleIdentifier)> observer) { m_frameObserver = std::move(observer); }
     uint64_t announcedFrameCount(const std::string& bundleIdentifier);
 
+    // Kills the application's process at once (SIGKILL), as a crash would, and
+    // notes its end before returning, so the shell hears of it at this instant
+    // whatever the machine's load. False when it is not running.
+    bool killProcess(const std::string& bundleIdentifier);
+
     // Asks every process to end and reaps it.
     void terminateAll();
 
