@@ -3,9 +3,10 @@
 
 #include "SoakObservation.h"
 
-#include <map>
+#include <set>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -26,8 +27,7 @@ public:
 
 private:
     std::string m_home;
-    // Key to its value as the settings tool describes it.
-    std::map<std::string, std::string> m_written;
+    std::set<std::string> m_written;
     bool m_brokenOnPurpose = false;
 };
 

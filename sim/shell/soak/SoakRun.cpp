@@ -218,7 +218,7 @@ int Soak::run()
     if (!openScript())
         return 1;
     // Drawlet's panel is checked only when the library is in the shell.
-    m_drawletLoaded = objc_getClass("RKVContextHostProvider") != nullptr;
+    m_drawletLoaded = objc_getClass("ActivatorPopup") != nullptr || objc_getClass("RKVContextHostProvider") != nullptr;
     if (!m_drawletLoaded)
         systemlog::write(kCFLogLevelNotice, "drawlet-sim: soak: Drawlet's classes are not in the shell; its panel is not checked");
     m_runtimeErrorsBefore = runtime::runtimeErrorCount();
