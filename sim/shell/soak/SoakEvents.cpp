@@ -174,7 +174,11 @@ void SoakEvents::addApplicationEvents()
     add("open", 5, [this](const DeviceObservation& device) { return "open " + anyApplication(device); });
     add("url", 1, [this](const DeviceObservation&) { return m_random.oneIn(2) ? std::string("url prefs:root=Drawlet") : std::string("url prefs:root=Activator"); });
     add("crash", 1, [this](const DeviceObservation& device) { return "crash " + runningApplication(device); });
-    add("hang", 1, [this](const DeviceObservation& device) { return "hang " + runningApplication(device) + " " + seconds(10, 200); });
+    // Mostly short hangs, each costing its length in real time; now and
+    // then a long one, close to the longest a hang may be.
+    add("hang", 1, [this](const DeviceObservation& device) {
+        return "hang " + runningApplication(device) + " " + (m_random.oneIn(4) ? seconds(50, 200) : seconds(5, 30));
+    });
 }
 
 void SoakEvents::addSettingsEvents()
