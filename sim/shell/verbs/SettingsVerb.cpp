@@ -20,7 +20,7 @@ namespace {
 
 constexpr const char* kSetUsage = "settings set [--string] KEY VALUE";
 constexpr const char* kDeleteUsage = "settings delete KEY";
-constexpr const char* kFileUsage = "settings file delete|empty|garbage";
+constexpr const char* kFileUsage = "settings file KIND";
 
 // The file is written first, then the shell told of the change, as the
 // settings tool does (a set to the value already there changes nothing).
@@ -73,7 +73,7 @@ std::optional<VerbAction> parseFile(const Arguments& arguments, std::string* err
         return std::nullopt;
     std::string const what = arguments[0];
     if (what != "delete" && what != "empty" && what != "garbage") {
-        *error = std::string("expected delete, empty or garbage; usage: ") + kFileUsage;
+        *error = std::string("expected delete, empty or garbage; usage: ") + kFileUsage + " (KIND: delete, empty or garbage)";
         return std::nullopt;
     }
     return [what](ScriptContext& context) {
