@@ -1,5 +1,6 @@
 // drawlet-sim --soak run as a program: a seeded soak is the same run every
 // time, and its events replay as a plain scenario.
+#include "PngPixels.h"
 #include "SimulatorRun.h"
 
 #include <gtest/gtest.h>
@@ -51,4 +52,24 @@ TEST_F(SoakRun, SameSeedSameRunAndItsScriptReplaysIt)
     EXPECT_EQ(first, linesByProcess(readFile(file("replay.log"))));
 }
 
+}
+
+// Found by the soak (seed 104): a tap on the grabber while the pin moved it
+// to the new icon opened the panel, and the pin's next slides closed it
+// again behind the panel's back, which then took the next taps and presses
+// of home as closes.
+TEST_F(SoakRun, APanelOpenedWhileThePinMovesTheGrabberStaysOpen)
+{
+    if (!drawletBuilt())
+        GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+    ASSERT_EQ(runHeadless("settings set tweakEnabled true\nopen com.drawlet.demo.clock\nactivator libactivator.lock.hold.short\nwait 1\n"
+                          "open com.drawlet.demo.notes\nactivator libactivator.lock.hold.short\nwait 0.15\ntap 360 554\nwait 1\nshot "
+                          + file("open.png").string() + "\nhome\nwait 1\nshot " + file("closed.png").string() + "\nquit\n"),
+        0)
+        << m_output;
+
+    auto brightness = [](uint32_t pixel) { return ((pixel >> 16) & 0xff) + ((pixel >> 8) & 0xff) + (pixel & 0xff); };
+    // The dimmed strip left of the open panel, then the home screen there.
+    EXPECT_LT(brightness(pngPixel(file("open.png"), 4, 600)) * 2, brightness(pngPixel(file("closed.png"), 4, 600)));
+    EXPECT_TRUE(containsMatch(log(), "\\[Drawlet\\] Stop hosting com.drawlet.demo.notes\n")) << "home closed the panel: " << log();
 }

@@ -120,7 +120,7 @@ void SoakEvents::addTouches()
         return "drag " + number(x) + " " + number(y) + " " + number(to) + " " + number(y) + " " + seconds(5, 80);
     });
     add("drag", 2, [this](const DeviceObservation& device) { return "drag " + anywhere(device) + " " + anywhere(device) + " " + seconds(5, 100); });
-    add("swipe", 3, [this](const DeviceObservation& device) {
+    add("swipe", 3, [](const DeviceObservation& device) {
         CGRect const panel = inset(device.panel.container, 10);
         double const y = panel.origin.y + panel.size.height / 2;
         return "swipe " + number(panel.origin.x + 10) + " " + number(y) + " " + number(panel.origin.x + 200) + " " + number(y);
