@@ -6,6 +6,9 @@
 #                           its frames and an animated GIF of it in build/demo)
 #   make test               every test through ctest
 #   make bench              the benchmarks (build/bin/*_bench; run them by hand, see bench/README.md)
+#   make soak               10,000 random events against the whole system, headless, with a fresh
+#                           seed that it prints (SOAK_EVENTS, SOAK_SEED to choose; the events go to
+#                           build/soak.txt, a script that replays the run)
 #   make sanitize-test      the tests once in a clang ASan+UBSan build (build-sanitize/)
 #   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
 #   make build / clean
@@ -17,12 +20,14 @@ DEMO_SCRIPT ?= sim/scenarios/demo.txt
 # The headless demo's wall clock, so that its pictures are the same on every run.
 DEMO_WALL_CLOCK ?= 2026-12-09T09:41:00
 CMAKE_ARGS ?=
+SOAK_EVENTS ?= 10000
+SOAK_SEED ?=
 
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps out-of-source configure build bench demo test sanitize sanitize-test fuzz clean
+.PHONY: all deps out-of-source configure build bench demo test soak sanitize sanitize-test fuzz clean
 
 all: build
 
@@ -69,6 +74,13 @@ demo: build
 
 test: build
 	cd $(BUILD_DIR) && ctest -j2 --output-on-failure
+
+soak: build
+	@home=$$(mktemp -d); trap 'rm -rf "$$home"' EXIT; \
+	seed="$(SOAK_SEED)"; [ -n "$$seed" ] || seed=$$(od -An -N8 -tu8 /dev/urandom | tr -d ' '); \
+	echo "== drawlet-sim --soak $(SOAK_EVENTS) --seed $$seed (events in $(abspath $(BUILD_DIR))/soak.txt, log in $(abspath $(BUILD_DIR))/soak.log)"; \
+	$(abspath $(BUILD_DIR))/bin/drawlet-sim --headless --home "$$home" --soak $(SOAK_EVENTS) --seed "$$seed" \
+		--soak-script $(abspath $(BUILD_DIR))/soak.txt --log $(abspath $(BUILD_DIR))/soak.log 2>/dev/null
 
 # One clang configuration serves the sanitizer tests and the fuzz targets;
 # the benchmarks are built (and their timings taken) in the plain build only.

@@ -26,6 +26,8 @@ struct ApplicationProcess {
     bool ready = false;
     // The interface orientation it was last told; applications start upright.
     long interfaceOrientation = 1;
+    // When it was started, on the run loop's clock.
+    int64_t launchedAtNanoseconds = 0;
     // Notices the process's end as it happens.
     std::unique_ptr<ProcessExitWatch> exitWatch;
 

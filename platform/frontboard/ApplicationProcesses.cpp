@@ -10,7 +10,9 @@
 #include <sdbus-c++/sdbus-c++.h>
 
 #include <chrono>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <csignal>
 #include <cstring>
 #include <sys/prctl.h>
@@ -32,6 +34,12 @@ const char* commandFor(SceneState scene)
 {
     return scene == SceneState::Foreground ? wire::kForegroundCommand : wire::kBackgroundCommand;
 }
+
+// A death this soon after the launch counts as dying at launch.
+constexpr int64_t kQuickDeathNanoseconds = 2'000'000'000;
+constexpr int kQuickDeathsBeforeWaiting = 3;
+constexpr int64_t kFirstWaitNanoseconds = 1'000'000'000;
+constexpr int64_t kLongestWaitNanoseconds = 30'000'000'000;
 
 std::string describeExit(int status)
 {
@@ -96,12 +104,46 @@ void ApplicationProcesses::reapExited()
             continue;
         }
         CFLog(kCFLogLevelNotice, "frontboard: %s %s", it->second.label().c_str(), describeExit(status).c_str());
+        noteEnd(it->first, it->second.launchedAtNanoseconds);
         ended.emplace_back(it->first, it->second.pid);
         it = m_processes.erase(it);
     }
     // Once the list is settled: an observer may ask after other processes.
     for (auto const& [bundleIdentifier, pid] : ended)
         tellStateObservers(bundleIdentifier, pid, ApplicationState::NotRunning);
+}
+
+void ApplicationProcesses::noteEnd(const std::string& bundleIdentifier, int64_t launchedAtNanoseconds)
+{
+    int64_t const now = dispatch::RunLoop::main().nowNanoseconds();
+    if (now - launchedAtNanoseconds >= kQuickDeathNanoseconds) {
+        m_quickDeaths.erase(bundleIdentifier);
+        return;
+    }
+    auto& deaths = m_quickDeaths[bundleIdentifier];
+    if (++deaths.count < kQuickDeathsBeforeWaiting)
+        return;
+    bool const first = deaths.waitNanoseconds == 0;
+    deaths.waitNanoseconds = first ? kFirstWaitNanoseconds : std::min(deaths.waitNanoseconds * 2, kLongestWaitNanoseconds);
+    deaths.notBeforeNanoseconds = now + deaths.waitNanoseconds;
+    if (first)
+        CFLog(kCFLogLevelNotice, "frontboard: %s died within 2 s of each of its last %d launches; it waits before each launch from now on, %.0f s at first",
+            bundleIdentifier.c_str(), deaths.count, static_cast<double>(deaths.waitNanoseconds) / 1e9);
+}
+
+bool ApplicationProcesses::mustWaitBeforeLaunching(const std::string& bundleIdentifier, std::string* error)
+{
+    auto it = m_quickDeaths.find(bundleIdentifier);
+    if (it == m_quickDeaths.end() || it->second.waitNanoseconds == 0)
+        return false;
+    int64_t const now = dispatch::RunLoop::main().nowNanoseconds();
+    if (now >= it->second.notBeforeNanoseconds)
+        return false;
+    char text[160];
+    std::snprintf(text, sizeof text, "it died soon after each of its last %d launches; the next launch waits %.3f s more", it->second.count,
+        static_cast<double>(it->second.notBeforeNanoseconds - now) / 1e9);
+    *error = text;
+    return true;
 }
 
 void ApplicationProcesses::tellStateObservers(const std::string& bundleIdentifier, pid_t pid, ApplicationState state)
@@ -224,8 +266,14 @@ bool ApplicationProcesses::waitUntilReady(const std::string& bundleIdentifier, s
 bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneState scene, std::string* error)
 {
     reapExited();
-    if (find(bundleIdentifier))
+    if (auto* running = find(bundleIdentifier)) {
+        // It lived past its launch: its earlier quick deaths are forgiven.
+        if (dispatch::RunLoop::main().nowNanoseconds() - running->launchedAtNanoseconds >= kQuickDeathNanoseconds)
+            m_quickDeaths.erase(bundleIdentifier);
         return true;
+    }
+    if (mustWaitBeforeLaunching(bundleIdentifier, error))
+        return false;
     if (m_launcher.program.empty()) {
         *error = "no program to launch applications with";
         return false;
@@ -253,6 +301,7 @@ bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneStat
     process.bundleIdentifier = bundleIdentifier;
     process.pid = pid;
     process.scene = scene;
+    process.launchedAtNanoseconds = dispatch::RunLoop::main().nowNanoseconds();
     process.exitWatch = ProcessExitWatch::start(pid, [] {
         if (auto* processes = instance())
             processes->reapExited();
@@ -380,6 +429,22 @@ std::vector<std::string> ApplicationProcesses::runningBundleIdentifiers()
     for (auto const& [identifier, process] : m_processes)
         identifiers.push_back(identifier);
     return identifiers;
+}
+
+bool ApplicationProcesses::killProcess(const std::string& bundleIdentifier)
+{
+    reapExited();
+    auto* process = find(bundleIdentifier);
+    if (!process)
+        return false;
+    pid_t const pid = process->pid;
+    kill(pid, SIGKILL);
+    // Waits for the end without reaping, so reapExited logs it as any end.
+    siginfo_t info {};
+    while (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    reapExited();
+    return true;
 }
 
 void ApplicationProcesses::terminateAll()

@@ -40,7 +40,11 @@ public:
 
     // Starts the application with its scene in the foreground or background
     // and waits (in real time, bounded) until it reports ready; does nothing
-    // when it is running already. False with `error` set when it cannot start.
+    // when it is running already. False with `error` set when it cannot start,
+    // and while it must wait after dying at launch again and again: after
+    // three deaths in a row, each within 2 seconds of its launch, the next
+    // launch waits 1 second, and each further quick death doubles the wait,
+    // up to 30 seconds (one log line says why when the waits begin).
     bool launch(const std::string& bundleIdentifier, SceneState scene, std::string* error);
     // Moves a running application's scene; from background to foreground it
     // is an activation. Sent at the end of the current run-loop callback, after
@@ -55,6 +59,10 @@ public:
     bool sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch);
 
     ApplicationState state(const std::string& bundleIdentifier);
+    // Whether the shell holds a process for the application that has not
+    // been found ended; it looks for no ends, so it never runs observers
+    // (for drawing).
+    bool hasProcess(const std::string& bundleIdentifier) { return find(bundleIdentifier) != nullptr; }
     pid_t processIdentifier(const std::string& bundleIdentifier);
     // A copy of the application's last drawn frame (the caller owns it), or
     // nullptr when it is not running or has drawn nothing.
@@ -70,6 +78,11 @@ public:
     // draws the screen again).
     void setFrameObserver(std::function<void(const std::string& bundleIdentifier)> observer) { m_frameObserver = std::move(observer); }
     uint64_t announcedFrameCount(const std::string& bundleIdentifier);
+
+    // Kills the application's process at once (SIGKILL), as a crash would, and
+    // notes its end before returning, so the shell hears of it at this instant
+    // whatever the machine's load. False when it is not running.
+    bool killProcess(const std::string& bundleIdentifier);
 
     // Asks every process to end and reaps it.
     void terminateAll();
@@ -116,7 +129,17 @@ private:
     void sendLater(const std::string& bundleIdentifier, const char* member, std::function<void(sdbus::Message&)> fill);
     void tellStateObservers(const std::string& bundleIdentifier, pid_t pid, ApplicationState state);
 
+    // An application that keeps dying soon after its launch.
+    struct QuickDeaths {
+        int count = 0;
+        int64_t waitNanoseconds = 0;
+        int64_t notBeforeNanoseconds = 0;
+    };
+    void noteEnd(const std::string& bundleIdentifier, int64_t launchedAtNanoseconds);
+    bool mustWaitBeforeLaunching(const std::string& bundleIdentifier, std::string* error);
+
     ApplicationLauncher m_launcher;
+    std::map<std::string, QuickDeaths> m_quickDeaths;
     std::map<std::string, ApplicationProcess> m_processes;
     std::function<void(const std::string&)> m_frameObserver;
     std::vector<StateObserver> m_stateObservers;

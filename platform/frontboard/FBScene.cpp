@@ -72,6 +72,17 @@ bool sceneWantsForeground(const std::string& bundleIdentifier)
     return it == map.end() || !it->second->settings->backgrounded;
 }
 
+std::vector<std::string> applicationsWithHostingEnabled()
+{
+    std::vector<std::string> enabled;
+    for (auto const& [bundleIdentifier, scene] : scenes()) {
+        auto const* manager = scene->contextHostManager.get();
+        if (manager && !manager->enabledRequesters.empty())
+            enabled.push_back(bundleIdentifier);
+    }
+    return enabled;
+}
+
 void resetScenes()
 {
     scenes().clear();

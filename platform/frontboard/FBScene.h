@@ -13,6 +13,8 @@
 #include "foundation/NSString.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 struct FBSceneContextHostManager;
 
@@ -33,6 +35,9 @@ FBScene* sceneForApplication(const std::string& bundleIdentifier);
 // scene yet.
 bool sceneWantsForeground(const std::string& bundleIdentifier);
 void resetScenes();
+// The applications whose scene some requester has enabled hosting for, in
+// the order of their bundle identifiers.
+std::vector<std::string> applicationsWithHostingEnabled();
 // While `keep` answers true for an application (the shell's application in
 // front), settings that would move its scene to the background are ignored,
 // with a log line: whoever else hosted it, the application in front draws.

@@ -55,10 +55,31 @@ objc_method* ownMethod(Class cls, SEL name)
 
 namespace runtime {
 
+namespace {
+
+struct RuntimeErrors {
+    uint64_t count = 0;
+    std::string last;
+};
+
+RuntimeErrors& runtimeErrors()
+{
+    static auto* errors = new RuntimeErrors;
+    return *errors;
+}
+
+}
+
 void runtimeError(const std::string& message)
 {
+    ++runtimeErrors().count;
+    runtimeErrors().last = message;
     std::fprintf(stderr, "objc[%d]: %s\n", static_cast<int>(getpid()), message.c_str());
 }
+
+uint64_t runtimeErrorCount() { return runtimeErrors().count; }
+std::string lastRuntimeError() { return runtimeErrors().last; }
+void resetRuntimeErrors() { runtimeErrors() = {}; }
 
 uint32_t internEncoding(const std::string& encoding)
 {

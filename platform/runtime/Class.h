@@ -87,5 +87,10 @@ void invalidateMethodCaches();
 
 // The platform's error reporter for runtime misuse (always on standard error).
 void runtimeError(const std::string& message);
+// How many runtime errors this process has reported, and the latest, so a
+// long run can tell that one happened without reading standard error back.
+uint64_t runtimeErrorCount();
+std::string lastRuntimeError();
+void resetRuntimeErrors();
 
 }

@@ -196,6 +196,19 @@ std::vector<std::string> queuedAlertHeaders()
     return headers;
 }
 
+std::vector<std::string> shownAlertButtonTitles()
+{
+    std::vector<std::string> titles;
+    if (state().items.empty())
+        return titles;
+    auto const* item = static_cast<SBUserNotificationAlert*>(state().items.front().get());
+    for (auto const& title : { text(item->alternateButtonTitle), text(item->defaultButtonTitle) }) {
+        if (!title.empty())
+            titles.push_back(title);
+    }
+    return titles;
+}
+
 void layOutAlert()
 {
     if (!state().shown.window)

@@ -32,6 +32,9 @@ void alertButtonTapped(id recognizer);
 
 // The header of each alert waiting, the one shown first.
 std::vector<std::string> queuedAlertHeaders();
+// The titles of the shown alert's buttons, the alternate first when it has
+// one; empty when no alert shows.
+std::vector<std::string> shownAlertButtonTitles();
 // The alert shown follows the screen when the interface turns.
 void layOutAlert();
 

@@ -58,8 +58,11 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
         [this](sdbus::Message& message) {
             std::string command;
             message >> command;
+            // Handled on the run loop, as the notifications the bus brings
+            // are, so the two keep the order they arrived in whatever the
+            // bus's batching.
             if (message)
-                commandArrived(command);
+                dispatch::RunLoop::main().post([this, command] { commandArrived(command); });
         },
         true)
         && connection->handleSignal(frontboard::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
@@ -80,7 +83,7 @@ bool ApplicationScene::listenForOrientation()
                 double duration = 0;
                 message >> orientation >> duration;
                 if (message)
-                    orientationArrived(orientation, duration);
+                    dispatch::RunLoop::main().post([this, orientation, duration] { orientationArrived(orientation, duration); });
             },
             true);
 }
@@ -97,8 +100,10 @@ bool ApplicationScene::listenForAddresses()
                     CFLog(kCFLogLevelError, "uikit: ignored an address without text from %s", message.getSender().c_str());
                     return;
                 }
-                if (m_openURLHandler)
-                    m_openURLHandler(address);
+                dispatch::RunLoop::main().post([this, address] {
+                    if (m_openURLHandler)
+                        m_openURLHandler(address);
+                });
             },
             true);
 }
@@ -192,6 +197,11 @@ void ApplicationScene::touchArrived(sdbus::Message& message)
         return;
     }
     m_lastTouchTimestamp = event.timestamp;
+    dispatch::RunLoop::main().post([this, event] { touchHappened(event); });
+}
+
+void ApplicationScene::touchHappened(const frontboard::SceneTouch& event)
+{
     // In virtual time the shell's clock leads this one, so its instant is
     // ours; in real time the two clocks started apart, and the touch happens
     // here when it arrives.

@@ -12,6 +12,8 @@
 // the point the shell gives, in this application's points. A malformed event,
 // or one older than the last, is dropped with a log line.
 
+#include "frontboard/SceneTouch.h"
+
 #include <cairo.h>
 
 #include <functional>
@@ -63,6 +65,7 @@ private:
     ApplicationScene() = default;
     void commandArrived(const std::string& command);
     void touchArrived(sdbus::Message& message);
+    void touchHappened(const frontboard::SceneTouch& event);
     bool listenForOrientation();
     bool listenForAddresses();
     void activate();

@@ -74,12 +74,18 @@ void moveGrabberToNewIcon()
     }
     NSLog("[Drawlet] is Not Hidden");
     slidePanel(closedWindowX, 0, [] {
+        // A tap opened the panel meanwhile: its slide has the window now, and
+        // the grabber only takes the new icon.
+        if (isActive) {
+            showIconOfPinnedApplication();
+            return;
+        }
         slidePanel(offScreenWindowX, 0, [] {
             showIconOfPinnedApplication();
             isHidden = false;
             // The grabber shows the new icon rather than staying off the
             // screen while nothing has hidden it.
-            if (!isHidden && !manuallyHidden && !pinnedApplicationInFront())
+            if (!isActive && !isHidden && !manuallyHidden && !pinnedApplicationInFront())
                 slidePanel(closedWindowX, 0, [] { });
         });
     });

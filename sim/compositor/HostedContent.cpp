@@ -2,6 +2,7 @@
 
 #include "Compositor.h"
 #include "HomeScreen.h"
+#include "NotRunningNote.h"
 
 #include "foundation/NSString.h"
 #include "frontboard/ApplicationProcesses.h"
@@ -64,7 +65,13 @@ std::string hostedFrameVersion(id view)
 
 void drawHostedFrame(id view, cairo_t* cairo, CGSize size)
 {
-    paintFrame(frontboard::takeHostedFrame(static_cast<FBSceneHostView*>(view)), cairo, size);
+    auto const* host = static_cast<FBSceneHostView*>(view);
+    std::string const bundleIdentifier = host->manager ? host->manager->bundleIdentifier : std::string();
+    if (!bundleIdentifier.empty() && !frontboard::ApplicationProcesses::shared().hasProcess(bundleIdentifier)) {
+        drawNotRunningNote(cairo, size, bundleIdentifier);
+        return;
+    }
+    paintFrame(frontboard::takeHostedFrame(host), cairo, size);
 }
 
 // A switcher card: the application's latest frame, or the home screen as it

@@ -10,4 +10,8 @@ namespace sim {
 // exit status: 1 when any verb failed, otherwise 0.
 int runScript(const Script& script, ScriptContext& context);
 
+// Runs one command as a scenario does (its own pool, its failure logged), and
+// then whatever it set off at this instant, in every process.
+VerbResult runScriptCommand(const ScriptCommand& command, ScriptContext& context);
+
 }

@@ -11,6 +11,7 @@
 #include "ScreenRecorder.h"
 #include "ScriptRunner.h"
 #include "SimulatorWindow.h"
+#include "SoakRun.h"
 #include "StatusBarTaps.h"
 
 #include "activator/ActivatorClasses.h"
@@ -35,6 +36,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 namespace sim {
@@ -186,12 +188,30 @@ void setUpApplicationLauncher(const SimulatorOptions& options, const std::string
     frontboard::ApplicationProcesses::shared().setLauncher(std::move(launcher));
 }
 
+// A seed for a soak run without one, printed so the run can be repeated.
+uint64_t freshSeed()
+{
+    std::random_device device;
+    uint64_t const seed = (static_cast<uint64_t>(device()) << 32) | device();
+    std::printf("soak: seed %llu\n", static_cast<unsigned long long>(seed));
+    std::fflush(stdout);
+    return seed;
+}
+
 // The script; without one the shell alone, headless only launching, in a
 // window until it is closed or the process is killed.
 int runScenario(const SimulatorOptions& options, const Script& script, const std::string& home)
 {
     auto& loop = dispatch::RunLoop::main();
     ScriptContext context { home };
+    if (options.soakEvents > 0) {
+        SoakOptions soak;
+        soak.events = options.soakEvents;
+        soak.seed = options.seed ? *options.seed : freshSeed();
+        soak.scriptPath = options.soakScript;
+        soak.without = { options.soakWithout.begin(), options.soakWithout.end() };
+        return runSoak(soak, context);
+    }
     if (!options.script.empty())
         return runScript(script, context);
     if (options.headless)

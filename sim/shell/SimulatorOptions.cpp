@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <charconv>
+#include <cstdio>
 
 namespace sim {
 
@@ -35,6 +36,7 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
     app.get_formatter()->column_width(34);
 
     std::string screen = "375x667";
+    std::optional<uint64_t> seed;
     app.add_option("--home", options->home,
            "The user's home directory; the settings file is DIR/Library/Preferences/com.quillbrook.drawlet-preferences.plist. "
            "Missing device folders (Library/Preferences) are created. Default: the simulator's own per-user folder, never your real home.")
@@ -96,6 +98,23 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
     app.add_flag("--full-redraw", options->fullRedraw,
         "Draw every frame of the screen whole (window, shot, --record) instead of only what changed since the frame before; the pictures are "
         "the same, only the cost differs. The window then draws 60 frames a second, changed or not.");
+    auto* soak = app.add_option("--soak", options->soakEvents,
+                        "With --headless only: run this many random events (1 to 100000000) instead of a script, each a script line run as "
+                        "--script runs it, checking after each that the shell, the panel, the dimming and the settings file are as they must be; "
+                        "exit 0 with a summary line when all held, 1 with the seed, the event and the state at the first violation.")
+                     ->type_name("EVENTS")
+                     ->needs(headless)
+                     ->check(CLI::Range(1L, 100'000'000L));
+    app.add_option("--seed", seed, "The soak's seed (0 to 2^64-1); a fresh one, printed, without it.")
+        ->type_name("SEED")
+        ->needs(soak);
+    app.add_option("--soak-script", options->soakScript, "Write the soak's events to this file as they run: a script that replays the run with --script.")
+        ->type_name("FILE")
+        ->needs(soak);
+    app.add_option("--soak-without", options->soakWithout, "Repeatable. The soak never chooses events of this verb (e.g. hang, for a run that takes no real time).")
+        ->type_name("VERB")
+        ->allow_extra_args(false)
+        ->needs(soak);
     app.add_flag("--list-apps", options->listApps, "Print the installed applications' bundle identifiers, one a line, and start nothing.");
 
     try {
@@ -105,6 +124,11 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
         return status == 0 ? 0 : 2;
     }
     parseScreenSize(screen, &options->screenWidth, &options->screenHeight);
+    options->seed = seed;
+    if (options->soakEvents > 0 && !options->script.empty()) {
+        std::fprintf(stderr, "drawlet-sim: --soak and --script cannot run together\n");
+        return 2;
+    }
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // drawlet-sim's command line.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ struct SimulatorOptions {
     bool listApps = false;
     // Every frame drawn whole instead of only what changed (to compare).
     bool fullRedraw = false;
+    // Headless only: a soak of this many random events instead of a script
+    // (none when 0), chosen by a generator seeded with `seed` (a fresh seed,
+    // printed, when none is given).
+    long soakEvents = 0;
+    std::optional<uint64_t> seed;
+    std::string soakScript;
+    std::vector<std::string> soakWithout;
     // "YYYY-MM-DDTHH:MM:SS": the device's wall clock at launch (the host's
     // time when empty).
     std::string wallClock;

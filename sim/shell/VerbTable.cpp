@@ -31,6 +31,8 @@ const std::vector<Verb>& verbTable()
         typeVerb(),
         notifyVerb(),
         activatorVerb(),
+        crashVerb(),
+        hangVerb(),
         quitVerb(),
     };
     return table;

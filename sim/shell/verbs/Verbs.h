@@ -31,5 +31,7 @@ Verb typeVerb();
 Verb switcherVerb();
 Verb notifyVerb();
 Verb activatorVerb();
+Verb crashVerb();
+Verb hangVerb();
 
 }
