@@ -138,8 +138,13 @@ void SoakEvents::addTouches()
 void SoakEvents::addShellEvents()
 {
     add("home", 8, [](const DeviceObservation&) { return std::string("home"); });
-    add("switcher", 3, [](const DeviceObservation&) { return std::string("switcher"); });
+    // A person opens the switcher with two presses of home, and the first
+    // closes an open panel: the verb's shortcut past that press would leave
+    // the panel open under the switcher, a state the device never reaches.
+    add("switcher", 3, [](const DeviceObservation& device) { return std::string(restsOpen(device.panel) ? "home" : "switcher"); });
     add("switcher", 3, [this](const DeviceObservation& device) {
+        if (restsOpen(device.panel))
+            return std::string("home");
         return m_random.oneIn(3) ? std::string("switcher home") : "switcher " + runningApplication(device);
     });
     add("lock", 3, [](const DeviceObservation&) { return std::string("lock"); });

@@ -26,9 +26,9 @@ std::string number(double value)
     return text;
 }
 
-bool restsOpen(const PanelObservation& panel) { return panel.overlayKnown && !panel.overlayHidden && near(panel.overlayFrame.origin.x, kOpenX); }
-
 }
+
+bool restsOpen(const PanelObservation& panel) { return panel.overlayKnown && !panel.overlayHidden && near(panel.overlayFrame.origin.x, kOpenX); }
 
 std::optional<std::string> checkPanel(const DeviceObservation& device, bool drawletLoaded)
 {
