@@ -282,7 +282,7 @@ bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneStat
         *error = "the shell is not on a bus";
         return false;
     }
-    std::vector<std::string> arguments { m_launcher.program, bundleIdentifier };
+    std::vector<std::string> arguments { m_launcher.programFor(bundleIdentifier), bundleIdentifier };
     arguments.insert(arguments.end(), m_launcher.arguments.begin(), m_launcher.arguments.end());
     if (scene == SceneState::Background)
         arguments.push_back("--background");

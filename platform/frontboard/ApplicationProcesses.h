@@ -25,6 +25,15 @@ namespace frontboard {
 struct ApplicationLauncher {
     std::string program;
     std::vector<std::string> arguments;
+    // Applications started by a program of their own instead (the same
+    // arguments), such as one that misbehaves on purpose.
+    std::map<std::string, std::string> programsByBundleIdentifier = {};
+
+    const std::string& programFor(const std::string& bundleIdentifier) const
+    {
+        auto const own = programsByBundleIdentifier.find(bundleIdentifier);
+        return own == programsByBundleIdentifier.end() ? program : own->second;
+    }
 };
 
 enum class ApplicationState { NotRunning, Background, Foreground };

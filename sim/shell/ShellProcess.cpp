@@ -185,6 +185,10 @@ void setUpApplicationLauncher(const SimulatorOptions& options, const std::string
         launcher.arguments.insert(launcher.arguments.end(), { "--app-without-class", name });
     if (!options.wallClock.empty())
         launcher.arguments.insert(launcher.arguments.end(), { "--wall-clock", options.wallClock });
+    for (auto const& appProgram : options.appPrograms) {
+        auto const equals = appProgram.find('=');
+        launcher.programsByBundleIdentifier[appProgram.substr(0, equals)] = absolute(appProgram.substr(equals + 1));
+    }
     frontboard::ApplicationProcesses::shared().setLauncher(std::move(launcher));
 }
 

@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <unistd.h>
 
 namespace sim {
 
@@ -66,6 +67,19 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
            "Repeatable. As --without-class, in every application process the shell starts.")
         ->type_name("NAME")
         ->allow_extra_args(false);
+    app.add_option("--app-program", options->appPrograms,
+           "Repeatable, BUNDLE_ID=PROGRAM. That application runs PROGRAM, with the arguments drawlet-app would get, instead of drawlet-app: "
+           "for testing how the shell copes with an application that misbehaves.")
+        ->type_name("BUNDLE_ID=PROGRAM")
+        ->allow_extra_args(false)
+        ->check([](const std::string& value) -> std::string {
+            auto const equals = value.find('=');
+            if (equals == std::string::npos || equals == 0 || equals + 1 == value.size())
+                return "expected BUNDLE_ID=PROGRAM, got " + value;
+            if (access(value.c_str() + equals + 1, X_OK) != 0)
+                return "not an executable program: " + value.substr(equals + 1);
+            return {};
+        });
     app.add_option("--scale", options->scale, "Pixels per point of the screen and of every application's frames (1 to 4, default 2).")
         ->check(CLI::Range(1, 4));
     app.add_flag("--no-inject", options->noInject, "Start without loading any library (the shell alone).");

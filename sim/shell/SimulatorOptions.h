@@ -17,6 +17,8 @@ struct SimulatorOptions {
     int scale = 2;
     std::vector<std::string> withoutClasses;
     std::vector<std::string> appWithoutClasses;
+    // BUNDLE_ID=PROGRAM: that application runs PROGRAM instead of drawlet-app.
+    std::vector<std::string> appPrograms;
     bool noInject = false;
     bool headless = false;
     std::string script;

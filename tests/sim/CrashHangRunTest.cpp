@@ -65,6 +65,22 @@ TEST_F(CrashAndHang, AnApplicationThatKeepsDyingAtLaunchWaitsLongerBeforeEachLau
     EXPECT_EQ(count("frontboard: launched com.drawlet.demo.clock["), 5u) << log();
 }
 
+TEST_F(CrashAndHang, APinnedApplicationThatDiesAtEachLaunchLeavesThePanelUsable)
+{
+    if (!drawletBuilt())
+        GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+    ASSERT_NO_FATAL_FAILURE(turnOnDrawletPinning(kClock));
+    std::string script = "wait 0.5\n";
+    for (int open = 0; open < 5; ++open)
+        script += "tap 360 554\nwait 0.5\n" + shot("open-" + std::to_string(open) + ".png") + "tap 30 554\nwait 0.5\n";
+    ASSERT_EQ(runHeadless(script + "quit\n", { "--app-program", std::string(kClock) + "=" + CRASHING_APP }), 0) << m_output;
+
+    EXPECT_EQ(count("[Drawlet] tapGrabber"), 10u) << "every tap opened or closed the panel: " << log();
+    EXPECT_GT(brightness(panelPixel("open-4.png")), 700u) << "the not-running note";
+    EXPECT_EQ(count("it waits before each launch from now on"), 1u) << log();
+    EXPECT_LT(count("frontboard: launched com.drawlet.demo.clock["), 6u) << "no relaunch at every open once it waits: " << log();
+}
+
 TEST_F(CrashAndHang, AStoppedHostedApplicationKeepsItsLastFrameAndHoldsUpNothing)
 {
     if (!drawletBuilt())
