@@ -415,6 +415,12 @@ cairo_surface_t* ApplicationProcesses::takeLatestFrame(const std::string& bundle
     return process->frames->takeLatestFrame();
 }
 
+quartz::SharedFrameBuffer* ApplicationProcesses::frames(const std::string& bundleIdentifier)
+{
+    auto* process = find(bundleIdentifier);
+    return process ? process->frames.get() : nullptr;
+}
+
 bool ApplicationProcesses::hasFrames(const std::string& bundleIdentifier)
 {
     reapExited();

@@ -79,6 +79,9 @@ public:
     // The latest frame in place (no copy; the caller owns the surface object,
     // valid until the next take), or nullptr as above.
     cairo_surface_t* takeLatestFrame(const std::string& bundleIdentifier);
+    // The application's frames as shared with the shell, or nullptr as above;
+    // valid until the process goes.
+    quartz::SharedFrameBuffer* frames(const std::string& bundleIdentifier);
     // The application runs and the shell can read its frames.
     bool hasFrames(const std::string& bundleIdentifier);
     std::vector<std::string> runningBundleIdentifiers();

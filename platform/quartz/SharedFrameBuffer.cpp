@@ -2,6 +2,7 @@
 
 #include "foundation/SystemLog.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -14,7 +15,7 @@ namespace quartz {
 
 namespace {
 
-constexpr uint32_t kMagic = 0x44574634; // "DWF4": frames carry their size
+constexpr uint32_t kMagic = 0x44574635; // "DWF5": frames carry their size and changed rows
 constexpr uint32_t kNoSlot = UINT32_MAX;
 constexpr int kLargestSide = 16384;
 constexpr int kTakeAttempts = 64;
@@ -39,6 +40,15 @@ struct SharedFrameHeader {
     // Each slot's frame size in pixels, written with its pixels.
     std::atomic<int32_t> frameWidth[SharedFrameBuffer::kSlotCount];
     std::atomic<int32_t> frameHeight[SharedFrameBuffer::kSlotCount];
+    // Each slot's frame number.
+    std::atomic<uint64_t> slotFrame[SharedFrameBuffer::kSlotCount];
+    // Frame n's changed rows sit at n % kChangeHistory; `changeFrame` says
+    // whose they are (0 while they are written). A top of -1: every row.
+    std::atomic<uint64_t> changeFrame[SharedFrameBuffer::kChangeHistory];
+    std::atomic<int32_t> changeTop[SharedFrameBuffer::kChangeHistory];
+    std::atomic<int32_t> changeBottom[SharedFrameBuffer::kChangeHistory];
+    std::atomic<int32_t> changeWidth[SharedFrameBuffer::kChangeHistory];
+    std::atomic<int32_t> changeHeight[SharedFrameBuffer::kChangeHistory];
 };
 
 static_assert(sizeof(SharedFrameHeader) <= kHeaderBytes);
@@ -60,6 +70,20 @@ std::string systemError(const char* what)
 bool validSize(int width, int height)
 {
     return width > 0 && height > 0 && width <= kLargestSide && height <= kLargestSide;
+}
+
+// The rows [top, bottom) where two frames of `height` rows differ; empty
+// (top == bottom) when they are the same.
+void findChangedRows(const uint8_t* before, const uint8_t* after, size_t beforeStride, size_t afterStride, size_t rowBytes, int height, int* top, int* bottom)
+{
+    int first = 0;
+    while (first < height && std::memcmp(before + first * beforeStride, after + first * afterStride, rowBytes) == 0)
+        ++first;
+    int last = height;
+    while (last > first && std::memcmp(before + (last - 1) * beforeStride, after + (last - 1) * afterStride, rowBytes) == 0)
+        --last;
+    *top = first;
+    *bottom = last;
 }
 
 }
@@ -198,13 +222,27 @@ bool SharedFrameBuffer::publish(cairo_surface_t* surface)
     uint32_t target = 0;
     while (target == latest || target == held)
         ++target;
-    h->sequence[target].fetch_add(1);
-    h->frameWidth[target].store(width);
-    h->frameHeight[target].store(height);
-    uint8_t* destination = slot(target);
+    uint64_t const number = h->frameCount.load() + 1;
     uint8_t const* source = cairo_image_surface_get_data(surface);
     int const sourceStride = cairo_image_surface_get_stride(surface);
     size_t const rowBytes = static_cast<size_t>(width) * 4;
+    // The latest slot holds the frame before this one; the shell only reads it.
+    int top = -1;
+    int bottom = -1;
+    if (latest < kSlotCount && h->frameWidth[latest].load() == width && h->frameHeight[latest].load() == height)
+        findChangedRows(slot(latest), source, stride, sourceStride, rowBytes, height, &top, &bottom);
+    uint64_t const entry = number % kChangeHistory;
+    h->changeFrame[entry].store(0);
+    h->changeTop[entry].store(top);
+    h->changeBottom[entry].store(bottom);
+    h->changeWidth[entry].store(width);
+    h->changeHeight[entry].store(height);
+    h->changeFrame[entry].store(number);
+    h->sequence[target].fetch_add(1);
+    h->frameWidth[target].store(width);
+    h->frameHeight[target].store(height);
+    h->slotFrame[target].store(number);
+    uint8_t* destination = slot(target);
     for (int row = 0; row < height; ++row)
         std::memcpy(destination + static_cast<size_t>(row) * stride, source + static_cast<size_t>(row) * sourceStride, rowBytes);
     h->sequence[target].fetch_add(1);
@@ -216,6 +254,42 @@ bool SharedFrameBuffer::publish(cairo_surface_t* surface)
 uint64_t SharedFrameBuffer::frameCount() const
 {
     return header()->frameCount.load();
+}
+
+uint64_t SharedFrameBuffer::latestFrameNumber() const
+{
+    auto const* h = header();
+    uint32_t const latest = h->latest.load();
+    return latest < kSlotCount ? h->slotFrame[latest].load() : 0;
+}
+
+std::optional<SharedFrameBuffer::ChangedRows> SharedFrameBuffer::changedRows(uint64_t since, uint64_t upTo) const
+{
+    if (since == 0 || upTo < since || upTo - since > kChangeHistory)
+        return std::nullopt;
+    auto const* h = header();
+    ChangedRows rows;
+    bool any = false;
+    for (uint64_t number = since + 1; number <= upTo; ++number) {
+        uint64_t const entry = number % kChangeHistory;
+        int const top = h->changeTop[entry].load();
+        int const bottom = h->changeBottom[entry].load();
+        int const width = h->changeWidth[entry].load();
+        int const height = h->changeHeight[entry].load();
+        // Read again after: the writer may have been reusing the entry.
+        if (h->changeFrame[entry].load() != number || !validSize(width, height) || top < 0 || top > bottom || bottom > height)
+            return std::nullopt;
+        if (number > since + 1 && (width != rows.frameWidth || height != rows.frameHeight))
+            return std::nullopt;
+        rows.frameWidth = width;
+        rows.frameHeight = height;
+        if (top == bottom)
+            continue;
+        rows.top = any ? std::min(rows.top, top) : top;
+        rows.bottom = any ? std::max(rows.bottom, bottom) : bottom;
+        any = true;
+    }
+    return rows;
 }
 
 bool SharedFrameBuffer::headerStillHolds()

@@ -9,11 +9,14 @@
 // while it is written, as a second guard against a torn read. Each frame
 // carries its own size: a slot holds any frame of no more pixels than the
 // buffer was made for, so a turned screen (width and height swapped) fits.
+// Beside the frames the header keeps, for the last few, which rows each
+// changed from the frame before it, so the shell redraws only those.
 
 #include <cairo.h>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quartz {
@@ -50,6 +53,21 @@ public:
     bool publish(cairo_surface_t* surface);
     // The number of frames published so far (0: none yet).
     uint64_t frameCount() const;
+    // The number of the latest whole frame, as frameCount counts (0: none).
+    uint64_t latestFrameNumber() const;
+
+    // The rows [top, bottom) of frame `upTo` that may differ from frame
+    // `since`, and the frames' size (the same for all frames between).
+    struct ChangedRows {
+        int top = 0;
+        int bottom = 0;
+        int frameWidth = 0;
+        int frameHeight = 0;
+    };
+    // Empty when that is not known: `since` is no frame, a frame between
+    // changed size or is no longer remembered (kChangeHistory frames are).
+    std::optional<ChangedRows> changedRows(uint64_t since, uint64_t upTo) const;
+    static constexpr uint64_t kChangeHistory = 16;
 
     // The shell's side: an image surface over the latest whole frame, of the
     // frame's own size, in place (no copy), valid until the next take or

@@ -129,7 +129,7 @@ bool compose(std::string* error)
         frame.untaken = cairo_region_create();
     }
 
-    ScreenRecord record = recordScreen();
+    ScreenRecord record = recordScreen(frame.record && !frame.fullRedraw ? &*frame.record : nullptr);
     cairo_region_t* damage = nullptr;
     if (!frame.record || frame.fullRedraw) {
         cairo_rectangle_int_t const whole { 0, 0, pixelWidth, pixelHeight };

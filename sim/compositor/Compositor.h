@@ -10,6 +10,7 @@
 #include <cairo.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,18 @@ using ContentDrawer = std::function<void(id view, cairo_t* cairo, CGSize size)>;
 // drawer draws the same pixels, so a frame need not draw it again.
 using ContentVersion = std::function<std::string(id view)>;
 
+// Where the content now may differ from what it was at version `since`: a
+// rectangle in the drawer's coordinates for bounds of `size` (empty: nowhere),
+// or nothing when that is not known (then the whole view is drawn again).
+// Asked only when nothing but the version changed.
+using ContentChange = std::function<std::optional<CGRect>(id view, const std::string& since, CGSize size)>;
+
 // Views of class `cls` or a subclass get their content from `drawer`; for a
 // view matching several registered classes, the closest to its own class
 // wins. Registering a class again replaces its drawer; an empty drawer
-// removes it. A drawer without `version` is drawn afresh in every frame.
-void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion version = {});
+// removes it. A drawer without `version` is drawn afresh in every frame; one
+// without `change` is drawn whole whenever its version changes.
+void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion version = {}, ContentChange change = {});
 
 // The whole screen as an ARGB32 image of the screen's bounds times its scale
 // (rounded to whole pixels); the caller owns it. Null, with `error` set when

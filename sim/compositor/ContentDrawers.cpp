@@ -11,6 +11,7 @@ struct Registration {
     Class cls;
     ContentDrawer drawer;
     ContentVersion version;
+    ContentChange change;
 };
 
 // Few classes ever register (host views), so a list beats a map.
@@ -36,14 +37,14 @@ const Registration* registrationFor(id view)
 
 }
 
-void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion version)
+void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion version, ContentChange change)
 {
     if (!cls)
         return;
     auto& list = drawers();
     std::erase_if(list, [cls](const auto& entry) { return entry.cls == cls; });
     if (drawer)
-        list.push_back({ cls, std::move(drawer), std::move(version) });
+        list.push_back({ cls, std::move(drawer), std::move(version), std::move(change) });
 }
 
 const ContentDrawer* contentDrawerFor(id view)
@@ -56,6 +57,12 @@ const ContentVersion* contentVersionFor(id view)
 {
     auto const* registration = registrationFor(view);
     return registration && registration->version ? &registration->version : nullptr;
+}
+
+const ContentChange* contentChangeFor(id view)
+{
+    auto const* registration = registrationFor(view);
+    return registration && registration->version && registration->change ? &registration->change : nullptr;
 }
 
 void resetContentDrawers()

@@ -11,6 +11,8 @@ const ContentDrawer* contentDrawerFor(id view);
 // The version of the drawer contentDrawerFor finds, or null when it has none
 // (or there is no drawer).
 const ContentVersion* contentVersionFor(id view);
+// Likewise its change, or null.
+const ContentChange* contentChangeFor(id view);
 void resetContentDrawers();
 
 }

@@ -16,7 +16,9 @@ constexpr int kEdgePixels = 1;
 // where each drawing's span starts, in fixed point, so a transformed image or
 // a gradient started at a clip's left edge can come out a unit off from the
 // same drawing started at its own edge; with whole rows every span starts
-// where a full redraw starts it.
+// where a full redraw starts it. Downwards pixman steps a scaled image from
+// the drawing's first row too, so scaled frames are drawn in bands of
+// kDamageRowBand rows, and damage covers whole bands.
 
 class DamageCollector {
 public:
@@ -41,8 +43,10 @@ public:
         }
         if (right <= 0 || left >= m_screen.width)
             return;
-        int const y = static_cast<int>(std::clamp<double>(top, 0, m_screen.height));
-        int const y2 = static_cast<int>(std::clamp<double>(bottom, 0, m_screen.height));
+        double const bandTop = std::floor(top / kDamageRowBand) * kDamageRowBand;
+        double const bandBottom = std::ceil(bottom / kDamageRowBand) * kDamageRowBand;
+        int const y = static_cast<int>(std::clamp<double>(bandTop, 0, m_screen.height));
+        int const y2 = static_cast<int>(std::clamp<double>(bandBottom, 0, m_screen.height));
         if (y2 <= y)
             return;
         cairo_rectangle_int_t const rect { 0, y, m_screen.width, y2 - y };
@@ -115,6 +119,11 @@ cairo_region_t* findDamage(const ScreenRecord& before, const ScreenRecord& after
         seen[found->second] = true;
         if (old.sameLook(record) && old.area == record.area)
             continue;
+        // Only the content changed, and its drawer knows where.
+        if (record.contentChange && record.contentChangeSince == old.text && old.look == record.look && old.area == record.area) {
+            damage.add(*record.contentChange);
+            continue;
+        }
         damage.add(old.area);
         damage.add(record.area);
     }

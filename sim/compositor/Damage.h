@@ -10,6 +10,10 @@
 
 namespace compositor {
 
+// Damage starts and ends on multiples of this many rows of the screen (or at
+// its edges), so a drawing can be split into bands that any redraw starts alike.
+constexpr int kDamageRowBand = 32;
+
 // A new region (the caller destroys it) within `width` × `height` pixels.
 cairo_region_t* findDamage(const ScreenRecord& before, const ScreenRecord& after, int width, int height);
 

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace compositor {
 
@@ -169,9 +170,13 @@ bool isMoving(const CALayer& layer)
 
 class Recorder {
 public:
-    explicit Recorder(ScreenRecord& screen)
+    Recorder(ScreenRecord& screen, const ScreenRecord* before)
         : m_screen(screen)
     {
+        if (!before)
+            return;
+        for (auto const& record : before->views)
+            m_before.emplace(record.view, &record);
     }
 
     void recordTree(UIView* view, const Inherited& from)
@@ -227,6 +232,8 @@ private:
             painted = unite(painted, content);
         }
         record.area = painted.size.width > 0 ? intersect(boundingBox(m, painted), inside.clip) : CGRect {};
+        if (hasArea)
+            recordContentChange(record, view, bounds, inside);
         m_screen.views.push_back(std::move(record));
 
         if (clips)
@@ -238,12 +245,33 @@ private:
             recordTree(subview.get(), inside);
     }
 
+    // Only the content's version changed: ask its drawer which part.
+    void recordContentChange(ViewRecord& record, UIView& view, CGRect bounds, const Inherited& inside)
+    {
+        auto const found = m_before.find(&view);
+        if (found == m_before.end())
+            return;
+        ViewRecord const& before = *found->second;
+        if (before.text == record.text || before.look != record.look || before.changesEveryFrame || record.changesEveryFrame)
+            return;
+        auto const* change = contentChangeFor(&view);
+        if (!change)
+            return;
+        std::optional<CGRect> const changed = (*change)(&view, before.text, bounds.size);
+        if (!changed)
+            return;
+        CGRect const inView = intersect({ { bounds.origin.x + changed->origin.x, bounds.origin.y + changed->origin.y }, changed->size }, bounds);
+        record.contentChange = inView.size.width > 0 ? intersect(boundingBox(inside.toScreen, inView), inside.clip) : CGRect {};
+        record.contentChangeSince = before.text;
+    }
+
     ScreenRecord& m_screen;
+    std::unordered_map<const void*, const ViewRecord*> m_before;
 };
 
 }
 
-ScreenRecord recordScreen()
+ScreenRecord recordScreen(const ScreenRecord* before)
 {
     ScreenRecord screen;
     screen.screen = uikit::mainScreenBounds().size;
@@ -255,7 +283,7 @@ ScreenRecord recordScreen()
     cairo_matrix_init_identity(&top.toScreen);
     // Drawing never reaches past the screen's edges.
     top.clip = { { 0, 0 }, screen.screen };
-    Recorder recorder(screen);
+    Recorder recorder(screen, before);
     for (UIWindow* window : uikit::visibleWindowsBackToFront()) {
         screen.windows.push_back(window);
         recorder.recordTree(window, top);

@@ -7,6 +7,7 @@
 
 #include "quartz/CGGeometry.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,11 @@ struct ViewRecord {
     std::string text;
     // Drawn by a content drawer that cannot say when its content changes.
     bool changesEveryFrame = false;
+    // Set when nothing but the content's version changed since the record
+    // `before` whose text is `contentChangeSince`, and the drawer can tell
+    // where: the screen rectangle, in points, of the pixels that may differ.
+    std::optional<CGRect> contentChange;
+    std::string contentChangeSince;
 
     bool sameLook(const ViewRecord& other) const { return look == other.look && text == other.text && !changesEveryFrame && !other.changesEveryFrame; }
 };
@@ -40,7 +46,8 @@ struct ScreenRecord {
     bool animating = false;
 };
 
-// The screen as the compositor would draw it now.
-ScreenRecord recordScreen();
+// The screen as the compositor would draw it now; views' content changes
+// are found against `before`, the last frame's record, when given.
+ScreenRecord recordScreen(const ScreenRecord* before = nullptr);
 
 }

@@ -2,50 +2,27 @@
 
 #include "Compositor.h"
 #include "HomeScreen.h"
+#include "HostedFrames.h"
 #include "NotRunningNote.h"
 
 #include "foundation/NSString.h"
 #include "frontboard/ApplicationProcesses.h"
 #include "frontboard/FBSceneHostView.h"
+#include "quartz/SharedFrameBuffer.h"
 #include "springboard/SBAppSwitcherSnapshotView.h"
 #include "springboard/SBApplication.h"
 #include "springboard/SpringBoard.h"
 #include "uikit/UIApplication.h"
 #include "uikit/UIScreen.h"
 
-#include <algorithm>
+#include <charconv>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace compositor {
 
 namespace {
-
-bool isLandscape(double width, double height) { return width > height; }
-
-// Draws `frame` (an application's whole screen in pixels, at its own size)
-// over `size` points, and lets it go.
-void paintFrame(cairo_surface_t* frame, cairo_t* cairo, CGSize size)
-{
-    if (!frame)
-        return;
-    int const width = cairo_image_surface_get_width(frame);
-    int const height = cairo_image_surface_get_height(frame);
-    // The frame is the application's whole screen in pixels; the view is
-    // that screen in points. A frame turned otherwise than the view (drawn
-    // before the application heard of a turn) keeps its proportions, from
-    // the top left, rather than being squashed.
-    double scaleX = size.width / width;
-    double scaleY = size.height / height;
-    if (isLandscape(width, height) != isLandscape(size.width, size.height))
-        scaleX = scaleY = std::min(scaleX, scaleY);
-    cairo_save(cairo);
-    cairo_scale(cairo, scaleX, scaleY);
-    cairo_set_source_surface(cairo, frame, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
-    cairo_paint(cairo);
-    cairo_restore(cairo);
-    cairo_surface_destroy(frame);
-}
 
 // Which frame of which process: a new frame, or the process going, changes it.
 std::string frameVersion(const std::string& bundleIdentifier)
@@ -55,12 +32,46 @@ std::string frameVersion(const std::string& bundleIdentifier)
         + std::to_string(processes.announcedFrameCount(bundleIdentifier));
 }
 
+constexpr std::string_view kFrameNumber = " frame ";
+
+// The number of the latest frame rather than the announced count: it is the
+// frame drawn, and the frames can tell what changed between two numbers.
 std::string hostedFrameVersion(id view)
 {
     auto const* host = static_cast<FBSceneHostView*>(view);
     if (!host->manager)
         return {};
-    return (frontboard::isHosting(host) ? "hosting " : "idle ") + frameVersion(host->manager->bundleIdentifier);
+    auto const& bundleIdentifier = host->manager->bundleIdentifier;
+    auto& processes = frontboard::ApplicationProcesses::shared();
+    auto const* frames = processes.frames(bundleIdentifier);
+    return (frontboard::isHosting(host) ? "hosting " : "idle ") + bundleIdentifier + ' ' + std::to_string(processes.processIdentifier(bundleIdentifier))
+        + std::string(kFrameNumber) + std::to_string(frames ? frames->latestFrameNumber() : 0);
+}
+
+// Splits a hosted version into what must stay the same and the frame number.
+bool splitHostedVersion(std::string_view version, std::string_view* rest, uint64_t* number)
+{
+    size_t const at = version.rfind(kFrameNumber);
+    if (at == std::string_view::npos)
+        return false;
+    *rest = version.substr(0, at);
+    auto const digits = version.substr(at + kFrameNumber.size());
+    auto const [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), *number);
+    return error == std::errc() && end == digits.data() + digits.size();
+}
+
+// Only the application's frame moved on: the rows its frames changed since.
+std::optional<CGRect> hostedFrameChange(id view, const std::string& since, CGSize size)
+{
+    std::string const now = hostedFrameVersion(view);
+    std::string_view sinceRest, nowRest;
+    uint64_t sinceNumber = 0, nowNumber = 0;
+    if (!splitHostedVersion(since, &sinceRest, &sinceNumber) || !splitHostedVersion(now, &nowRest, &nowNumber) || sinceRest != nowRest)
+        return std::nullopt;
+    auto const* frames = frontboard::ApplicationProcesses::shared().frames(static_cast<FBSceneHostView*>(view)->manager->bundleIdentifier);
+    if (!frames)
+        return std::nullopt;
+    return changedPartOfView(*frames, sinceNumber, nowNumber, size);
 }
 
 void drawHostedFrame(id view, cairo_t* cairo, CGSize size)
@@ -131,7 +142,7 @@ void drawFrontApplication(cairo_t* cairo, CGSize screen)
 
 void registerHostedContent()
 {
-    registerContentDrawer(frontboard::FBSceneHostViewClass(), drawHostedFrame, hostedFrameVersion);
+    registerContentDrawer(frontboard::FBSceneHostViewClass(), drawHostedFrame, hostedFrameVersion, hostedFrameChange);
     registerContentDrawer(springboard::SBAppSwitcherSnapshotViewClass(), drawSnapshot, snapshotVersion);
 }
 

@@ -1,16 +1,25 @@
 // Drawing only what changed gives the pixels of a full redraw, also for the
 // changes that leave nothing of their own to compare: the end of an
-// animation, and a view that is hidden (with the shadow it cast beyond it).
+// animation, and a view that is hidden (with the shadow it cast beyond it);
+// and a hosted application's frame that changed in a few rows draws those
+// rows again, and no more.
 
 #include "CompositorFixture.h"
+
+#include "Damage.h"
+#include "HostedFrames.h"
 
 #include "dispatch/RunLoop.h"
 #include "foundation/NSArray.h"
 #include "foundation/NSNumber.h"
 #include "quartz/CAKeyframeAnimation.h"
 #include "quartz/CAMediaTimingFunction.h"
+#include "quartz/SharedFrameBuffer.h"
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -43,6 +52,72 @@ protected:
         EXPECT_EQ(std::memcmp(cairo_image_surface_get_data(tracked.get()), cairo_image_surface_get_data(full.get()), bytes), 0) << what;
     }
 };
+
+Class frameHostViewClass()
+{
+    static Class cls = runtime::defineClass("DamageTestHostView", uikit::UIViewClass(), runtime::makeInstance<UIView>);
+    return cls;
+}
+
+// A frame of the test's 300 x 400 pixels in thin stripes, so a row drawn
+// from the wrong frame or filtered differently shows; two rows red from each
+// of `redRows`.
+cairo_surface_t* stripedFrame(std::initializer_list<int> redRows = {})
+{
+    cairo_surface_t* frame = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 300, 400);
+    cairo_surface_flush(frame);
+    auto* data = cairo_image_surface_get_data(frame);
+    int const stride = cairo_image_surface_get_stride(frame);
+    for (int y = 0; y < 400; ++y) {
+        bool const red = std::any_of(redRows.begin(), redRows.end(), [y](int from) { return y >= from && y < from + 2; });
+        uint32_t const colour = red ? 0xFFFF0000 : (y / 3 % 2 ? 0xFF202020 : 0xFFE0E0E0);
+        for (int x = 0; x < 300; ++x)
+            reinterpret_cast<uint32_t*>(data + y * stride)[x] = colour;
+    }
+    cairo_surface_mark_dirty(frame);
+    return frame;
+}
+
+TEST_F(DamageTest, AHostedFrameChangedInAFewRowsRedrawsThoseRowsOnly)
+{
+    std::string error;
+    auto application = quartz::SharedFrameBuffer::create(300, 400, &error);
+    ASSERT_TRUE(application) << error;
+    auto shell = quartz::SharedFrameBuffer::map(application->fileDescriptor(), &error);
+    ASSERT_TRUE(shell) << error;
+    auto* frames = shell.get();
+    // Drawn as the shell's host views draw an application's frames.
+    compositor::registerContentDrawer(
+        frameHostViewClass(),
+        [frames](id, cairo_t* cairo, CGSize size) { compositor::paintFrame(frames->takeLatestFrame(), cairo, size); },
+        [frames](id) { return std::to_string(frames->latestFrameNumber()); },
+        [frames](id, const std::string& since, CGSize size) {
+            return compositor::changedPartOfView(*frames, std::stoull(since), frames->latestFrameNumber(), size);
+        });
+    auto window = showWindow(CGRectMake(0, 0, 200, 100), color(kWhite));
+    // Shrunk by a scale that is no simple fraction, as in the panel.
+    addView(window.get(), CGRectMake(13, 4, 61, 91), color(kBlue), frameHostViewClass());
+
+    auto publish = [&](cairo_surface_t* frame) {
+        EXPECT_TRUE(application->publish(frame));
+        cairo_surface_destroy(frame);
+    };
+    publish(stripedFrame());
+    compositor::ScreenUpdate update;
+    ASSERT_TRUE(compositor::updateScreen(&update));
+    // Two frames before the next compose: both changes are drawn.
+    publish(stripedFrame({ 100 }));
+    publish(stripedFrame({ 100, 250 }));
+    ASSERT_TRUE(compositor::updateScreen(&update));
+    int rows = 0;
+    for (auto const& rect : update.changed)
+        rows += rect.height;
+    EXPECT_GT(rows, 0);
+    // Two bands of rows and the edges filtering reaches, of the six bands the
+    // host view spans.
+    EXPECT_LE(rows, 3 * compositor::kDamageRowBand);
+    expectSameAsFullRedraw("the two changed bands drawn from the latest frame");
+}
 
 TEST_F(DamageTest, TheEndOfAKeyframeAnimationPutsTheViewBack)
 {
