@@ -54,6 +54,63 @@ void blurMask(cairo_surface_t* mask, double sigma)
     cairo_surface_mark_dirty(mask);
 }
 
+// What decides a shadow's mask.
+struct MaskKey {
+    CGSize shape;
+    double cornerRadius;
+    double sigma;
+    double resolution;
+    bool operator==(const MaskKey&) const = default;
+};
+
+struct KeptMask {
+    MaskKey key;
+    cairo_surface_t* mask;
+};
+
+// The last few masks made, newest first: a view's shadow mostly stays the
+// same while what lies beside it changes, and blurring it again for every
+// frame costs more than the rest of a small redraw.
+constexpr size_t kKeptMasks = 4;
+
+std::vector<KeptMask>& keptMasks()
+{
+    static std::vector<KeptMask> masks;
+    return masks;
+}
+
+// A blurred mask of the rounded shape inside `margin`, or null; the caller
+// releases it.
+cairo_surface_t* shadowMask(const MaskKey& key, double margin)
+{
+    auto& kept = keptMasks();
+    for (size_t index = 0; index < kept.size(); ++index) {
+        if (!(kept[index].key == key))
+            continue;
+        std::rotate(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(index), kept.begin() + static_cast<ptrdiff_t>(index) + 1);
+        return cairo_surface_reference(kept.front().mask);
+    }
+    int const maskWidth = static_cast<int>(std::ceil((key.shape.width + 2 * margin) * key.resolution));
+    int const maskHeight = static_cast<int>(std::ceil((key.shape.height + 2 * margin) * key.resolution));
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, maskWidth, maskHeight);
+    cairo_t* maskCairo = cairo_create(mask);
+    cairo_scale(maskCairo, key.resolution, key.resolution);
+    addRoundedRectangle(maskCairo, { { margin, margin }, key.shape }, key.cornerRadius);
+    cairo_fill(maskCairo);
+    cairo_destroy(maskCairo);
+    if (cairo_surface_status(mask) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(mask);
+        return nullptr;
+    }
+    blurMask(mask, key.sigma * key.resolution);
+    if (kept.size() == kKeptMasks) {
+        cairo_surface_destroy(kept.back().mask);
+        kept.pop_back();
+    }
+    kept.insert(kept.begin(), { key, cairo_surface_reference(mask) });
+    return mask;
+}
+
 }
 
 void drawLayerShadow(cairo_t* cairo, const CALayer& layer, CGRect shape, double cornerRadius, double opacity)
@@ -73,23 +130,15 @@ void drawLayerShadow(cairo_t* cairo, const CALayer& layer, CGRect shape, double 
     if (!(resolution > 0) || !std::isfinite(resolution))
         return;
 
-    int const maskWidth = static_cast<int>(std::ceil((shape.size.width + 2 * margin) * resolution));
-    int const maskHeight = static_cast<int>(std::ceil((shape.size.height + 2 * margin) * resolution));
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, maskWidth, maskHeight);
-    cairo_t* maskCairo = cairo_create(mask);
-    cairo_scale(maskCairo, resolution, resolution);
-    addRoundedRectangle(maskCairo, { { margin, margin }, shape.size }, cornerRadius);
-    cairo_fill(maskCairo);
-    cairo_destroy(maskCairo);
-    if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
-        blurMask(mask, sigma * resolution);
-        cairo_save(cairo);
-        cairo_translate(cairo, shape.origin.x + offset.width - margin, shape.origin.y + offset.height - margin);
-        cairo_scale(cairo, 1 / resolution, 1 / resolution);
-        cairo_set_source_rgba(cairo, 0, 0, 0, strength);
-        cairo_mask_surface(cairo, mask, 0, 0);
-        cairo_restore(cairo);
-    }
+    cairo_surface_t* mask = shadowMask({ shape.size, cornerRadius, sigma, resolution }, margin);
+    if (!mask)
+        return;
+    cairo_save(cairo);
+    cairo_translate(cairo, shape.origin.x + offset.width - margin, shape.origin.y + offset.height - margin);
+    cairo_scale(cairo, 1 / resolution, 1 / resolution);
+    cairo_set_source_rgba(cairo, 0, 0, 0, strength);
+    cairo_mask_surface(cairo, mask, 0, 0);
+    cairo_restore(cairo);
     cairo_surface_destroy(mask);
 }
 
