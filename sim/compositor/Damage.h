@@ -1,8 +1,9 @@
 #pragma once
 // The pixels that differ between two frames, from their records: the old and
 // new areas of every view that appeared, went, changed or moved in the
-// stacking order; the whole screen when what lies below the windows, the
-// screen's size or scale, or the windows' order changed.
+// stacking order (of a view whose content alone changed, and whose drawer
+// can say where, only that part); the whole screen when what lies below the
+// windows, the screen's size or scale, or the windows' order changed.
 
 #include "DrawRecords.h"
 
