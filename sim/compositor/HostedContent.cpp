@@ -35,7 +35,9 @@ std::string frameVersion(const std::string& bundleIdentifier)
 constexpr std::string_view kFrameNumber = " frame ";
 
 // The number of the latest frame rather than the announced count: it is the
-// frame drawn, and the frames can tell what changed between two numbers.
+// frame drawn, and the frames can tell what changed between two numbers. A
+// frame published between recording and drawing is drawn in its place; the
+// rows it changed are within the next change asked, which starts from here.
 std::string hostedFrameVersion(id view)
 {
     auto const* host = static_cast<FBSceneHostView*>(view);
