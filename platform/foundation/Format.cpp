@@ -12,9 +12,9 @@ std::string_view formatText(NSString* format)
 
 namespace {
 
-// Appends one conversion, given the printf flags/width/precision in `spec`
+// Appends one conversion, given the printf flags/width/precision in `directive`
 // (without length modifiers) and its conversion character.
-void appendConversion(std::string& out, std::string spec, char conversion, const FormatArgument* argument)
+void appendConversion(std::string& out, std::string directive, char conversion, const FormatArgument* argument)
 {
     if (!argument) {
         out += "(missing)";
@@ -22,7 +22,7 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
     }
     char buffer[1200];
     auto print = [&](auto value) {
-        int n = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+        int n = std::snprintf(buffer, sizeof buffer, directive.c_str(), value);
         if (n > 0)
             out.append(buffer, std::min<size_t>(static_cast<size_t>(n), sizeof buffer - 1));
     };
@@ -30,8 +30,8 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
     switch (conversion) {
     case '@': {
         std::string text = argument->kind == Kind::Object ? describe(argument->object) : "(not an object)";
-        spec += 's';
-        if (spec == "%s")
+        directive += 's';
+        if (directive == "%s")
             out += text;
         else
             print(text.c_str());
@@ -40,7 +40,7 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
     case 'd':
     case 'i':
     case 'c':
-        spec += conversion == 'c' ? "c" : "lld";
+        directive += conversion == 'c' ? "c" : "lld";
         if (argument->kind == Kind::Signed)
             print(conversion == 'c' ? static_cast<long long>(static_cast<int>(argument->signedValue)) : argument->signedValue);
         else if (argument->kind == Kind::Unsigned)
@@ -54,7 +54,7 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
     case 'x':
     case 'X':
     case 'o':
-        spec += std::string("ll") + conversion;
+        directive += std::string("ll") + conversion;
         if (argument->kind == Kind::Unsigned)
             print(argument->unsignedValue);
         else if (argument->kind == Kind::Signed)
@@ -68,7 +68,7 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
     case 'E':
     case 'g':
     case 'G':
-        spec += conversion;
+        directive += conversion;
         if (argument->kind == Kind::Real)
             print(argument->real);
         else if (argument->kind == Kind::Signed)
@@ -79,14 +79,14 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
             out += "(not a number)";
         return;
     case 's':
-        spec += 's';
+        directive += 's';
         if (argument->kind != Kind::CString)
             out += "(not a C string)";
         else
             print(argument->cString ? argument->cString : "(null)");
         return;
     case 'p':
-        spec += 'p';
+        directive += 'p';
         if (argument->kind == Kind::Object)
             print(static_cast<const void*>(argument->object));
         else if (argument->kind == Kind::Pointer)
@@ -97,7 +97,7 @@ void appendConversion(std::string& out, std::string spec, char conversion, const
             out += "(not a pointer)";
         return;
     default:
-        out += spec;
+        out += directive;
         out += conversion;
     }
 }
@@ -118,10 +118,10 @@ std::string formatString(std::string_view format, std::span<const FormatArgument
             ++i;
             continue;
         }
-        std::string spec = "%";
+        std::string directive = "%";
         size_t j = i + 1;
         while (j < format.size() && std::string_view("-+ #0").find(format[j]) != std::string_view::npos)
-            spec += format[j++];
+            directive += format[j++];
         // Widths and precisions are capped so one conversion cannot grow the line.
         auto readNumber = [&] {
             std::string digits;
@@ -129,11 +129,11 @@ std::string formatString(std::string_view format, std::span<const FormatArgument
                 digits += format[j++];
             while (j < format.size() && format[j] >= '0' && format[j] <= '9')
                 ++j;
-            spec += digits;
+            directive += digits;
         };
         readNumber();
         if (j < format.size() && format[j] == '.') {
-            spec += format[j++];
+            directive += format[j++];
             readNumber();
         }
         while (j < format.size() && std::string_view("hlqLzjt").find(format[j]) != std::string_view::npos)
@@ -143,7 +143,7 @@ std::string formatString(std::string_view format, std::span<const FormatArgument
             break;
         }
         char conversion = format[j];
-        appendConversion(out, spec, conversion, next < arguments.size() ? &arguments[next] : nullptr);
+        appendConversion(out, directive, conversion, next < arguments.size() ? &arguments[next] : nullptr);
         ++next;
         i = j;
     }
