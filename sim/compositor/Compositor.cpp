@@ -12,7 +12,6 @@
 #include "uikit/UIWindow.h"
 
 #include <cmath>
-#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -162,18 +161,12 @@ cairo_surface_t* drawScreen(std::string* error)
         cairo_surface_destroy(copy);
         return nullptr;
     }
+    cairo_t* cairo = cairo_create(copy);
+    cairo_set_source_surface(cairo, screen, 0, 0);
+    cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo);
+    cairo_destroy(cairo);
     cairo_surface_flush(copy);
-    int const stride = cairo_image_surface_get_stride(screen);
-    if (cairo_image_surface_get_stride(copy) == stride) {
-        std::memcpy(cairo_image_surface_get_data(copy), cairo_image_surface_get_data(screen), static_cast<size_t>(stride) * static_cast<size_t>(height));
-    } else {
-        cairo_t* cairo = cairo_create(copy);
-        cairo_set_source_surface(cairo, screen, 0, 0);
-        cairo_set_operator(cairo, CAIRO_OPERATOR_SOURCE);
-        cairo_paint(cairo);
-        cairo_destroy(cairo);
-    }
-    cairo_surface_mark_dirty(copy);
     return copy;
 }
 

@@ -1,4 +1,5 @@
 #include "SoakEvents.h"
+#include "SoakInvariants.h"
 
 #include "HomeScreenLayout.h"
 

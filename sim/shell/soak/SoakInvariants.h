@@ -10,6 +10,9 @@
 
 namespace sim {
 
+// The panel's window rests open, at the screen's left edge but 4 points.
+bool restsOpen(const PanelObservation& panel);
+
 // The panel's resting places and the dimming's values; `drawletLoaded` false
 // skips them (the shell alone has no panel).
 std::optional<std::string> checkPanel(const DeviceObservation& device, bool drawletLoaded);

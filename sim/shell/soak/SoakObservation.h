@@ -61,9 +61,6 @@ private:
 
 DeviceObservation observeDevice(PanelWindows& windows);
 
-// The panel's window rests open, at the screen's left edge but 4 points.
-bool restsOpen(const PanelObservation& panel);
-
 // One line a fact, for a violation's report.
 std::string describeObservation(const DeviceObservation& observation);
 
