@@ -2,6 +2,8 @@
 
 #include "Text.h"
 
+#include "foundation/NSString.h"
+#include "runtime/AutoreleasePool.h"
 #include "springboard/SBApplication.h"
 #include "springboard/SBApplicationController.h"
 #include "uikit/UIImage.h"
@@ -20,14 +22,11 @@ constexpr double kGap = 24;
 
 UIImage* iconOf(const std::string& bundleIdentifier)
 {
-    auto const* controller = static_cast<SBApplicationController*>(send<id>(springboard::SBApplicationControllerClass(), "sharedInstance"_sel));
-    if (!controller)
-        return nullptr;
-    for (auto const& application : controller->applications) {
-        if (application->bundleIdentifier && application->bundleIdentifier->value == bundleIdentifier)
-            return application->iconImage.get();
-    }
-    return nullptr;
+    // Drawing may run outside any pool: the name's string is let go here.
+    AutoreleasePool pool;
+    id controller = send<id>(springboard::SBApplicationControllerClass(), "sharedInstance"_sel);
+    auto* application = static_cast<SBApplication*>(send<id>(controller, "applicationWithBundleIdentifier:"_sel, static_cast<id>(NSString::make(bundleIdentifier))));
+    return application ? application->iconImage.get() : nullptr;
 }
 
 void drawIcon(cairo_t* cairo, UIImage* icon, double x, double y)
