@@ -134,6 +134,11 @@ bool PrivateBusDaemon::launch(const std::string& executable, std::string* error)
         // The parent may have died before the line above took effect.
         if (::getppid() != parent)
             ::_exit(1);
+        // A group of its own: Ctrl-C in a terminal, or a signal to the
+        // parent's whole group, reaches the parent, which stops the daemon
+        // once nothing needs the bus any more; ending at the same time as
+        // the parent, it would cut the parent's way out short.
+        ::setpgid(0, 0);
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);

@@ -10,7 +10,7 @@ namespace sim {
 
 namespace {
 
-// Kept in a plain buffer: the signal handler may only call unlink on it.
+// Kept in a plain buffer: a signal handler may call unlink on it.
 char g_path[4096];
 volatile sig_atomic_t g_written = 0;
 
@@ -22,26 +22,13 @@ void removeWrittenFile()
     }
 }
 
-void removeAndDie(int signal)
+void removeAtExit()
 {
-    removeWrittenFile();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-void installCleanup()
-{
-    static bool installed = false;
-    if (installed)
+    static bool registered = false;
+    if (registered)
         return;
-    installed = true;
+    registered = true;
     std::atexit(removeWrittenFile);
-    for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
-        struct sigaction action {};
-        action.sa_handler = removeAndDie;
-        sigemptyset(&action.sa_mask);
-        sigaction(signal, &action, nullptr);
-    }
 }
 
 }
@@ -66,11 +53,16 @@ bool BusAddressFile::write(const std::string& path, const std::string& address, 
     }
     std::memcpy(g_path, path.c_str(), path.size() + 1);
     g_written = 1;
-    installCleanup();
+    removeAtExit();
     return true;
 }
 
 void BusAddressFile::remove()
+{
+    removeWrittenFile();
+}
+
+void BusAddressFile::removeInSignalHandler()
 {
     removeWrittenFile();
 }

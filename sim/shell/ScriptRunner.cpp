@@ -29,7 +29,7 @@ int runScript(const Script& script, ScriptContext& context)
     for (auto const& command : script.commands) {
         VerbResult result = runScriptCommand(command, context);
         anyFailed = anyFailed || result.kind == VerbResult::Kind::Failed;
-        if (result.kind == VerbResult::Kind::Quit)
+        if (result.kind == VerbResult::Kind::Quit || (context.endRequested && context.endRequested()))
             break;
     }
     return anyFailed ? 1 : 0;

@@ -5,7 +5,7 @@
 
 namespace sim {
 
-// Runs until `quit` or the end, then lets whatever is due at that instant run.
+// Runs until `quit`, the end or the context's end request, then lets whatever is due at that instant run.
 // A verb that fails writes a log line and the run goes on; the result is the
 // exit status: 1 when any verb failed, otherwise 0.
 int runScript(const Script& script, ScriptContext& context);

@@ -13,6 +13,7 @@
 #include "SimulatorWindow.h"
 #include "SoakRun.h"
 #include "StatusBarTaps.h"
+#include "TerminationSignals.h"
 
 #include "activator/ActivatorClasses.h"
 #include "dispatch/RunLoop.h"
@@ -202,12 +203,15 @@ uint64_t freshSeed()
     return seed;
 }
 
-// The script; without one the shell alone, headless only launching, in a
-// window until it is closed or the process is killed.
+// The script; without one the shell alone, headless only launching, in real
+// time until the window is closed or a signal ends it.
 int runScenario(const SimulatorOptions& options, const Script& script, const std::string& home)
 {
     auto& loop = dispatch::RunLoop::main();
-    ScriptContext context { home };
+    ScriptContext context { home, [] { return terminationSignal() != 0; } };
+    // A signal during launch ends the shell before anything runs.
+    if (terminationSignal())
+        return 0;
     if (options.soakEvents > 0) {
         SoakOptions soak;
         soak.events = options.soakEvents;
@@ -267,6 +271,10 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     }
     if (!prepareHome(home))
         return 1;
+    // From here on a signal ends the shell through the way out below.
+    std::string signalError;
+    if (!catchTerminationSignals(BusAddressFile::removeInSignalHandler, &signalError))
+        complain(signalError + "; a signal ends the shell without winding it down");
     foundation::setHomeDirectory(home);
     foundation::setDeviceRoot(root);
 
@@ -328,6 +336,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
             status = 1;
         else
             status = runScenario(options, script, home);
+        if (int const signal = terminationSignal())
+            systemlog::write(kCFLogLevelNotice, std::string("drawlet-sim: ") + signalName(signal) + " received; ending as quit does");
         if (recorder && !finishRecording(*recorder) && status == 0)
             status = 1;
     }

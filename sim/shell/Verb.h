@@ -14,6 +14,9 @@ namespace sim {
 // What a running verb can reach of the simulated device.
 struct ScriptContext {
     std::string homeDirectory;
+    // True once the shell has been asked to end (a signal): the run stops
+    // after the command under way, as at `quit`.
+    std::function<bool()> endRequested = nullptr;
 };
 
 struct VerbResult {

@@ -4,6 +4,7 @@
 #include "Script.h"
 #include "ShellProcess.h"
 #include "SimulatorOptions.h"
+#include "TerminationSignals.h"
 
 #include "foundation/DevicePath.h"
 #include "foundation/NSObject.h"
@@ -39,5 +40,9 @@ int main(int argc, char** argv)
         if (!script.errors.empty())
             return 2;
     }
-    return sim::runShellProcess(options, script);
+    int const status = sim::runShellProcess(options, script);
+    // Wound down like `quit`; the parent still learns that a signal ended it.
+    if (int const signal = sim::terminationSignal())
+        sim::endBySignal(signal);
+    return status;
 }

@@ -76,6 +76,7 @@ public:
     }
 
     bool started() const { return m_pid > 0; }
+    pid_t pid() const { return m_pid; }
     void signal(int number) { ::kill(m_pid, number); }
 
     // The exit status, 128 + the signal for a killed child, or -1 when it is

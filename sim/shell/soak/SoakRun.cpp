@@ -51,6 +51,8 @@ private:
     std::optional<Violation> wayOut();
     std::optional<Violation> checkGrowth(long event);
     int report(long event, const Violation& violation);
+    // Asked to end (a signal): what the interrupted event left is no fault.
+    bool endRequested() const { return m_context.endRequested && m_context.endRequested(); }
 
     const SoakOptions& m_options;
     ScriptContext& m_context;
@@ -224,6 +226,11 @@ int Soak::run()
     m_runtimeErrorsBefore = runtime::runtimeErrorCount();
 
     for (long event = 1; event <= m_options.events; ++event) {
+        if (endRequested()) {
+            std::printf("soak: ended after %ld events, seed %llu\n", event - 1, static_cast<unsigned long long>(m_options.seed));
+            std::fflush(stdout);
+            return 1;
+        }
         DeviceObservation device = observeDevice(m_windows);
         std::string const line = m_events.next(device);
         bool succeeded = false;
@@ -241,7 +248,7 @@ int Soak::run()
             violation = wayOut();
         if (!violation && event % kGrowthEvery == 0)
             violation = checkGrowth(event);
-        if (violation)
+        if (violation && !endRequested())
             return report(event, *violation);
     }
     double const seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
