@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang lld libclang-rt-14-dev pkg-config
-    libplist-dev libsdbus-c++-dev libsystemd-dev dbus-daemon
+    libplist-dev libsdbus-c++-dev libsystemd-dev dbus-daemon dbus-bin systemd
     libcairo2-dev libsdl2-dev libgif-dev libcli11-dev
     libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool libx11-dev
 )

@@ -1,5 +1,5 @@
-// A real-time drawlet-sim on its private bus, ended by signals as `quit`
-// ends it.
+// A real-time drawlet-sim driven and watched by the standard D-Bus tools, as
+// the README shows, and ended by signals as `quit` ends it.
 #include "SimulatorRun.h"
 
 #include <cerrno>
@@ -11,9 +11,25 @@ using namespace simtest;
 
 namespace {
 
+const std::string kSettingsChanged = "com.quillbrook.drawlet-preferences/settingschanged";
+
 bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// The program's path on PATH, or "".
+std::string findTool(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "/usr/bin:/bin");
+    std::string folder;
+    while (std::getline(folders, folder, ':')) {
+        fs::path const candidate = fs::path(folder) / name;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return candidate.string();
+    }
+    return {};
 }
 
 // The processes whose parent is `parent`.
@@ -63,10 +79,104 @@ protected:
         m_address.erase(m_address.find_last_not_of('\n') + 1);
     }
 
+    // Drawlet on, in a shell that has read its settings once; then
+    // smallGrabber is changed in the file behind its back (no notification).
+    void startShellWithAnUnannouncedChange()
+    {
+        if (!drawletBuilt())
+            GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+        fs::create_directories(home());
+        ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
+        ASSERT_NO_FATAL_FAILURE(startShell({}));
+        ASSERT_TRUE(waitFor([&] { return contains(log(), "[Drawlet] updating preferecnes smallGrabber:NO"); })) << log();
+        ChildProcess tool({ kSettingsTool, "--home", home().string(), "--bus", "unix:path=/nonexistent/bus", "set", "smallGrabber", "true" },
+            file("tool.txt"));
+        ASSERT_EQ(tool.wait(), 0) << readFile(file("tool.txt"));
+    }
+
+    bool reloaded() const { return contains(log(), "[Drawlet] updating preferecnes smallGrabber:YES"); }
+
+    // Runs a tool to its end; its exit status, its output in `output`.
+    int runTool(const std::vector<std::string>& arguments, std::string* output = nullptr)
+    {
+        ChildProcess tool(arguments, file("tool.txt"));
+        int const status = tool.wait(std::chrono::seconds(30));
+        if (output)
+            *output = readFile(file("tool.txt"));
+        return status;
+    }
+
     std::unique_ptr<ChildProcess> m_shell;
     std::string m_address;
 };
 
+}
+
+// busctl emit posts a Darwin notification: the shell reads its settings
+// again. A signal of the interface with the wrong arguments is dropped with
+// a log line, and the shell goes on.
+TEST_F(ShellOnItsBus, BusctlEmitPostsTheSettingsNotification)
+{
+    std::string const busctl = findTool("busctl");
+    if (busctl.empty())
+        GTEST_SKIP() << "busctl is not installed (Debian package systemd)";
+    ASSERT_NO_FATAL_FAILURE(startShellWithAnUnannouncedChange());
+    std::string output;
+    std::vector<std::string> const emit { busctl, "--address=" + m_address, "emit", "/org/drawlet/Notifications", "org.drawlet.Notifications" };
+    auto with = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), emit.begin(), emit.end());
+        return arguments;
+    };
+    ASSERT_EQ(runTool(with({ "KeyboardFocus", "i", "3" }), &output), 0) << output;
+    ASSERT_EQ(runTool(with({ "Darwin", "s", kSettingsChanged }), &output), 0) << output;
+    EXPECT_TRUE(waitFor([&] { return reloaded(); })) << log();
+    EXPECT_TRUE(contains(log(), "notifications: dropped a malformed KeyboardFocus signal from :1.")) << log();
+}
+
+// dbus-send posts it with --bus (which registers with the bus first).
+TEST_F(ShellOnItsBus, DbusSendPostsTheSettingsNotification)
+{
+    std::string const dbusSend = findTool("dbus-send");
+    if (dbusSend.empty())
+        GTEST_SKIP() << "dbus-send is not installed (Debian package dbus-bin)";
+    ASSERT_NO_FATAL_FAILURE(startShellWithAnUnannouncedChange());
+    std::string output;
+    ASSERT_EQ(runTool({ dbusSend, "--bus=" + m_address, "--type=signal", "/org/drawlet/Notifications", "org.drawlet.Notifications.Darwin",
+                          "string:" + kSettingsChanged },
+                  &output),
+        0)
+        << output;
+    EXPECT_TRUE(waitFor([&] { return reloaded(); })) << log();
+}
+
+// dbus-monitor sees the status-bar notification the shell sends when the
+// phone has locked.
+TEST_F(ShellOnItsBus, DbusMonitorSeesTheStatusBarNotification)
+{
+    std::string const dbusSend = findTool("dbus-send");
+    std::string const dbusMonitor = findTool("dbus-monitor");
+    if (dbusSend.empty() || dbusMonitor.empty())
+        GTEST_SKIP() << "dbus-send or dbus-monitor is not installed (Debian package dbus-bin)";
+    if (!drawletBuilt())
+        GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
+    fs::create_directories(home());
+    ASSERT_TRUE(setting({ "tweakEnabled", "true" }));
+    ASSERT_NO_FATAL_FAILURE(startShell({}));
+    ChildProcess monitor({ dbusMonitor, "--address", m_address,
+                             "type='signal',interface='org.drawlet.Notifications',member='Distributed',arg0='com.quillbrook.drawlet.changeHostedAppStatusBar'" },
+        file("monitor.txt"));
+    // It has become a monitor once the bus has taken its name away.
+    ASSERT_TRUE(waitFor([&] { return contains(readFile(file("monitor.txt")), "NameLost"); })) << readFile(file("monitor.txt"));
+    std::string output;
+    ASSERT_EQ(runTool({ dbusSend, "--bus=" + m_address, "--type=signal", "/org/drawlet/Notifications", "org.drawlet.Notifications.Darwin",
+                          "string:com.apple.springboard.lockcomplete" },
+                  &output),
+        0)
+        << output;
+    EXPECT_TRUE(waitFor([&] { return contains(readFile(file("monitor.txt")), "string \"com.quillbrook.drawlet.changeHostedAppStatusBar\""); }))
+        << readFile(file("monitor.txt")) << log();
+    monitor.signal(SIGTERM);
+    monitor.wait();
 }
 
 // SIGTERM and SIGINT end the shell as quit does: its application and its
