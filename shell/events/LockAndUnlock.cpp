@@ -1,5 +1,6 @@
 // Lock state, unlock and the first-run alert.
 #include "core/ClassCache.h"
+#include "core/NotificationNames.h"
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr const char* kLockCompleteNotification = "com.apple.springboard.lockcomplete";
 constexpr const char* kHasBeenLaunchedBeforeKey = "hasBeenLaunchedBefore";
 constexpr const char* kDrawletSettingsAddress = "prefs:root=Drawlet";
 
