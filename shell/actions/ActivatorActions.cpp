@@ -22,12 +22,6 @@ id frontMostApplication()
     return send<id>(sharedApplication(), "_accessibilityFrontMostApplication"_sel);
 }
 
-// Entirely off the right edge of the screen.
-double offScreenWindowX()
-{
-    return mainScreenBounds().size.width;
-}
-
 void stopHosting(id bundleIdentifier)
 {
     send(send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel), "stopHostingForBundleID:"_sel, bundleIdentifier);

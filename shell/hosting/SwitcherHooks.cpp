@@ -16,9 +16,6 @@
 
 namespace {
 
-// The single-precision 0.3 these slides are written with, widened.
-constexpr double kGrabberSlideSeconds = static_cast<double>(0.3f);
-
 enum class Placement { Hidden, Shown };
 
 // Off the right edge and transparent, or the grabber strip at W − 50 and
@@ -26,9 +23,8 @@ enum class Placement { Hidden, Shown };
 id placementBlock(Placement placement)
 {
     return makeBlock([placement] {
-        double const screenWidth = mainScreenBounds().size.width;
         CGRect frame = send<CGRect>(window.get(), "frame"_sel);
-        frame.origin.x = placement == Placement::Hidden ? screenWidth : screenWidth - 50;
+        frame.origin.x = placement == Placement::Hidden ? offScreenWindowX() : closedWindowX();
         send(window.get(), "setFrame:"_sel, frame);
         send(bounds.get(), "setAlpha:"_sel, 0.0);
         send(window.get(), "setAlpha:"_sel, placement == Placement::Hidden ? 0.0 : 1.0);
@@ -38,12 +34,12 @@ id placementBlock(Placement placement)
 void animateTo(Placement placement, std::function<void()> completion)
 {
     id done = makeCompletionBlock([completion = std::move(completion)](bool) { completion(); });
-    send(objc_getClass("UIView"), "animateWithDuration:animations:completion:"_sel, kGrabberSlideSeconds, placementBlock(placement), done);
+    send(objc_getClass("UIView"), "animateWithDuration:animations:completion:"_sel, kPanelSlideSeconds, placementBlock(placement), done);
 }
 
 void animateTo(Placement placement)
 {
-    send(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, kGrabberSlideSeconds, placementBlock(placement));
+    send(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, kPanelSlideSeconds, placementBlock(placement));
 }
 
 bool isPinned(id bundleIdentifier)

@@ -99,7 +99,7 @@ void release(id shell, CGPoint translation)
     // states, the one that gives the screen back.
     double const end = firstX + translation.x;
     bool const open = end < screenWidth() / 2;
-    double const targetX = open ? kOpenWindowX : screenWidth() - 50;
+    double const targetX = open ? kOpenWindowX : closedWindowX();
     double const targetAlpha = open ? static_cast<double>(kDimmingCeiling) : 0;
     isActive = open;
 

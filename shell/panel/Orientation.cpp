@@ -39,7 +39,7 @@ void layOutOverlayForScreen()
     CGRect const before = send<CGRect>(window.get(), "frame"_sel);
     CGRect grabberFrame = send<CGRect>(grabber.get(), "frame"_sel);
     double const fromBottom = before.size.height - grabberFrame.origin.y;
-    double const restingX = isHidden ? screen.width : isActive ? kOpenWindowX : closedWindowX();
+    double const restingX = isHidden ? offScreenWindowX() : isActive ? kOpenWindowX : closedWindowX();
 
     setFrame(bounds.get(), CGRectMake(0, 0, screen.width, screen.height));
     setFrame(window.get(), CGRectMake(restingX, 0, screen.width, screen.height));

@@ -27,6 +27,11 @@ double closedWindowX()
     return mainScreenBounds().size.width - 50;
 }
 
+double offScreenWindowX()
+{
+    return mainScreenBounds().size.width;
+}
+
 void setArrowImage(const char* resourceName)
 {
     id path = send<id>(bundle.get(), "pathForResource:ofType:"_sel, static_cast<id>(NSString::make(resourceName)), static_cast<id>(NSSTR("png")));
