@@ -12,16 +12,6 @@
 
 namespace {
 
-id sharedApplication()
-{
-    return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
-}
-
-id frontMostApplication()
-{
-    return send<id>(sharedApplication(), "_accessibilityFrontMostApplication"_sel);
-}
-
 void stopHosting(id bundleIdentifier)
 {
     send(send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel), "stopHostingForBundleID:"_sel, bundleIdentifier);

@@ -5,6 +5,7 @@
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/Settings.h"
+#include "core/ShellMessages.h"
 #include "core/SettingsReader.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
@@ -35,8 +36,7 @@ void showWelcomeAlert()
 void openDrawletSettings()
 {
     id address = send<id>(objc_getClass("NSURL"), "URLWithString:"_sel, static_cast<id>(NSSTR(kDrawletSettingsAddress)));
-    id application = send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
-    (void)send<bool>(application, "openURL:"_sel, address);
+    (void)send<bool>(sharedApplication(), "openURL:"_sel, address);
 }
 
 }

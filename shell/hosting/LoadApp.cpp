@@ -26,7 +26,7 @@ void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifie
     // goes home before it is hosted.
     id frontApplication = nullptr;
     if (!bundleIdentifier) {
-        frontApplication = send<id>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel), "_accessibilityFrontMostApplication"_sel);
+        frontApplication = frontMostApplication();
         send(self, "_handleMenuButtonEvent"_sel);
     }
     auto target = [&] { return bundleIdentifier ? bundleIdentifier : send<id>(frontApplication, "bundleIdentifier"_sel); };

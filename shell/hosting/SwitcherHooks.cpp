@@ -47,11 +47,6 @@ bool isPinned(id bundleIdentifier)
     return send<bool>(bundleIdentifier, "isEqualToString:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
 }
 
-id sharedShell()
-{
-    return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
-}
-
 }
 
 void replacement_SBDeckSwitcherViewController_viewDidAppear(id self, SEL selector, bool animated)
@@ -92,7 +87,7 @@ void replacement_SBApplication_willActivate(id self, SEL selector)
     // first; re-placing the grabber alone would leave the panel "open"
     // behind a grabber that looks closed, with its application still hosted.
     if (isActive) {
-        id shell = sharedShell();
+        id shell = sharedApplication();
         send(shell, "tapGrabber:"_sel, shell);
     }
     if (isPinned(bundleIdentifier)) {
@@ -113,7 +108,7 @@ void replacement_SBApplication_willDeactivateForEventsOnly(id self, SEL selector
     NSLog("[Drawlet] %@ willDeactivate eventsOnly: %@!", bundleIdentifier, static_cast<id>(eventsOnly ? NSSTR("YES") : NSSTR("NO")));
     if (!isPinned(bundleIdentifier))
         return;
-    id front = send<id>(sharedShell(), "_accessibilityFrontMostApplication"_sel);
+    id front = frontMostApplication();
     if (isUnlocked && !manuallyHidden && !front) {
         NSLog("[Drawlet] Showing Drawlet!");
         send(self, "setHidden:"_sel, false);

@@ -45,8 +45,7 @@ void postStatusBarHidden(bool hidden)
 
 void pressHomeWhenOnHomeScreen(id shell)
 {
-    id front = send<id>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel), "_accessibilityFrontMostApplication"_sel);
-    if (front)
+    if (frontMostApplication())
         return;
     if (send<bool>(send<id>(SBUIControllerClass.get(), "sharedInstance"_sel), "isAppSwitcherShowing"_sel))
         return;
