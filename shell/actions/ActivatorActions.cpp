@@ -14,7 +14,7 @@ namespace {
 
 void stopHosting(id bundleIdentifier)
 {
-    send(send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel), "stopHostingForBundleID:"_sel, bundleIdentifier);
+    send(sharedHostProvider(), "stopHostingForBundleID:"_sel, bundleIdentifier);
 }
 
 void showIconOfPinnedApplication()

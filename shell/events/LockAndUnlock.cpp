@@ -50,8 +50,7 @@ void displayStatusChanged(CFNotificationCenterRef, void*, CFStringRef name, cons
         return;
     NSLog("[Drawlet] DEVICE LOCKED");
     isUnlocked = false;
-    id provider = send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-    send(provider, "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+    send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     postStatusBarHidden(false);
 }
 

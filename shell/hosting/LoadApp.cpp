@@ -7,15 +7,6 @@
 #include "foundation/NSNumber.h"
 #include "quartz/CGGeometry.h"
 
-namespace {
-
-id provider()
-{
-    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-}
-
-}
-
 void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifier)
 {
     CGRect const panel = send<CGRect>(applicationContainerView.get(), "frame"_sel);
@@ -31,8 +22,8 @@ void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifie
     }
     auto target = [&] { return bundleIdentifier ? bundleIdentifier : send<id>(frontApplication, "bundleIdentifier"_sel); };
 
-    send(provider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)), target());
-    setApplicationView(send<id>(provider(), "hostViewForApplicationWithBundleID:"_sel, target()));
+    send(sharedHostProvider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)), target());
+    setApplicationView(send<id>(sharedHostProvider(), "hostViewForApplicationWithBundleID:"_sel, target()));
 
     id view = applicationView.get();
     if (!view)

@@ -172,3 +172,8 @@ Class RKVContextHostProviderClass()
     static Class cls = defineProviderClass();
     return cls;
 }
+
+id sharedHostProvider()
+{
+    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
+}

@@ -56,8 +56,7 @@ void replacement_SBDeckSwitcherViewController_viewDidAppear(id self, SEL selecto
     } else {
         NSLog("[Drawlet] setting hidden for the first time");
         animateTo(Placement::Hidden, [] {
-            id provider = send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-            send(provider, "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+            send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
             setArrowImage("pointer_out");
             updateTweakSettings();
             isHidden = true;

@@ -25,11 +25,6 @@ constexpr long kStateFailed = 5;
 constexpr float kDimmingCeiling = 0.8f;
 constexpr double kBottomMargin = 70;
 
-id provider()
-{
-    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-}
-
 double screenWidth()
 {
     return mainScreenBounds().size.width;
@@ -112,7 +107,7 @@ void release(id shell, CGPoint translation)
     slidePanel([targetX] { return targetX; }, targetAlpha, [heldShell] {
         if (isActive)
             return;
-        send(provider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+        send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
         // As the tap's close does, so no application keeps its status bar
         // hidden.
         postStatusBarHidden(false);
@@ -129,7 +124,7 @@ void added_SpringBoard_pullGrabber(id self, SEL, id recognizer)
 
     if (!isActive) {
         send(self, "loadAppInApplicationView:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
-        send(provider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)),
+        send(sharedHostProvider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)),
             static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     }
     if (state == kStateBegan) {

@@ -51,7 +51,7 @@ void layOutOverlayForScreen()
 
 void rehostOpenPanel()
 {
-    send(send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel), "forceRehostingOnBundleID:"_sel,
+    send(sharedHostProvider(), "forceRehostingOnBundleID:"_sel,
         static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     double const scale = scaleFactor;
     send(applicationView.get(), "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
