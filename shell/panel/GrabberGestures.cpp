@@ -6,6 +6,7 @@
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
 #include "core/Settings.h"
+#include "core/ViewFrames.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/SystemLog.h"
@@ -33,20 +34,6 @@ double screenWidth()
 CGRect frameOf(id view)
 {
     return send<CGRect>(view, "frame"_sel);
-}
-
-void setOriginX(id view, double x)
-{
-    CGRect frame = frameOf(view);
-    frame.origin.x = x;
-    send(view, "setFrame:"_sel, frame);
-}
-
-void setOriginY(id view, double y)
-{
-    CGRect frame = frameOf(view);
-    frame.origin.y = y;
-    send(view, "setFrame:"_sel, frame);
 }
 
 // The dimming follows how far the panel has moved from where the drag began:
