@@ -5,6 +5,7 @@
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/Settings.h"
+#include "core/SettingsReader.h"
 #include "core/ShellMessages.h"
 #include "hosting/RKVContextHostProvider.h"
 #include "panel/PanelAnimation.h"
@@ -104,7 +105,7 @@ void replacement_SBApplication_willDeactivateForEventsOnly(id self, SEL selector
     if (!tweakEnabled || eventsOnly)
         return;
     id bundleIdentifier = send<id>(self, "bundleIdentifier"_sel);
-    NSLog("[Drawlet] %@ willDeactivate eventsOnly: %@!", bundleIdentifier, static_cast<id>(eventsOnly ? NSSTR("YES") : NSSTR("NO")));
+    NSLog("[Drawlet] %@ willDeactivate eventsOnly: %@!", bundleIdentifier, yesOrNo(eventsOnly));
     if (!isPinned(bundleIdentifier))
         return;
     id front = frontMostApplication();
