@@ -28,10 +28,6 @@ void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifie
     id view = applicationView.get();
     if (!view)
         return;
-    double const scale = scaleFactor;
-    send(view, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
-    CGRect frame = send<CGRect>(view, "frame"_sel);
-    frame.origin = CGPointMake(0, 0);
-    send(view, "setFrame:"_sel, frame);
+    scaleApplicationView();
     send(applicationContainerView.get(), "addSubview:"_sel, view);
 }

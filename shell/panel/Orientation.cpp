@@ -53,11 +53,7 @@ void rehostOpenPanel()
 {
     send(sharedHostProvider(), "forceRehostingOnBundleID:"_sel,
         static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
-    double const scale = scaleFactor;
-    send(applicationView.get(), "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
-    CGRect frame = send<CGRect>(applicationView.get(), "frame"_sel);
-    frame.origin = CGPointMake(0, 0);
-    send(applicationView.get(), "setFrame:"_sel, frame);
+    scaleApplicationView();
 }
 
 void postOrientation(long orientation)
