@@ -9,6 +9,10 @@ namespace apps {
 
 enum class TextAlignment { Left, Center, Right };
 
+void selectFont(cairo_t* cairo, double size, bool bold);
+// Width of the text in the selected font, in user units.
+double textWidth(cairo_t* cairo, const std::string& text);
+
 // Draws `text` with its baseline at y, aligned on x, in the current colour.
 void drawText(cairo_t* cairo, const std::string& text, double x, double y, double size, bool bold, TextAlignment alignment);
 

@@ -56,19 +56,6 @@ std::string validUtf8(const std::string& text)
     return result;
 }
 
-void selectFont(cairo_t* cairo, double size, bool bold)
-{
-    cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cairo, size);
-}
-
-double textWidth(cairo_t* cairo, const std::string& text)
-{
-    cairo_text_extents_t extents;
-    cairo_text_extents(cairo, text.c_str(), &extents);
-    return extents.x_advance;
-}
-
 std::string fitText(cairo_t* cairo, const std::string& text, double width)
 {
     if (textWidth(cairo, text) <= width)
