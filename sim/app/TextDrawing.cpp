@@ -15,6 +15,14 @@ double textWidth(cairo_t* cairo, const std::string& text)
     return extents.x_advance;
 }
 
+void dropLastCharacter(std::string* text)
+{
+    while (!text->empty() && (static_cast<unsigned char>(text->back()) & 0xC0) == 0x80)
+        text->pop_back();
+    if (!text->empty())
+        text->pop_back();
+}
+
 void drawText(cairo_t* cairo, const std::string& text, double x, double y, double size, bool bold, TextAlignment alignment)
 {
     selectFont(cairo, size, bold);
@@ -38,11 +46,7 @@ std::string fitText(cairo_t* cairo, const std::string& text, double width, doubl
     constexpr size_t kLongestShown = 256;
     std::string shortened = text.substr(0, kLongestShown + 1);
     while (!shortened.empty()) {
-        // Drop the last character: its continuation bytes, then its first.
-        while (!shortened.empty() && (static_cast<unsigned char>(shortened.back()) & 0xC0) == 0x80)
-            shortened.pop_back();
-        if (!shortened.empty())
-            shortened.pop_back();
+        dropLastCharacter(&shortened);
         if (shortened.size() <= kLongestShown && textWidth(cairo, shortened + "\u2026") <= width)
             break;
     }

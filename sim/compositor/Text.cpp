@@ -6,15 +6,6 @@ namespace {
 
 constexpr const char* kEllipsis = "\u2026";
 
-// Drops the last UTF-8 character (its continuation bytes, then its lead byte).
-void dropLastCharacter(std::string* text)
-{
-    while (!text->empty() && (static_cast<unsigned char>(text->back()) & 0xC0) == 0x80)
-        text->pop_back();
-    if (!text->empty())
-        text->pop_back();
-}
-
 }
 
 std::string validUtf8(const std::string& text)
@@ -62,7 +53,7 @@ std::string fitText(cairo_t* cairo, const std::string& text, double width)
         return text;
     std::string kept = text;
     while (!kept.empty()) {
-        dropLastCharacter(&kept);
+        apps::dropLastCharacter(&kept);
         if (textWidth(cairo, kept + kEllipsis) <= width)
             return kept + kEllipsis;
     }
