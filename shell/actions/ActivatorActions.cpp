@@ -12,25 +12,9 @@
 
 namespace {
 
-id sharedApplication()
-{
-    return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
-}
-
-id frontMostApplication()
-{
-    return send<id>(sharedApplication(), "_accessibilityFrontMostApplication"_sel);
-}
-
-// Entirely off the right edge of the screen.
-double offScreenWindowX()
-{
-    return mainScreenBounds().size.width;
-}
-
 void stopHosting(id bundleIdentifier)
 {
-    send(send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel), "stopHostingForBundleID:"_sel, bundleIdentifier);
+    send(sharedHostProvider(), "stopHostingForBundleID:"_sel, bundleIdentifier);
 }
 
 void showIconOfPinnedApplication()

@@ -1,5 +1,7 @@
 #include "PanelState.h"
 
+#include "quartz/CGGeometry.h"
+
 Strong<objc_object> window;
 Strong<objc_object> bounds;
 Strong<objc_object> grabber;
@@ -39,4 +41,13 @@ void setApplicationView(id view)
         return;
     if (send<id>(previous.get(), "superview"_sel) == applicationContainerView.get())
         send(previous.get(), "removeFromSuperview"_sel);
+}
+
+void scaleApplicationView()
+{
+    double const scale = scaleFactor;
+    send(applicationView.get(), "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
+    CGRect frame = send<CGRect>(applicationView.get(), "frame"_sel);
+    frame.origin = CGPointMake(0, 0);
+    send(applicationView.get(), "setFrame:"_sel, frame);
 }

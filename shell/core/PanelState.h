@@ -46,3 +46,6 @@ extern int32_t firstY;
 // first (unless it is the one stored again), so replaced host views never
 // pile up in applicationContainerView.
 void setApplicationView(id view);
+// Scales applicationView by scaleFactor in x and y and moves its frame's
+// origin to (0, 0): the one way its frame and transform are ever set.
+void scaleApplicationView();

@@ -1,13 +1,13 @@
 #include "Settings.h"
 #include "PanelState.h"
 #include "SettingsReader.h"
+#include "ViewFrames.h"
 
 #include "colorpicker/LCPParseColorString.h"
 #include "dispatch/Dispatch.h"
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/NSStringWithFormat.h"
 #include "foundation/SystemLog.h"
-#include "quartz/CGGeometry.h"
 
 namespace {
 
@@ -17,15 +17,6 @@ constexpr long kRenderingModeAlwaysTemplate = 2;
 id colorClassMessage(SEL selector)
 {
     return send<id>(objc_getClass("UIColor"), selector);
-}
-
-void setOriginX(id view, CGFloat x)
-{
-    if (!view)
-        return;
-    CGRect frame = send<CGRect>(view, "frame"_sel);
-    frame.origin.x = x;
-    send(view, "setFrame:"_sel, frame);
 }
 
 void applyLayout()

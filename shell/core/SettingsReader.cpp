@@ -1,14 +1,10 @@
 #include "SettingsReader.h"
 
+#include "foundation/NSNumber.h"
+#include "foundation/NSObject.h"
 #include "runtime/Runtime.h"
 
 namespace {
-
-bool isKindOf(id object, const char* className)
-{
-    Class cls = objc_getClass(className);
-    return cls && send<bool>(object, "isKindOfClass:"_sel, static_cast<id>(cls));
-}
 
 id settingsValue(NSDictionary* dictionary, const char* key)
 {
@@ -22,7 +18,7 @@ id settingsValue(NSDictionary* dictionary, const char* key)
 bool settingsBool(NSDictionary* dictionary, const char* key)
 {
     id value = settingsValue(dictionary, key);
-    if (isKindOf(value, "NSNumber") || isKindOf(value, "NSString"))
+    if (foundation::isKindOf(value, foundation::NSNumberClass()) || foundation::isKindOf(value, foundation::NSStringClass()))
         return send<bool>(value, "boolValue"_sel);
     return false;
 }
@@ -30,7 +26,7 @@ bool settingsBool(NSDictionary* dictionary, const char* key)
 NSString* settingsString(NSDictionary* dictionary, const char* key)
 {
     id value = settingsValue(dictionary, key);
-    return isKindOf(value, "NSString") ? static_cast<NSString*>(value) : nil;
+    return foundation::isKindOf(value, foundation::NSStringClass()) ? static_cast<NSString*>(value) : nil;
 }
 
 NSString* yesOrNo(bool value)

@@ -1,5 +1,6 @@
 #pragma once
-// The library's two load-time initialisers, run in this order.
+// What the library's load-time initialisers do once the listener class is
+// registered (core/Initializers.cpp), in this order.
 
 // Registers the three Darwin observers (lock state, settings changes).
 void registerObservers();

@@ -1,9 +1,11 @@
 // Lock state, unlock and the first-run alert.
 #include "core/ClassCache.h"
+#include "core/NotificationNames.h"
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/Settings.h"
+#include "core/ShellMessages.h"
 #include "core/SettingsReader.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
@@ -14,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kLockCompleteNotification = "com.apple.springboard.lockcomplete";
 constexpr const char* kHasBeenLaunchedBeforeKey = "hasBeenLaunchedBefore";
 constexpr const char* kDrawletSettingsAddress = "prefs:root=Drawlet";
 
@@ -35,8 +36,7 @@ void showWelcomeAlert()
 void openDrawletSettings()
 {
     id address = send<id>(objc_getClass("NSURL"), "URLWithString:"_sel, static_cast<id>(NSSTR(kDrawletSettingsAddress)));
-    id application = send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
-    (void)send<bool>(application, "openURL:"_sel, address);
+    (void)send<bool>(sharedApplication(), "openURL:"_sel, address);
 }
 
 }
@@ -50,8 +50,7 @@ void displayStatusChanged(CFNotificationCenterRef, void*, CFStringRef name, cons
         return;
     NSLog("[Drawlet] DEVICE LOCKED");
     isUnlocked = false;
-    id provider = send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-    send(provider, "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+    send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     postStatusBarHidden(false);
 }
 

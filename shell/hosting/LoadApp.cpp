@@ -7,15 +7,6 @@
 #include "foundation/NSNumber.h"
 #include "quartz/CGGeometry.h"
 
-namespace {
-
-id provider()
-{
-    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-}
-
-}
-
 void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifier)
 {
     CGRect const panel = send<CGRect>(applicationContainerView.get(), "frame"_sel);
@@ -26,21 +17,17 @@ void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifie
     // goes home before it is hosted.
     id frontApplication = nullptr;
     if (!bundleIdentifier) {
-        frontApplication = send<id>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel), "_accessibilityFrontMostApplication"_sel);
+        frontApplication = frontMostApplication();
         send(self, "_handleMenuButtonEvent"_sel);
     }
     auto target = [&] { return bundleIdentifier ? bundleIdentifier : send<id>(frontApplication, "bundleIdentifier"_sel); };
 
-    send(provider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)), target());
-    setApplicationView(send<id>(provider(), "hostViewForApplicationWithBundleID:"_sel, target()));
+    send(sharedHostProvider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)), target());
+    setApplicationView(send<id>(sharedHostProvider(), "hostViewForApplicationWithBundleID:"_sel, target()));
 
     id view = applicationView.get();
     if (!view)
         return;
-    double const scale = scaleFactor;
-    send(view, "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
-    CGRect frame = send<CGRect>(view, "frame"_sel);
-    frame.origin = CGPointMake(0, 0);
-    send(view, "setFrame:"_sel, frame);
+    scaleApplicationView();
     send(applicationContainerView.get(), "addSubview:"_sel, view);
 }

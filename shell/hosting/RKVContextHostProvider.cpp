@@ -65,8 +65,7 @@ void enableBackgroundingForApplication(id self, SEL, id application) { applyBack
 
 void launchSuspendedApplicationWithBundleID(id, SEL, id bundleIdentifier)
 {
-    id shell = send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
-    (void)send<bool>(shell, "launchApplicationWithIdentifier:suspended:"_sel, bundleIdentifier, true);
+    (void)send<bool>(sharedApplication(), "launchApplicationWithIdentifier:suspended:"_sel, bundleIdentifier, true);
 }
 
 id hostViewForApplication(id self, SEL, id application)
@@ -172,4 +171,9 @@ Class RKVContextHostProviderClass()
 {
     static Class cls = defineProviderClass();
     return cls;
+}
+
+id sharedHostProvider()
+{
+    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
 }

@@ -16,3 +16,6 @@ struct RKVContextHostProvider : NSObject {
 
 // The class, defined on first use.
 Class RKVContextHostProviderClass();
+
+// The one shared provider, as its class method sharedInstance gives it.
+id sharedHostProvider();

@@ -5,6 +5,7 @@
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/Settings.h"
+#include "core/SettingsReader.h"
 #include "core/ShellMessages.h"
 #include "hosting/RKVContextHostProvider.h"
 #include "panel/PanelAnimation.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-// The single-precision 0.3 these slides are written with, widened.
-constexpr double kGrabberSlideSeconds = static_cast<double>(0.3f);
-
 enum class Placement { Hidden, Shown };
 
 // Off the right edge and transparent, or the grabber strip at W − 50 and
@@ -26,9 +24,8 @@ enum class Placement { Hidden, Shown };
 id placementBlock(Placement placement)
 {
     return makeBlock([placement] {
-        double const screenWidth = mainScreenBounds().size.width;
         CGRect frame = send<CGRect>(window.get(), "frame"_sel);
-        frame.origin.x = placement == Placement::Hidden ? screenWidth : screenWidth - 50;
+        frame.origin.x = placement == Placement::Hidden ? offScreenWindowX() : closedWindowX();
         send(window.get(), "setFrame:"_sel, frame);
         send(bounds.get(), "setAlpha:"_sel, 0.0);
         send(window.get(), "setAlpha:"_sel, placement == Placement::Hidden ? 0.0 : 1.0);
@@ -38,22 +35,17 @@ id placementBlock(Placement placement)
 void animateTo(Placement placement, std::function<void()> completion)
 {
     id done = makeCompletionBlock([completion = std::move(completion)](bool) { completion(); });
-    send(objc_getClass("UIView"), "animateWithDuration:animations:completion:"_sel, kGrabberSlideSeconds, placementBlock(placement), done);
+    send(objc_getClass("UIView"), "animateWithDuration:animations:completion:"_sel, kPanelSlideSeconds, placementBlock(placement), done);
 }
 
 void animateTo(Placement placement)
 {
-    send(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, kGrabberSlideSeconds, placementBlock(placement));
+    send(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, kPanelSlideSeconds, placementBlock(placement));
 }
 
 bool isPinned(id bundleIdentifier)
 {
     return send<bool>(bundleIdentifier, "isEqualToString:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
-}
-
-id sharedShell()
-{
-    return send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel);
 }
 
 }
@@ -65,8 +57,7 @@ void replacement_SBDeckSwitcherViewController_viewDidAppear(id self, SEL selecto
     } else {
         NSLog("[Drawlet] setting hidden for the first time");
         animateTo(Placement::Hidden, [] {
-            id provider = send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-            send(provider, "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+            send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
             setArrowImage("pointer_out");
             updateTweakSettings();
             isHidden = true;
@@ -96,7 +87,7 @@ void replacement_SBApplication_willActivate(id self, SEL selector)
     // first; re-placing the grabber alone would leave the panel "open"
     // behind a grabber that looks closed, with its application still hosted.
     if (isActive) {
-        id shell = sharedShell();
+        id shell = sharedApplication();
         send(shell, "tapGrabber:"_sel, shell);
     }
     if (isPinned(bundleIdentifier)) {
@@ -114,10 +105,10 @@ void replacement_SBApplication_willDeactivateForEventsOnly(id self, SEL selector
     if (!tweakEnabled || eventsOnly)
         return;
     id bundleIdentifier = send<id>(self, "bundleIdentifier"_sel);
-    NSLog("[Drawlet] %@ willDeactivate eventsOnly: %@!", bundleIdentifier, static_cast<id>(eventsOnly ? NSSTR("YES") : NSSTR("NO")));
+    NSLog("[Drawlet] %@ willDeactivate eventsOnly: %@!", bundleIdentifier, yesOrNo(eventsOnly));
     if (!isPinned(bundleIdentifier))
         return;
-    id front = send<id>(sharedShell(), "_accessibilityFrontMostApplication"_sel);
+    id front = frontMostApplication();
     if (isUnlocked && !manuallyHidden && !front) {
         NSLog("[Drawlet] Showing Drawlet!");
         send(self, "setHidden:"_sel, false);

@@ -6,6 +6,7 @@
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
 #include "core/Settings.h"
+#include "core/ViewFrames.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/SystemLog.h"
@@ -25,11 +26,6 @@ constexpr long kStateFailed = 5;
 constexpr float kDimmingCeiling = 0.8f;
 constexpr double kBottomMargin = 70;
 
-id provider()
-{
-    return send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-}
-
 double screenWidth()
 {
     return mainScreenBounds().size.width;
@@ -38,20 +34,6 @@ double screenWidth()
 CGRect frameOf(id view)
 {
     return send<CGRect>(view, "frame"_sel);
-}
-
-void setOriginX(id view, double x)
-{
-    CGRect frame = frameOf(view);
-    frame.origin.x = x;
-    send(view, "setFrame:"_sel, frame);
-}
-
-void setOriginY(id view, double y)
-{
-    CGRect frame = frameOf(view);
-    frame.origin.y = y;
-    send(view, "setFrame:"_sel, frame);
 }
 
 // The dimming follows how far the panel has moved from where the drag began:
@@ -99,7 +81,7 @@ void release(id shell, CGPoint translation)
     // states, the one that gives the screen back.
     double const end = firstX + translation.x;
     bool const open = end < screenWidth() / 2;
-    double const targetX = open ? kOpenWindowX : screenWidth() - 50;
+    double const targetX = open ? kOpenWindowX : closedWindowX();
     double const targetAlpha = open ? static_cast<double>(kDimmingCeiling) : 0;
     isActive = open;
 
@@ -112,7 +94,7 @@ void release(id shell, CGPoint translation)
     slidePanel([targetX] { return targetX; }, targetAlpha, [heldShell] {
         if (isActive)
             return;
-        send(provider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+        send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
         // As the tap's close does, so no application keeps its status bar
         // hidden.
         postStatusBarHidden(false);
@@ -129,7 +111,7 @@ void added_SpringBoard_pullGrabber(id self, SEL, id recognizer)
 
     if (!isActive) {
         send(self, "loadAppInApplicationView:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
-        send(provider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)),
+        send(sharedHostProvider(), "setStatusBarHidden:onApplicationWithBundleID:"_sel, static_cast<id>(NSNumber::numberWithInteger(1)),
             static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     }
     if (state == kStateBegan) {

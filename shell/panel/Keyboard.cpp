@@ -5,6 +5,7 @@
 #include "core/PanelState.h"
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
+#include "core/ViewFrames.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
@@ -27,16 +28,9 @@ double grabberOriginY()
     return send<CGRect>(grabber.get(), "frame"_sel).origin.y;
 }
 
-void moveGrabberTo(double y)
-{
-    CGRect frame = send<CGRect>(grabber.get(), "frame"_sel);
-    frame.origin.y = y;
-    send(grabber.get(), "setFrame:"_sel, frame);
-}
-
 void animateGrabber(std::function<double()> originY)
 {
-    id changes = makeBlock([originY = std::move(originY)] { moveGrabberTo(originY()); });
+    id changes = makeBlock([originY = std::move(originY)] { setOriginY(grabber.get(), originY()); });
     send(objc_getClass("UIView"), "animateWithDuration:animations:"_sel, kPanelSlideSeconds, changes);
 }
 

@@ -39,7 +39,7 @@ void layOutOverlayForScreen()
     CGRect const before = send<CGRect>(window.get(), "frame"_sel);
     CGRect grabberFrame = send<CGRect>(grabber.get(), "frame"_sel);
     double const fromBottom = before.size.height - grabberFrame.origin.y;
-    double const restingX = isHidden ? screen.width : isActive ? kOpenWindowX : closedWindowX();
+    double const restingX = isHidden ? offScreenWindowX() : isActive ? kOpenWindowX : closedWindowX();
 
     setFrame(bounds.get(), CGRectMake(0, 0, screen.width, screen.height));
     setFrame(window.get(), CGRectMake(restingX, 0, screen.width, screen.height));
@@ -51,13 +51,9 @@ void layOutOverlayForScreen()
 
 void rehostOpenPanel()
 {
-    send(send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel), "forceRehostingOnBundleID:"_sel,
+    send(sharedHostProvider(), "forceRehostingOnBundleID:"_sel,
         static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
-    double const scale = scaleFactor;
-    send(applicationView.get(), "setTransform:"_sel, CGAffineTransformScale(CGAffineTransformIdentity, scale, scale));
-    CGRect frame = send<CGRect>(applicationView.get(), "frame"_sel);
-    frame.origin = CGPointMake(0, 0);
-    send(applicationView.get(), "setFrame:"_sel, frame);
+    scaleApplicationView();
 }
 
 void postOrientation(long orientation)

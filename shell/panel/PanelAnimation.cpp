@@ -27,6 +27,11 @@ double closedWindowX()
     return mainScreenBounds().size.width - 50;
 }
 
+double offScreenWindowX()
+{
+    return mainScreenBounds().size.width;
+}
+
 void setArrowImage(const char* resourceName)
 {
     id path = send<id>(bundle.get(), "pathForResource:ofType:"_sel, static_cast<id>(NSString::make(resourceName)), static_cast<id>(NSSTR("png")));
@@ -40,8 +45,7 @@ void postStatusBarHidden(bool hidden)
 
 void pressHomeWhenOnHomeScreen(id shell)
 {
-    id front = send<id>(send<id>(objc_getClass("UIApplication"), "sharedApplication"_sel), "_accessibilityFrontMostApplication"_sel);
-    if (front)
+    if (frontMostApplication())
         return;
     if (send<bool>(send<id>(SBUIControllerClass.get(), "sharedInstance"_sel), "isAppSwitcherShowing"_sel))
         return;

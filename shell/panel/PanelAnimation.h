@@ -1,7 +1,7 @@
 #pragma once
 // What opening and closing the panel share: the 0.3 s slide of the overlay
-// window with the dimming, the arrow's images, and the status-bar request to
-// applications.
+// window with the dimming, the window's resting places, the arrow's images,
+// and the status-bar request to applications.
 
 #include "runtime/Runtime.h"
 
@@ -18,6 +18,9 @@ inline constexpr double kOpenDimmingAlpha = static_cast<double>(0.8f);
 void slidePanel(std::function<double()> windowX, double dimmingAlpha, std::function<void()> completion);
 // The screen's width − 50: where the window rests while closed.
 double closedWindowX();
+// The screen's width: the window entirely off the right edge, the grabber
+// hidden.
+double offScreenWindowX();
 // Sets the arrow to "pointer_in" or "pointer_out" of the resource bundle;
 // the caller re-applies the settings (updateTweakSettings) so it is tinted.
 void setArrowImage(const char* resourceName);

@@ -36,8 +36,7 @@ void closePanel(id shell)
         setArrowImage("pointer_out");
         updateTweakSettings();
         pressHomeWhenOnHomeScreen(heldShell.get());
-        id provider = send<id>(RKVContextHostProviderClass(), "sharedInstance"_sel);
-        send(provider, "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
+        send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
         postStatusBarHidden(false);
     });
 }

@@ -40,19 +40,12 @@ std::string absolute(const std::string& path)
     return error ? path : result.lexically_normal().string();
 }
 
-// Wall-clock seconds, as the device reckons them.
-class DeviceTime {
-public:
-    double now() const { return foundation::wallClockNow(); }
-};
-
 // Draws what changed and, while the scene is in the foreground, hands the
 // frame to the shell; a backgrounded scene draws nothing.
 class Display {
 public:
-    Display(AppRenderer* renderer, const DeviceTime* time)
+    explicit Display(AppRenderer* renderer)
         : m_renderer(renderer)
-        , m_time(time)
     {
     }
 
@@ -61,7 +54,7 @@ public:
         auto& scene = uikit::ApplicationScene::shared();
         if (!scene.isForeground())
             return;
-        if (m_renderer->redrawIfChanged(static_cast<std::time_t>(m_time->now())) || !m_published) {
+        if (m_renderer->redrawIfChanged(static_cast<std::time_t>(foundation::wallClockNow())) || !m_published) {
             if (auto* frame = m_renderer->lastDrawnFrame().surface())
                 m_published = scene.publishFrame(frame);
         }
@@ -71,7 +64,7 @@ public:
     // screen needs drawing; the check itself draws nothing when nothing changed.
     void scheduleTick()
     {
-        double const now = m_time->now();
+        double const now = foundation::wallClockNow();
         double const untilNextSecond = std::floor(now) + 1 - now;
         dispatch_after(dispatch_time(DISPATCH_TIME_NOW, static_cast<int64_t>(untilNextSecond * 1e9) + 1), dispatch_get_main_queue(), [this] {
             update();
@@ -83,7 +76,6 @@ public:
 
 private:
     AppRenderer* m_renderer;
-    const DeviceTime* m_time;
     bool m_published = false;
 };
 
@@ -219,9 +211,8 @@ int runAppProcess(const AppOptions& options)
     }
     loadLibraries(root, *application);
 
-    DeviceTime const time;
     AppRenderer renderer(std::move(screen), options.screenWidth, options.screenHeight, options.scale);
-    Display display(&renderer, &time);
+    Display display(&renderer);
     int status = 0;
     {
         AutoreleasePool pool;

@@ -43,7 +43,7 @@ void registerContentDrawer(Class cls, ContentDrawer drawer, ContentVersion versi
 // The whole screen as an ARGB32 image of the screen's bounds times its scale
 // (rounded to whole pixels); the caller owns it. Null, with `error` set when
 // given, when no such image can be made. Only what changed since the last
-// frame is drawn again (ScreenFrames.h), unless a full redraw is forced.
+// frame is drawn again (Damage.h), unless a full redraw is forced.
 cairo_surface_t* drawScreen(std::string* error = nullptr);
 
 // What the window needs to show the screen: the compositor's own image of it

@@ -13,8 +13,8 @@ constexpr double kNameGap = 5;
 constexpr double kNameHeight = 15;
 constexpr double kRowGap = 28;
 constexpr double kDockHeight = 96;
-
-}
+constexpr size_t kHomeScreenColumns = 4;
+constexpr size_t kLandscapeHomeScreenColumns = 6;
 
 size_t homeScreenColumns(CGSize screen)
 {
@@ -25,6 +25,8 @@ size_t homeScreenColumns(CGSize screen)
 double homeScreenIconSize(CGSize screen)
 {
     return std::clamp(std::min(screen.width, screen.height) / 5.3, 1.0, kIconSize);
+}
+
 }
 
 CGRect homeScreenDockFrame(CGSize screen)

@@ -16,17 +16,9 @@ struct HomeScreenIconPlace {
     CGRect name;
 };
 
-inline constexpr size_t kHomeScreenColumns = 4;
-inline constexpr size_t kLandscapeHomeScreenColumns = 6;
-
-// The number of columns on a screen of `screen` points.
-size_t homeScreenColumns(CGSize screen);
-
 // The place of the icon at `index`, on a screen of `screen` points. Places
 // run on past the dock; those are not shown.
 HomeScreenIconPlace homeScreenIconPlace(CGSize screen, size_t index);
-// The size of one icon's square on such a screen.
-double homeScreenIconSize(CGSize screen);
 // The translucent band along the screen's bottom, under the page dot.
 CGRect homeScreenDockFrame(CGSize screen);
 

@@ -6,15 +6,6 @@ namespace {
 
 constexpr const char* kEllipsis = "\u2026";
 
-// Drops the last UTF-8 character (its continuation bytes, then its lead byte).
-void dropLastCharacter(std::string* text)
-{
-    while (!text->empty() && (static_cast<unsigned char>(text->back()) & 0xC0) == 0x80)
-        text->pop_back();
-    if (!text->empty())
-        text->pop_back();
-}
-
 }
 
 std::string validUtf8(const std::string& text)
@@ -56,26 +47,13 @@ std::string validUtf8(const std::string& text)
     return result;
 }
 
-void selectFont(cairo_t* cairo, double size, bool bold)
-{
-    cairo_select_font_face(cairo, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cairo, size);
-}
-
-double textWidth(cairo_t* cairo, const std::string& text)
-{
-    cairo_text_extents_t extents;
-    cairo_text_extents(cairo, text.c_str(), &extents);
-    return extents.x_advance;
-}
-
 std::string fitText(cairo_t* cairo, const std::string& text, double width)
 {
     if (textWidth(cairo, text) <= width)
         return text;
     std::string kept = text;
     while (!kept.empty()) {
-        dropLastCharacter(&kept);
+        apps::dropLastCharacter(&kept);
         if (textWidth(cairo, kept + kEllipsis) <= width)
             return kept + kEllipsis;
     }

@@ -1,6 +1,9 @@
 #pragma once
 // Text in DejaVu Sans (fonts-dejavu-core), the face the demo applications use,
-// through cairo's toy font API.
+// through cairo's toy font API: the font is chosen and measured by the demo
+// applications' own functions, so the two cannot drift apart.
+
+#include "TextDrawing.h"
 
 #include <cairo.h>
 
@@ -13,9 +16,9 @@ namespace compositor {
 // cairo refuses to draw invalid text and stops drawing altogether.
 std::string validUtf8(const std::string& text);
 
-void selectFont(cairo_t* cairo, double size, bool bold);
-// Width of the text in the selected font, in user units.
-double textWidth(cairo_t* cairo, const std::string& text);
+using apps::selectFont;
+using apps::textWidth;
+
 // The text, or as much of its beginning as fits in `width` followed by an
 // ellipsis, as a label truncates its tail; whole characters only.
 std::string fitText(cairo_t* cairo, const std::string& text, double width);

@@ -30,6 +30,9 @@ bool parseSeconds(std::string_view text, double* seconds, std::string* error)
     return true;
 }
 
+namespace {
+
+// Names, keys and string values travel as UTF-8 (property lists, bus messages).
 bool isValidUtf8(std::string_view text)
 {
     size_t i = 0;
@@ -54,6 +57,8 @@ bool isValidUtf8(std::string_view text)
         i += length;
     }
     return true;
+}
+
 }
 
 bool checkText(std::string_view what, std::string_view text, std::string* error, bool mayBeEmpty)

@@ -14,8 +14,6 @@ inline constexpr double kMaximumWaitSeconds = 1'000'000;
 
 bool expectArgumentCount(const Arguments& arguments, size_t count, std::string_view usage, std::string* error);
 bool parseSeconds(std::string_view text, double* seconds, std::string* error);
-// Names, keys and string values travel as UTF-8 (property lists, bus messages).
-bool isValidUtf8(std::string_view text);
 // Non-empty (unless allowed) UTF-8 text; `what` names it in the reason.
 bool checkText(std::string_view what, std::string_view text, std::string* error, bool mayBeEmpty = false);
 

@@ -1,14 +1,13 @@
 #include "HomeScreenTaps.h"
 
 #include "HomeScreenLayout.h"
+#include "TapLanding.h"
 #include "foundation/SystemLog.h"
 #include "springboard/SBApplicationController.h"
 #include "springboard/SpringBoard.h"
 #include "uikit/UIScreen.h"
-#include "uikit/UITapGestureRecognizer.h"
 #include "uikit/UITouch.h"
 
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,17 +15,6 @@
 namespace sim {
 
 namespace {
-
-struct Landing {
-    CGPoint point;
-    double timestamp = 0;
-};
-
-bool stillATap(const Landing& landing, const UITouch* touch)
-{
-    double const movement = std::hypot(touch->screenLocation.x - landing.point.x, touch->screenLocation.y - landing.point.y);
-    return movement <= uikit::kTapLargestMovement && touch->timestamp - landing.timestamp <= uikit::kTapLongestDuration;
-}
 
 // The application whose icon (or name under it) is at `point`, in the order
 // and places the compositor draws them: the shell installed the applications
@@ -64,11 +52,11 @@ void open(const std::string& bundleIdentifier)
 std::function<void(UITouch*)> makeHomeScreenTapSink()
 {
     // One finger at a time is enough for icons; a second landing replaces it.
-    auto landing = std::make_shared<std::optional<Landing>>();
+    auto landing = std::make_shared<std::optional<TapLanding>>();
     return [landing](UITouch* touch) {
         switch (touch->phase) {
         case UITouchPhaseBegan:
-            *landing = Landing { touch->screenLocation, touch->timestamp };
+            *landing = TapLanding { touch->screenLocation, touch->timestamp };
             return;
         case UITouchPhaseMoved:
             // Once it has gone too far it is no tap, even if it comes back.

@@ -1,10 +1,9 @@
 #include "StatusBarTaps.h"
+#include "TapLanding.h"
 
 #include "activator/DeviceEvents.h"
-#include "uikit/UITapGestureRecognizer.h"
 #include "uikit/UITouch.h"
 
-#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -12,14 +11,9 @@ namespace sim {
 
 namespace {
 
-struct Landing {
-    CGPoint point;
-    double timestamp = 0;
-};
-
 struct DoubleTap {
     // The finger on the status bar, while it may still be a tap.
-    std::optional<Landing> landing;
+    std::optional<TapLanding> landing;
     // When the status bar's last tap lifted, while a second one may follow.
     std::optional<double> firstTapLifted;
 
@@ -30,12 +24,12 @@ struct DoubleTap {
         case UITouchPhaseBegan:
             landing.reset();
             if (touch->screenLocation.y < kStatusBarTapHeight)
-                landing = Landing { touch->screenLocation, touch->timestamp };
+                landing = TapLanding { touch->screenLocation, touch->timestamp };
             else
                 firstTapLifted.reset();
             return false;
         case UITouchPhaseMoved:
-            if (landing && !stillATap(touch))
+            if (landing && !stillATap(*landing, touch))
                 landing.reset();
             return false;
         case UITouchPhaseEnded:
@@ -47,16 +41,10 @@ struct DoubleTap {
         }
     }
 
-    bool stillATap(const UITouch* touch) const
-    {
-        double const movement = std::hypot(touch->screenLocation.x - landing->point.x, touch->screenLocation.y - landing->point.y);
-        return movement <= uikit::kTapLargestMovement && touch->timestamp - landing->timestamp <= uikit::kTapLongestDuration;
-    }
-
     bool lifted(const UITouch* touch)
     {
-        bool const tapped = landing && stillATap(touch) && touch->screenLocation.y < kStatusBarTapHeight;
-        std::optional<Landing> const tap = landing;
+        bool const tapped = landing && stillATap(*landing, touch) && touch->screenLocation.y < kStatusBarTapHeight;
+        std::optional<TapLanding> const tap = landing;
         landing.reset();
         if (!tapped) {
             firstTapLifted.reset();
