@@ -35,15 +35,14 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME drawlet)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Drawlet Developers <dev@drawlet.local>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL device sim)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # Packaging runs in the tests: the fastest compression dpkg reads.
 set(CPACK_DEBIAN_COMPRESSION_TYPE zstd)
-# The packaging prefix leaves an empty usr/ in the device package; it would
-# be a path both packages share.
+# The packaging prefix (/usr, the generator's default) leaves an empty usr/
+# in the device package; it would be a path both packages share.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/RemoveEmptyPrefix.cmake)
 
 set(CPACK_DEBIAN_DEVICE_PACKAGE_NAME drawlet)
@@ -69,5 +68,10 @@ window or headless from a scenario, with Drawlet's libraries loaded; the
 settings tool drawlet-settings changes Drawlet's settings while it runs.
 A complete device root (the libraries, the demo applications and the
 Settings application) is in /usr/share/drawlet/root.")
+
+# `package_source` (which include(CPack) adds) packs the sources only, not
+# the build folders made inside the checkout.
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/")
 
 include(CPack)
