@@ -5,6 +5,9 @@
 #                           DISPLAY: a short headless scenario, printing its log and saving pictures,
 #                           its frames and an animated GIF of it in build/demo)
 #   make test               every test through ctest
+#   make package            the Debian packages, in build/: drawlet (the libraries at the device's
+#                           paths, to unpack into a device root with dpkg -x) and drawlet-sim (the
+#                           simulator with a whole device root); see README, Installing
 #   make bench              the benchmarks (build/bin/*_bench; run them by hand, see bench/README.md)
 #   make soak               10,000 random events against the whole system, headless, with a fresh
 #                           seed that it prints (SOAK_EVENTS, SOAK_SEED to choose; the events go to
@@ -27,7 +30,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_check
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps out-of-source configure build bench demo test soak sanitize sanitize-test fuzz clean
+.PHONY: all deps out-of-source configure build package bench demo test soak sanitize sanitize-test fuzz clean
 
 all: build
 
@@ -46,6 +49,9 @@ configure: deps out-of-source
 
 build: configure
 	cmake --build $(BUILD_DIR)
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: configure
 	cmake --build $(BUILD_DIR) --target benchmarks

@@ -1,6 +1,7 @@
 #include "AppProcess.h"
 #include "AppRenderer.h"
 #include "AppScreenFactory.h"
+#include "BorrowedApplications.h"
 #include "InstalledApplications.h"
 #include "TouchViews.h"
 
@@ -156,6 +157,8 @@ int runAppProcess(const AppOptions& options)
     systemlog::setKeepsMessages(false);
     std::string const root = absolute(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
     foundation::setDeviceRoot(root);
+    // The shell has said so in the log when it happens.
+    sim::borrowApplicationsWhenMissing(root);
     if (!options.log.empty() && !systemlog::setLogFile(options.log)) {
         complain("cannot open the log file " + options.log);
         return 2;

@@ -19,7 +19,8 @@ struct InstalledApplication {
     std::string displayName;
     // The process's name in the log, and what the loader's filters match.
     std::string executableName;
-    // A device path (under the device root), e.g. "/Applications/Notes.app/Icon.png".
+    // A device path (under the device root), e.g. "/Applications/Notes.app/Icon.png";
+    // a host path when the applications come from another root (setApplicationsRoot).
     std::string iconPath;
     BadgeValue badgeValue;
 };

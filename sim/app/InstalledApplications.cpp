@@ -13,6 +13,22 @@ namespace apps {
 
 namespace {
 
+std::string& applicationsRoot()
+{
+    static std::string root;
+    return root;
+}
+
+// Device paths resolve under the device root; another root's are made host
+// paths here, for everything that opens them later.
+std::string underApplicationsRoot(const std::string& path)
+{
+    auto const& root = applicationsRoot();
+    if (root.empty() || !path.starts_with('/'))
+        return path;
+    return root + path;
+}
+
 void logProblem(const std::string& path, const std::string& problem)
 {
     systemlog::write(kCFLogLevelError, "installed applications: " + path + ": " + problem);
@@ -79,16 +95,19 @@ std::optional<InstalledApplication> readEntry(id value, std::string* problem)
 
 }
 
+void setApplicationsRoot(std::string root) { applicationsRoot() = std::move(root); }
+
 std::vector<InstalledApplication> readInstalledApplications(const std::string& path)
 {
     AutoreleasePool pool;
     std::vector<InstalledApplication> applications;
-    NSDictionary* contents = foundation::readPropertyListDictionary(path);
+    std::string const file = underApplicationsRoot(path);
+    NSDictionary* contents = foundation::readPropertyListDictionary(file);
     if (!contents)
         return applications;
     id list = contents->objectForKey("Applications");
     if (!foundation::isKindOf(list, foundation::NSArrayClass())) {
-        logProblem(path, "no Applications array");
+        logProblem(file, "no Applications array");
         return applications;
     }
     auto const& items = static_cast<NSArray*>(list)->items;
@@ -98,9 +117,10 @@ std::vector<InstalledApplication> readInstalledApplications(const std::string& p
         if (application && findInstalledApplication(applications, application->bundleIdentifier))
             problem = "bundle identifier " + application->bundleIdentifier + " listed twice";
         if (!problem.empty()) {
-            logProblem(path, "entry " + std::to_string(index) + " skipped: " + problem);
+            logProblem(file, "entry " + std::to_string(index) + " skipped: " + problem);
             continue;
         }
+        application->iconPath = underApplicationsRoot(application->iconPath);
         applications.push_back(std::move(*application));
     }
     return applications;

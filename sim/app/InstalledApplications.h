@@ -29,6 +29,12 @@ inline constexpr const char* kInstalledApplicationsPath = "/Applications/Install
 // missing or unreadable.
 std::vector<InstalledApplication> readInstalledApplications(const std::string& path = kInstalledApplicationsPath);
 
+// The applications of another device root than the device's own: from now
+// on the installed-applications file and the icons it names are read under
+// `root` (a host folder), and their icon paths are host paths there. ""
+// (the default) reads them under the device root again.
+void setApplicationsRoot(std::string root);
+
 // The application with this bundle identifier, or nullptr.
 const InstalledApplication* findInstalledApplication(const std::vector<InstalledApplication>& applications, const std::string& bundleIdentifier);
 

@@ -1,5 +1,6 @@
 #include "ShellProcess.h"
 
+#include "BorrowedApplications.h"
 #include "BusAddressFile.h"
 #include "Compositor.h"
 #include "DeviceRotation.h"
@@ -300,6 +301,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     }
 
     setUpApplicationLauncher(options, home, root, busAddress);
+    if (borrowApplicationsWhenMissing(root))
+        systemlog::write(kCFLogLevelNotice, std::string("drawlet-sim: the device root has no ") + apps::kInstalledApplicationsPath + "; the simulator's own applications are used");
     installApplications();
     compositor::registerHostedContent();
     compositor::setFullRedraw(options.fullRedraw);

@@ -44,7 +44,8 @@ std::optional<int> parseSimulatorOptions(int argc, char** argv, SimulatorOptions
         ->type_name("DIR");
     app.add_option("--root", options->root,
            "The device's file-system root, under which absolute device paths such as /Library/MobileSubstrate/DynamicLibraries are found. "
-           "Default: found from this program's location (the build tree's root/, or share/drawlet/root when installed).")
+           "A root with no applications of its own (/Applications/InstalledApplications.plist), such as one the drawlet package was unpacked into, "
+           "gets the simulator's own. Default: found from this program's location (the build tree's root/, or share/drawlet/root when installed).")
         ->type_name("DIR")
         ->check(CLI::Validator(CLI::ExistingDirectory).description(""));
     app.add_option("--bus", options->bus,

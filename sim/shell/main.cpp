@@ -1,4 +1,5 @@
 // drawlet-sim: the simulated shell process.
+#include "BorrowedApplications.h"
 #include "DevicePaths.h"
 #include "InstalledApplications.h"
 #include "Script.h"
@@ -19,7 +20,9 @@ int main(int argc, char** argv)
 
     if (options.listApps) {
         foundation::registerClasses();
-        foundation::setDeviceRoot(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
+        std::string const root = options.root.empty() ? sim::defaultDeviceRoot() : options.root;
+        foundation::setDeviceRoot(root);
+        sim::borrowApplicationsWhenMissing(root);
         for (auto const& application : apps::readInstalledApplications())
             std::printf("%s\n", application.bundleIdentifier.c_str());
         return 0;

@@ -82,4 +82,12 @@ TEST(DrawletAppRun, TheSimulatorListsTheInstalledApplications)
     EXPECT_EQ(simtest::readFile(folder.path() / "out.txt"), "com.drawlet.demo.notes\ncom.drawlet.demo.clock\ncom.drawlet.demo.grid\ncom.drawlet.settings\n");
 }
 
+TEST(DrawletAppRun, ARootWithoutApplicationsGetsTheSimulatorsOwn)
+{
+    simtest::TemporaryFolder folder;
+    std::filesystem::create_directories(folder.path() / "root/Library/MobileSubstrate/DynamicLibraries");
+    ASSERT_EQ(run({ kSim, "--list-apps", "--root", folder.path() / "root" }, folder.path() / "out.txt"), 0);
+    EXPECT_EQ(simtest::readFile(folder.path() / "out.txt"), "com.drawlet.demo.notes\ncom.drawlet.demo.clock\ncom.drawlet.demo.grid\ncom.drawlet.settings\n");
+}
+
 }

@@ -72,6 +72,16 @@ TEST_F(InstalledApplicationsTest, BadEntriesAreSkippedWithALineEachAndTheRestKep
     EXPECT_EQ(problemLines().size(), 5u);
 }
 
+TEST_F(InstalledApplicationsTest, AnotherRootsApplicationsAreReadThereWithIconsAsHostPaths)
+{
+    apps::setApplicationsRoot(DRAWLET_DEVICE_ROOT);
+    auto applications = apps::readInstalledApplications();
+    apps::setApplicationsRoot("");
+    ASSERT_EQ(applications.size(), 4u);
+    EXPECT_EQ(applications[0].iconPath, std::string(DRAWLET_DEVICE_ROOT) + "/Applications/Notes.app/Icon.png");
+    EXPECT_TRUE(problemLines().empty());
+}
+
 TEST_F(InstalledApplicationsTest, MissingOrMalformedFileGivesNoApplicationsAndALogLine)
 {
     simtest::TemporaryFolder folder;
