@@ -18,21 +18,54 @@ if ((${#targets[@]} == 0)); then
     exit 0
 fi
 
-for target in "${targets[@]}"; do
+# One target a core at a time (FUZZ_JOBS to choose): each is one process,
+# and one core keeps it busy.
+jobs=${FUZZ_JOBS:-$(nproc)}
+((jobs >= 1)) || jobs=1
+
+run_target() {
+    local target=$1 name seeds scratch status=0
     name=$(basename "$target")
     seeds="$source_dir/tests/fuzz/corpus/${name%_fuzz}"
     [[ -d $seeds ]] || seeds="$source_dir/tests/fuzz/corpus/$name"
     scratch=$(mktemp -d)
-    corpora=("$scratch")
+    local corpora=("$scratch")
     [[ -d $seeds ]] && corpora+=("$seeds")
-    echo "== $name: ${seconds}s on ${corpora[*]:1}"
-    status=0
     "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts/$name-" "${corpora[@]}" \
         >"$artifacts/$name.log" 2>&1 || status=$?
     rm -rf "$scratch"
+    return "$status"
+}
+
+# Each target's summary is printed once it ends, whole, so that the output of
+# two targets never interleaves.
+report() {
+    local name=$1 status=$2
+    echo "== $name: ${seconds}s"
     tail -n 12 "$artifacts/$name.log"
     if ((status != 0)); then
         echo "run-fuzzers: $name failed (status $status); see $artifacts/$name.log" >&2
-        exit "$status"
+        failed=1
     fi
+}
+
+declare -A running=()
+failed=0
+wait_for_one() {
+    local pid status=0
+    wait -n -p pid "${!running[@]}" || status=$?
+    report "${running[$pid]}" "$status"
+    unset "running[$pid]"
+}
+
+for target in "${targets[@]}"; do
+    while ((${#running[@]} >= jobs)); do
+        wait_for_one
+    done
+    run_target "$target" &
+    running[$!]=$(basename "$target")
 done
+while ((${#running[@]} > 0)); do
+    wait_for_one
+done
+exit "$failed"
