@@ -31,10 +31,10 @@ id initWithPath(id self, SEL, id path)
         objc_release(self);
         return nullptr;
     }
-    std::string resolved = foundation::devicePath(static_cast<NSString*>(path)->value);
-    while (resolved.size() > 1 && resolved.back() == '/')
-        resolved.pop_back();
-    self_(self)->path = std::move(resolved);
+    std::string given = static_cast<NSString*>(path)->value;
+    while (given.size() > 1 && given.back() == '/')
+        given.pop_back();
+    self_(self)->path = std::move(given);
     return self;
 }
 
@@ -60,7 +60,7 @@ id pathForResourceOfType(id self, SEL, id name, id type)
             fileName += "." + std::string(extension);
     }
     std::string full = self_(self)->path + "/" + fileName;
-    if (!exists(full))
+    if (!exists(foundation::devicePath(full)))
         return nullptr;
     return NSString::make(full);
 }

@@ -115,7 +115,7 @@ void installApplications()
             application->badge = NSNumber::numberWithInteger(*number);
         else if (auto const* text = std::get_if<std::string>(&installed.badgeValue))
             application->badge = NSString::make(*text);
-        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(foundation::devicePath(installed.iconPath))));
+        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(installed.iconPath)));
         application->iconImage = static_cast<UIImage*>(icon);
         springboard::installApplication(application);
     }
