@@ -99,10 +99,10 @@ void announceBus(const std::string& address, const std::string& home, BusAddress
         systemlog::write(kCFLogLevelError, "drawlet-sim: " + error + "; drawlet-settings will not find this shell");
 }
 
-void loadLibraries(const std::string& root)
+void loadLibraries()
 {
     substrate::ProcessIdentity shell { "SpringBoard", "com.apple.springboard", { "com.apple.springboard", "com.apple.UIKit", "com.apple.Foundation" } };
-    substrate::loadLibraries(dynamicLibraryFolder(root), shell);
+    substrate::loadLibraries(substrate::kDynamicLibraryFolder, shell);
 }
 
 // The shell knows the installed applications before anything asks for one.
@@ -304,7 +304,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     if (!activator::startService())
         systemlog::write(kCFLogLevelError, "drawlet-sim: Activator cannot hear the Settings application");
     if (!options.noInject)
-        loadLibraries(root);
+        loadLibraries();
     {
         // What finishing the load makes (the names seen, written to
         // Activator's file) is let go here, not at exit.
