@@ -6,7 +6,7 @@
 // and forgotten; it never takes the shell down.
 
 #include "ApplicationProcess.h"
-#include "SceneTouch.h"
+#include "scene/SceneTouch.h"
 
 #include <cairo.h>
 
@@ -65,7 +65,7 @@ public:
     // Sends one event of a touch on the application's hosted scene to its
     // process alone, at once. False when the process `pid` that took the
     // touch's first event is no longer running, or is not ready.
-    bool sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch);
+    bool sendTouch(const std::string& bundleIdentifier, pid_t pid, const scene::SceneTouch& touch);
 
     ApplicationState state(const std::string& bundleIdentifier);
     // Whether the shell holds a process for the application that has not

@@ -21,7 +21,7 @@
 // and when the phone locks; the editing application's field then gives up
 // the focus.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // Template images (mode 2) are drawn in the tint colour of the view showing them.
 
 #include "foundation/NSObject.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <memory>
 #include <string>

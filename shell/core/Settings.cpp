@@ -7,7 +7,7 @@
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/NSStringWithFormat.h"
 #include "foundation/SystemLog.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // notification whose user info is one entry.
 
 #include "foundation/NSString.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 
 CGRect mainScreenBounds();

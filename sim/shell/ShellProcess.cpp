@@ -280,6 +280,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
 
     uikit::registerClasses();
     springboard::registerClasses();
+    // The shell's Activator, before any library registers its listeners.
+    activator::registerClasses();
     uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
     uikit::setMainScreenScale(options.scale);
     for (auto const& name : options.withoutClasses)
