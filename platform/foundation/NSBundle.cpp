@@ -1,5 +1,6 @@
 #include "NSBundle.h"
 #include "DevicePath.h"
+#include "NSFileManager.h"
 #include "NSString.h"
 
 #include <sys/stat.h>
@@ -16,12 +17,6 @@ bool isDirectory(const std::string& path)
 {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-bool exists(const std::string& path)
-{
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0;
 }
 
 // As Foundation: nil (and the receiver released) unless the path names a folder.
@@ -60,7 +55,7 @@ id pathForResourceOfType(id self, SEL, id name, id type)
             fileName += "." + std::string(extension);
     }
     std::string full = self_(self)->path + "/" + fileName;
-    if (!exists(foundation::devicePath(full)))
+    if (!NSFileManager::fileExists(full))
         return nullptr;
     return NSString::make(full);
 }

@@ -221,8 +221,6 @@ void ApplicationProcesses::frameArrived(sdbus::Message& message)
     if (!message || !process || process->uniqueName != message.getSender())
         return;
     process->announcedFrames = count;
-    if (m_frameObserver)
-        m_frameObserver(bundleIdentifier);
 }
 
 uint64_t ApplicationProcesses::announcedFrameCount(const std::string& bundleIdentifier)

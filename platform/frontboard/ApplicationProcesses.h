@@ -86,9 +86,6 @@ public:
     bool hasFrames(const std::string& bundleIdentifier);
     std::vector<std::string> runningBundleIdentifiers();
 
-    // Runs each time an application announces a new frame (the compositor
-    // draws the screen again).
-    void setFrameObserver(std::function<void(const std::string& bundleIdentifier)> observer) { m_frameObserver = std::move(observer); }
     uint64_t announcedFrameCount(const std::string& bundleIdentifier);
 
     // Kills the application's process at once (SIGKILL), as a crash would, and
@@ -153,7 +150,6 @@ private:
     ApplicationLauncher m_launcher;
     std::map<std::string, QuickDeaths> m_quickDeaths;
     std::map<std::string, ApplicationProcess> m_processes;
-    std::function<void(const std::string&)> m_frameObserver;
     std::vector<StateObserver> m_stateObservers;
     bool m_listening = false;
 };

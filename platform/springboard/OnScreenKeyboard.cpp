@@ -223,11 +223,6 @@ bool isKeyboardShown()
     return state().shown;
 }
 
-CGRect keyboardFrame()
-{
-    return state().shown ? state().frame : CGRectZero;
-}
-
 bool showKeyboard(std::string* error)
 {
     if (isDeviceLocked()) {
