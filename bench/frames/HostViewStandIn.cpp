@@ -2,7 +2,7 @@
 #include "ApplicationSide.h"
 
 #include "dispatch/RunLoop.h"
-#include "frontboard/SceneProtocol.h"
+#include "scene/SceneProtocol.h"
 #include "notifications/Arrivals.h"
 #include "notifications/BusSession.h"
 #include "quartz/SharedFrameBuffer.h"
@@ -25,7 +25,7 @@ bool HostViewStandIn::listen()
 {
     auto* connection = notifications::BusSession::connection();
     return connection
-        && connection->handleSignal(frontboard::wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast, frameAnnounced, true);
+        && connection->handleSignal(scene::wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast, frameAnnounced, true);
 }
 
 HostViewStandIn::HostViewStandIn(quartz::SharedFrameBuffer& frames)

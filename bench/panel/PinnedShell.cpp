@@ -46,7 +46,7 @@ void installApplications()
     AutoreleasePool pool;
     for (auto const& installed : apps::readInstalledApplications()) {
         SBApplication* application = SBApplication::make(installed.bundleIdentifier, installed.displayName);
-        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(foundation::devicePath(installed.iconPath))));
+        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(installed.iconPath)));
         application->iconImage = static_cast<UIImage*>(icon);
         springboard::installApplication(application);
     }

@@ -16,6 +16,7 @@
 #include "ComposedFrame.h"
 #include "PinnedShell.h"
 
+#include "activator/ActivatorClasses.h"
 #include "core/PanelState.h"
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
@@ -222,6 +223,7 @@ bool setUp(const std::string& address)
 {
     g_busAddress = address;
     springboard::registerClasses();
+    activator::registerClasses();
     buildTree();
     return true;
 }

@@ -11,8 +11,10 @@
 // mapped path never leaves the root. A path already under the root is kept.
 // Without a root (the default) every path is used as given.
 //
-// NSBundle, NSFileManager and the property-list reader and writer resolve
-// paths this way.
+// NSBundle, NSFileManager, UIImage, the property-list reader and writer and
+// the library loader take device paths, resolve them this way only where they
+// touch the host's files, and answer and log the paths as they were given, so
+// what the phone would show reads the same on every machine.
 
 #include <string>
 #include <string_view>

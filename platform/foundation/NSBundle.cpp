@@ -1,5 +1,6 @@
 #include "NSBundle.h"
 #include "DevicePath.h"
+#include "NSFileManager.h"
 #include "NSString.h"
 
 #include <sys/stat.h>
@@ -18,12 +19,6 @@ bool isDirectory(const std::string& path)
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-bool exists(const std::string& path)
-{
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0;
-}
-
 // As Foundation: nil (and the receiver released) unless the path names a folder.
 id initWithPath(id self, SEL, id path)
 {
@@ -31,10 +26,10 @@ id initWithPath(id self, SEL, id path)
         objc_release(self);
         return nullptr;
     }
-    std::string resolved = foundation::devicePath(static_cast<NSString*>(path)->value);
-    while (resolved.size() > 1 && resolved.back() == '/')
-        resolved.pop_back();
-    self_(self)->path = std::move(resolved);
+    std::string given = static_cast<NSString*>(path)->value;
+    while (given.size() > 1 && given.back() == '/')
+        given.pop_back();
+    self_(self)->path = std::move(given);
     return self;
 }
 
@@ -60,7 +55,7 @@ id pathForResourceOfType(id self, SEL, id name, id type)
             fileName += "." + std::string(extension);
     }
     std::string full = self_(self)->path + "/" + fileName;
-    if (!exists(full))
+    if (!NSFileManager::fileExists(full))
         return nullptr;
     return NSString::make(full);
 }

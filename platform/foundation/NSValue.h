@@ -7,7 +7,7 @@
 
 #include "NSObject.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <string>
 

@@ -251,7 +251,7 @@ NSDictionary* readPropertyListDictionary(const std::string& path)
     std::string error;
     auto* dictionary = readPropertyListDictionary(path, &error);
     if (!dictionary)
-        systemlog::write(kCFLogLevelWarning, "plist: cannot read " + devicePath(path) + ": " + error);
+        systemlog::write(kCFLogLevelWarning, "plist: cannot read " + path + ": " + error);
     return dictionary;
 }
 
@@ -273,7 +273,7 @@ bool writePropertyListDictionary(NSDictionary* dictionary, const std::string& pa
     std::string error;
     if (writePropertyListDictionary(dictionary, path, atomically, &error))
         return true;
-    systemlog::write(kCFLogLevelWarning, "plist: cannot write " + devicePath(path) + ": " + error);
+    systemlog::write(kCFLogLevelWarning, "plist: cannot write " + path + ": " + error);
     return false;
 }
 

@@ -1,5 +1,5 @@
 #include "ApplicationProcesses.h"
-#include "SceneProtocol.h"
+#include "scene/SceneProtocol.h"
 
 #include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
@@ -32,7 +32,7 @@ ApplicationProcesses*& instance()
 
 const char* commandFor(SceneState scene)
 {
-    return scene == SceneState::Foreground ? wire::kForegroundCommand : wire::kBackgroundCommand;
+    return scene == SceneState::Foreground ? scene::wire::kForegroundCommand : scene::wire::kBackgroundCommand;
 }
 
 // A death this soon after the launch counts as dying at launch.
@@ -160,9 +160,9 @@ bool ApplicationProcesses::listenForReady()
     auto* connection = notifications::BusSession::connection();
     if (!connection)
         return false;
-    m_listening = connection->handleSignal(wire::kReadyMember, notifications::BusConnection::Addressing::Broadcast,
+    m_listening = connection->handleSignal(scene::wire::kReadyMember, notifications::BusConnection::Addressing::Broadcast,
                       [this](sdbus::Message& message) { readyArrived(message); }, true)
-        && connection->handleSignal(wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast,
+        && connection->handleSignal(scene::wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast,
             [this](sdbus::Message& message) { frameArrived(message); }, true);
     return m_listening;
 }
@@ -221,8 +221,6 @@ void ApplicationProcesses::frameArrived(sdbus::Message& message)
     if (!message || !process || process->uniqueName != message.getSender())
         return;
     process->announcedFrames = count;
-    if (m_frameObserver)
-        m_frameObserver(bundleIdentifier);
 }
 
 uint64_t ApplicationProcesses::announcedFrameCount(const std::string& bundleIdentifier)
@@ -326,7 +324,7 @@ void ApplicationProcesses::sendLater(const std::string& bundleIdentifier, const 
 
 void ApplicationProcesses::sendSceneCommandLater(const std::string& bundleIdentifier, const char* command)
 {
-    sendLater(bundleIdentifier, wire::kSceneMember, [command](sdbus::Message& message) { message << std::string(command); });
+    sendLater(bundleIdentifier, scene::wire::kSceneMember, [command](sdbus::Message& message) { message << std::string(command); });
 }
 
 bool ApplicationProcesses::setSceneState(const std::string& bundleIdentifier, SceneState scene)
@@ -347,7 +345,7 @@ bool ApplicationProcesses::activate(const std::string& bundleIdentifier, std::st
         return false;
     auto* process = find(bundleIdentifier);
     process->scene = SceneState::Foreground;
-    sendSceneCommandLater(bundleIdentifier, wire::kActivateCommand);
+    sendSceneCommandLater(bundleIdentifier, scene::wire::kActivateCommand);
     tellStateObservers(bundleIdentifier, process->pid, ApplicationState::Foreground);
     return true;
 }
@@ -371,14 +369,14 @@ pid_t ApplicationProcesses::processSpeakingFor(const std::string& bundleIdentifi
     return process->pid;
 }
 
-bool ApplicationProcesses::sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch)
+bool ApplicationProcesses::sendTouch(const std::string& bundleIdentifier, pid_t pid, const scene::SceneTouch& touch)
 {
     reapExited();
     auto* process = find(bundleIdentifier);
     auto* connection = notifications::BusSession::connection();
     if (!process || process->pid != pid || !process->ready || !connection)
         return false;
-    auto const result = connection->sendSignal(wire::kTouchMember, process->uniqueName, [&](sdbus::Message& message) { writeSceneTouch(message, touch); }, true);
+    auto const result = connection->sendSignal(scene::wire::kTouchMember, process->uniqueName, [&](sdbus::Message& message) { scene::writeSceneTouch(message, touch); }, true);
     return result == notifications::BusConnection::SendResult::Sent;
 }
 
@@ -498,7 +496,7 @@ long ApplicationProcesses::interfaceOrientation(const std::string& bundleIdentif
 
 void ApplicationProcesses::sendOrientationLater(const std::string& bundleIdentifier, long orientation, double duration)
 {
-    sendLater(bundleIdentifier, wire::kOrientationMember,
+    sendLater(bundleIdentifier, scene::wire::kOrientationMember,
         [orientation, duration](sdbus::Message& message) { message << static_cast<int32_t>(orientation) << duration; });
 }
 
@@ -507,7 +505,7 @@ bool ApplicationProcesses::openURL(const std::string& bundleIdentifier, const st
     reapExited();
     if (!find(bundleIdentifier))
         return false;
-    sendLater(bundleIdentifier, wire::kOpenURLMember, [address](sdbus::Message& message) { message << address; });
+    sendLater(bundleIdentifier, scene::wire::kOpenURLMember, [address](sdbus::Message& message) { message << address; });
     return true;
 }
 

@@ -6,7 +6,7 @@
 // and forgotten; it never takes the shell down.
 
 #include "ApplicationProcess.h"
-#include "SceneTouch.h"
+#include "scene/SceneTouch.h"
 
 #include <cairo.h>
 
@@ -65,7 +65,7 @@ public:
     // Sends one event of a touch on the application's hosted scene to its
     // process alone, at once. False when the process `pid` that took the
     // touch's first event is no longer running, or is not ready.
-    bool sendTouch(const std::string& bundleIdentifier, pid_t pid, const SceneTouch& touch);
+    bool sendTouch(const std::string& bundleIdentifier, pid_t pid, const scene::SceneTouch& touch);
 
     ApplicationState state(const std::string& bundleIdentifier);
     // Whether the shell holds a process for the application that has not
@@ -86,9 +86,6 @@ public:
     bool hasFrames(const std::string& bundleIdentifier);
     std::vector<std::string> runningBundleIdentifiers();
 
-    // Runs each time an application announces a new frame (the compositor
-    // draws the screen again).
-    void setFrameObserver(std::function<void(const std::string& bundleIdentifier)> observer) { m_frameObserver = std::move(observer); }
     uint64_t announcedFrameCount(const std::string& bundleIdentifier);
 
     // Kills the application's process at once (SIGKILL), as a crash would, and
@@ -153,7 +150,6 @@ private:
     ApplicationLauncher m_launcher;
     std::map<std::string, QuickDeaths> m_quickDeaths;
     std::map<std::string, ApplicationProcess> m_processes;
-    std::function<void(const std::string&)> m_frameObserver;
     std::vector<StateObserver> m_stateObservers;
     bool m_listening = false;
 };

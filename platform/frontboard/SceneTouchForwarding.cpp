@@ -23,6 +23,10 @@ struct ForwardedTouch {
 
 using ForwardedTouches = std::map<const UITouch*, ForwardedTouch>;
 
+// A touch's phase goes to the application as it is.
+static_assert(long { scene::SceneTouchPhaseBegan } == UITouchPhaseBegan && long { scene::SceneTouchPhaseMoved } == UITouchPhaseMoved
+    && long { scene::SceneTouchPhaseEnded } == UITouchPhaseEnded && long { scene::SceneTouchPhaseCancelled } == UITouchPhaseCancelled);
+
 bool isLast(long phase) { return phase == UITouchPhaseEnded || phase == UITouchPhaseCancelled; }
 
 void land(UITouch* touch, const std::function<std::optional<TouchDestination>(UITouch*)>& destinationOf, ForwardedTouches& touches)
@@ -50,12 +54,12 @@ void forward(UITouch* touch, const std::function<std::optional<TouchDestination>
     if (isLast(touch->phase))
         touches.erase(it);
 
-    SceneTouch event { touch->finger, static_cast<int32_t>(touch->phase), 0, 0, touch->timestamp };
+    scene::SceneTouch event { touch->finger, static_cast<int32_t>(touch->phase), 0, 0, touch->timestamp };
     std::optional<CGPoint> const point = forwarded.destination.place(touch->screenLocation);
     if (!point) {
         // The scene cannot be placed on the screen now: the application hears
         // the touch end without a point.
-        event.phase = UITouchPhaseCancelled;
+        event.phase = scene::SceneTouchPhaseCancelled;
         touches.erase(touch);
     } else {
         event.x = point->x;

@@ -11,7 +11,7 @@
 // process ends while the finger is down. The process that took the first event
 // takes them all: one started meanwhile gets none of that touch.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <functional>
 #include <optional>

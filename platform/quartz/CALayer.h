@@ -7,9 +7,9 @@
 // Encodings: cornerRadius, shadowRadius "d"; shadowOpacity "f" (a float, as on
 // the phone: send it 0.5f); shadowOffset "{CGSize=dd}"; masksToBounds "B".
 
-#include "CGGeometry.h"
 #include "KeyframeTrack.h"
 
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSObject.h"
 #include "foundation/NSString.h"
 

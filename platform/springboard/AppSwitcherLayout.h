@@ -3,7 +3,7 @@
 // screen, with each card the screen scaled down (never past half its size)
 // and room above it for the card's name.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <vector>
 

@@ -9,8 +9,8 @@
 #include "foundation/NSValue.h"
 #include "foundation/SystemLog.h"
 #include "frontboard/ApplicationProcesses.h"
-#include "frontboard/KeyboardMessage.h"
-#include "frontboard/SceneProtocol.h"
+#include "scene/KeyboardMessage.h"
+#include "scene/SceneProtocol.h"
 #include "notifications/BusSession.h"
 #include "notifications/NSNotificationCenter.h"
 #include "uikit/KeyboardNotifications.h"
@@ -83,7 +83,7 @@ void tellApplication(const Editor& editor, const char* member, const std::functi
 
 void endEditingIn(const Editor& editor)
 {
-    tellApplication(editor, frontboard::wire::kKeyboardEndEditingMember, [](sdbus::Message&) { });
+    tellApplication(editor, scene::wire::kKeyboardEndEditingMember, [](sdbus::Message&) { });
 }
 
 // In the shell's process and in the editing application's.
@@ -92,8 +92,8 @@ void announce(NSString* name, const Editor& editor, CGRect begin, CGRect end)
     systemlog::write(kCFLogLevelNotice, "springboard: " + name->value + " for " + editor.name() + " from " + foundation::describeRect(begin) + " to "
             + foundation::describeRect(end));
     uikit::postKeyboardNotification(name, begin, end);
-    tellApplication(editor, frontboard::wire::kKeyboardNotificationMember,
-        [&](sdbus::Message& message) { frontboard::writeKeyboardMessage(message, { name->value, begin, end }); });
+    tellApplication(editor, scene::wire::kKeyboardNotificationMember,
+        [&](sdbus::Message& message) { scene::writeKeyboardMessage(message, { name->value, begin, end }); });
 }
 
 void takeFocus(const Editor& editor)
@@ -114,8 +114,8 @@ void takeFocus(const Editor& editor)
         Editor const previous = shared.editor;
         shared.editor = editor;
         endEditingIn(previous);
-        tellApplication(previous, frontboard::wire::kKeyboardNotificationMember, [&](sdbus::Message& message) {
-            frontboard::writeKeyboardMessage(message, { "UIKeyboardWillHideNotification", shared.frame, shared.frame });
+        tellApplication(previous, scene::wire::kKeyboardNotificationMember, [&](sdbus::Message& message) {
+            scene::writeKeyboardMessage(message, { "UIKeyboardWillHideNotification", shared.frame, shared.frame });
         });
     }
     if (shared.turning)
@@ -211,7 +211,7 @@ bool startKeyboard()
         return true;
     auto* connection = notifications::BusSession::connection();
     if (!connection
-        || !connection->handleSignal(frontboard::wire::kKeyboardFocusMember, notifications::BusConnection::Addressing::Broadcast, focusArrived, true))
+        || !connection->handleSignal(scene::wire::kKeyboardFocusMember, notifications::BusConnection::Addressing::Broadcast, focusArrived, true))
         return false;
     frontboard::ApplicationProcesses::shared().addStateObserver(applicationChanged);
     shared.started = true;
@@ -221,11 +221,6 @@ bool startKeyboard()
 bool isKeyboardShown()
 {
     return state().shown;
-}
-
-CGRect keyboardFrame()
-{
-    return state().shown ? state().frame : CGRectZero;
 }
 
 bool showKeyboard(std::string* error)
@@ -253,7 +248,7 @@ bool typeOnKeyboard(const std::string& text, std::string* error)
     Editor const editor = shared.editor;
     if (editor.isApplication()) {
         bool const sent = frontboard::ApplicationProcesses::shared().sendToApplication(editor.bundleIdentifier, editor.pid,
-            frontboard::wire::kKeyboardInputMember, [&](sdbus::Message& message) { message << text; });
+            scene::wire::kKeyboardInputMember, [&](sdbus::Message& message) { message << text; });
         if (!sent) {
             *error = editor.bundleIdentifier + " is no longer running";
             return false;

@@ -21,7 +21,7 @@
 // and when the phone locks; the editing application's field then gives up
 // the focus.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <string>
 
@@ -33,8 +33,6 @@ namespace springboard {
 bool startKeyboard();
 
 bool isKeyboardShown();
-// Where the keyboard is while it is up.
-CGRect keyboardFrame();
 
 // Shows the keyboard as if a field had taken the focus: in the application in
 // front (in the shell's own process on the home screen) when it is down, for

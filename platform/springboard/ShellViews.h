@@ -2,7 +2,7 @@
 // Building the shell's own screens (the lock screen, alerts) from UIKit's
 // views, through the runtime as any UIKit client builds them.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 #include "uikit/UILabel.h"
 #include "uikit/UIWindow.h"

@@ -7,7 +7,6 @@
 #include "DeviceLock.h"
 #include "OnScreenKeyboard.h"
 
-#include "activator/ActivatorClasses.h"
 #include "frontboard/FrontBoardClasses.h"
 #include "notifications/NSNotificationCenter.h"
 #include "uikit/UIKit.h"
@@ -36,8 +35,6 @@ void registerClasses()
     registerSBLockScreenViewController();
     registerSBLockScreenManager();
     registerSBUserNotificationAlert();
-    // The shell's Activator, before any library registers its listeners.
-    activator::registerClasses();
 }
 
 void reset()
@@ -50,7 +47,6 @@ void reset()
     resetKeyboard();
     resetSharedInstances();
     frontboard::reset();
-    activator::reset();
     notifications::resetDefaultCenter();
 }
 

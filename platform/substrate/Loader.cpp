@@ -1,5 +1,6 @@
 #include "Loader.h"
 
+#include "foundation/DevicePath.h"
 #include "foundation/NSArray.h"
 #include "foundation/NSDictionary.h"
 #include "foundation/NSString.h"
@@ -100,7 +101,7 @@ std::vector<std::string> loadLibraries(const std::string& folder, const ProcessI
 {
     std::vector<std::string> loaded;
     std::error_code error;
-    auto const names = libraryNames(folder, error);
+    auto const names = libraryNames(foundation::devicePath(folder), error);
     if (error) {
         logError("cannot read the library folder " + folder + ": " + error.message());
         return loaded;
@@ -108,7 +109,7 @@ std::vector<std::string> loadLibraries(const std::string& folder, const ProcessI
     for (auto const& name : names) {
         auto const library = std::filesystem::path(folder) / (name + ".so");
         auto const filterPath = std::filesystem::path(folder) / (name + ".plist");
-        if (!isRegularFile(filterPath)) {
+        if (!isRegularFile(foundation::devicePath(filterPath.string()))) {
             logError("no filter " + filterPath.string() + "; " + library.string() + " not loaded");
             continue;
         }
@@ -127,7 +128,7 @@ std::vector<std::string> loadLibraries(const std::string& folder, const ProcessI
             continue;
         systemlog::write(kCFLogLevelNotice, "MS:Notice: Loading: " + library.string());
         // The handle is kept open for the process's life, as the platform does.
-        if (!dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        if (!dlopen(foundation::devicePath(library.string()).c_str(), RTLD_NOW | RTLD_LOCAL)) {
             char const* reasonText = dlerror();
             logError("dlopen(" + library.string() + "): " + (reasonText ? reasonText : "unknown error"));
             continue;

@@ -52,8 +52,13 @@ struct InjectionFilter {
 // when it is missing or any of its lists is not a list of strings.
 bool parseInjectionFilter(NSDictionary* contents, InjectionFilter* filter, std::string* error);
 
+// Where the device keeps the libraries and their filters.
+inline constexpr const char* kDynamicLibraryFolder = "/Library/MobileSubstrate/DynamicLibraries";
+
 // Loads, in the order of their names, the libraries of `folder` whose filters
-// match `process`; returns the paths of those it loaded.
+// match `process`; returns the paths of those it loaded. `folder` is a device
+// path (foundation/DevicePath.h): the log lines and the paths returned name
+// the files under it as the phone does, wherever the device root is.
 std::vector<std::string> loadLibraries(const std::string& folder, const ProcessIdentity& process);
 
 }

@@ -3,8 +3,8 @@
 
 #include "foundation/NSValue.h"
 #include "foundation/SystemLog.h"
-#include "frontboard/KeyboardMessage.h"
-#include "frontboard/SceneProtocol.h"
+#include "scene/KeyboardMessage.h"
+#include "scene/SceneProtocol.h"
 #include "notifications/BusSession.h"
 #include "notifications/NSNotificationCenter.h"
 
@@ -50,7 +50,7 @@ bool ApplicationKeyboard::connect(const std::string& bundleIdentifier)
         return false;
     m_bundleIdentifier = bundleIdentifier;
     using Addressing = notifications::BusConnection::Addressing;
-    return connection->handleSignal(frontboard::wire::kKeyboardInputMember, Addressing::ToThisConnection,
+    return connection->handleSignal(scene::wire::kKeyboardInputMember, Addressing::ToThisConnection,
                [this](sdbus::Message& message) {
                    std::string text;
                    message >> text;
@@ -59,13 +59,13 @@ bool ApplicationKeyboard::connect(const std::string& bundleIdentifier)
                    changed();
                },
                true)
-        && connection->handleSignal(frontboard::wire::kKeyboardEndEditingMember, Addressing::ToThisConnection,
+        && connection->handleSignal(scene::wire::kKeyboardEndEditingMember, Addressing::ToThisConnection,
             [this](sdbus::Message&) {
                 shellEndedEditing();
                 changed();
             },
             true)
-        && connection->handleSignal(frontboard::wire::kKeyboardNotificationMember, Addressing::ToThisConnection,
+        && connection->handleSignal(scene::wire::kKeyboardNotificationMember, Addressing::ToThisConnection,
             [this](sdbus::Message& message) {
                 notificationMessageArrived(message);
                 changed();
@@ -84,7 +84,7 @@ void ApplicationKeyboard::tellShell(bool editing)
     auto* connection = notifications::BusSession::connection();
     if (!connection || m_bundleIdentifier.empty())
         return;
-    connection->sendSignal(frontboard::wire::kKeyboardFocusMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << editing; }, true);
+    connection->sendSignal(scene::wire::kKeyboardFocusMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << editing; }, true);
 }
 
 void ApplicationKeyboard::fieldBeganEditing(UITextField* field)
@@ -157,9 +157,9 @@ void ApplicationKeyboard::notificationArrived(const std::string& name, CGRect be
 
 void ApplicationKeyboard::notificationMessageArrived(sdbus::Message& message)
 {
-    frontboard::KeyboardMessage keyboard;
+    scene::KeyboardMessage keyboard;
     std::string error;
-    if (!frontboard::readKeyboardMessage(message, &keyboard, &error)) {
+    if (!scene::readKeyboardMessage(message, &keyboard, &error)) {
         CFLog(kCFLogLevelError, "uikit: ignored a malformed keyboard notification from %s: %s", message.getSender().c_str(), error.c_str());
         return;
     }

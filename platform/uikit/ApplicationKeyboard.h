@@ -11,7 +11,7 @@
 
 #include "UITextField.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <functional>
 #include <string>

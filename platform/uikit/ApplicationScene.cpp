@@ -6,8 +6,8 @@
 
 #include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
-#include "frontboard/SceneProtocol.h"
-#include "frontboard/SceneTouch.h"
+#include "scene/SceneProtocol.h"
+#include "scene/SceneTouch.h"
 #include "notifications/BusSession.h"
 #include "quartz/SharedFrameBuffer.h"
 
@@ -54,7 +54,7 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
         return false;
     m_bundleIdentifier = bundleIdentifier;
     m_foreground = foreground;
-    bool const listening = connection->handleSignal(frontboard::wire::kSceneMember, notifications::BusConnection::Addressing::ToThisConnection,
+    bool const listening = connection->handleSignal(scene::wire::kSceneMember, notifications::BusConnection::Addressing::ToThisConnection,
         [this](sdbus::Message& message) {
             std::string command;
             message >> command;
@@ -65,7 +65,7 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
                 dispatch::RunLoop::main().post([this, command] { commandArrived(command); });
         },
         true)
-        && connection->handleSignal(frontboard::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
+        && connection->handleSignal(scene::wire::kTouchMember, notifications::BusConnection::Addressing::ToThisConnection,
             [this](sdbus::Message& message) { touchArrived(message); }, true)
         && listenForOrientation() && listenForAddresses() && ApplicationKeyboard::shared().connect(bundleIdentifier);
     if (!listening)
@@ -77,7 +77,7 @@ bool ApplicationScene::listenForOrientation()
 {
     auto* connection = notifications::BusSession::connection();
     return connection
-        && connection->handleSignal(frontboard::wire::kOrientationMember, notifications::BusConnection::Addressing::ToThisConnection,
+        && connection->handleSignal(scene::wire::kOrientationMember, notifications::BusConnection::Addressing::ToThisConnection,
             [this](sdbus::Message& message) {
                 int32_t orientation = 0;
                 double duration = 0;
@@ -92,7 +92,7 @@ bool ApplicationScene::listenForAddresses()
 {
     auto* connection = notifications::BusSession::connection();
     return connection
-        && connection->handleSignal(frontboard::wire::kOpenURLMember, notifications::BusConnection::Addressing::ToThisConnection,
+        && connection->handleSignal(scene::wire::kOpenURLMember, notifications::BusConnection::Addressing::ToThisConnection,
             [this](sdbus::Message& message) {
                 std::string address;
                 message >> address;
@@ -137,7 +137,7 @@ void ApplicationScene::reportReady()
     auto* connection = notifications::BusSession::connection();
     if (!connection || !m_frames)
         return;
-    connection->sendSignal(frontboard::wire::kReadyMember, "", [&](sdbus::Message& message) {
+    connection->sendSignal(scene::wire::kReadyMember, "", [&](sdbus::Message& message) {
         message << m_bundleIdentifier << static_cast<int32_t>(getpid()) << sdbus::UnixFd(m_frames->fileDescriptor())
                 << static_cast<int32_t>(m_frames->width()) << static_cast<int32_t>(m_frames->height());
     }, true);
@@ -149,14 +149,14 @@ bool ApplicationScene::publishFrame(cairo_surface_t* frame)
         return false;
     if (auto* connection = notifications::BusSession::connection()) {
         uint64_t const count = m_frames->frameCount();
-        connection->sendSignal(frontboard::wire::kFrameMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << count; }, true);
+        connection->sendSignal(scene::wire::kFrameMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << count; }, true);
     }
     return true;
 }
 
 void ApplicationScene::commandArrived(const std::string& command)
 {
-    namespace wire = frontboard::wire;
+    namespace wire = scene::wire;
     if (command == wire::kForegroundCommand) {
         bool const wasBackground = !m_foreground;
         m_foreground = true;
@@ -185,9 +185,9 @@ void ApplicationScene::activate()
 
 void ApplicationScene::touchArrived(sdbus::Message& message)
 {
-    frontboard::SceneTouch event;
+    scene::SceneTouch event;
     std::string error;
-    if (!frontboard::readSceneTouch(message, &event, &error)) {
+    if (!scene::readSceneTouch(message, &event, &error)) {
         CFLog(kCFLogLevelError, "uikit: ignored a malformed touch from %s: %s", message.getSender().c_str(), error.c_str());
         return;
     }
@@ -200,7 +200,7 @@ void ApplicationScene::touchArrived(sdbus::Message& message)
     dispatch::RunLoop::main().post([this, event] { touchHappened(event); });
 }
 
-void ApplicationScene::touchHappened(const frontboard::SceneTouch& event)
+void ApplicationScene::touchHappened(const scene::SceneTouch& event)
 {
     // In virtual time the shell's clock leads this one, so its instant is
     // ours; in real time the two clocks started apart, and the touch happens
@@ -210,13 +210,13 @@ void ApplicationScene::touchHappened(const frontboard::SceneTouch& event)
     CGPoint const point { event.x, event.y };
     auto& input = TouchInput::shared();
     switch (event.phase) {
-    case UITouchPhaseBegan:
+    case scene::SceneTouchPhaseBegan:
         input.touchBegan(point, timestamp, event.finger);
         break;
-    case UITouchPhaseMoved:
+    case scene::SceneTouchPhaseMoved:
         input.touchMoved(point, timestamp, event.finger);
         break;
-    case UITouchPhaseEnded:
+    case scene::SceneTouchPhaseEnded:
         input.touchEnded(point, timestamp, event.finger);
         break;
     default:

@@ -12,7 +12,7 @@
 // the point the shell gives, in this application's points. A malformed event,
 // or one older than the last, is dropped with a log line.
 
-#include "frontboard/SceneTouch.h"
+#include "scene/SceneTouch.h"
 
 #include <cairo.h>
 
@@ -65,7 +65,7 @@ private:
     ApplicationScene() = default;
     void commandArrived(const std::string& command);
     void touchArrived(sdbus::Message& message);
-    void touchHappened(const frontboard::SceneTouch& event);
+    void touchHappened(const scene::SceneTouch& event);
     bool listenForOrientation();
     bool listenForAddresses();
     void activate();

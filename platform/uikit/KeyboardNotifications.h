@@ -5,7 +5,7 @@
 // animation, in screen coordinates, boxed as NSValues.
 
 #include "foundation/NSString.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #define UIKeyboardFrameBeginUserInfoKey NSSTR("UIKeyboardFrameBeginUserInfoKey")
 #define UIKeyboardFrameEndUserInfoKey NSSTR("UIKeyboardFrameEndUserInfoKey")

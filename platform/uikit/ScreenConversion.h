@@ -4,7 +4,7 @@
 // view outside any window is treated the same way, so its recognizers keep
 // answering after it has been taken out of its window.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 // equal when their components are.
 
 #include "foundation/NSObject.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 struct UIColor : NSObject {
     CGFloat red = 0;

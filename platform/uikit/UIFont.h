@@ -2,7 +2,7 @@
 // Fonts: a name and a size in points; labels draw their text with them.
 
 #include "foundation/NSString.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 struct UIFont : NSObject {
     Strong<NSString> fontName;

@@ -31,7 +31,7 @@
 // removeGestureRecognizer: "v@:@", gestureRecognizers "@@:" (nil when none).
 
 #include "foundation/NSObject.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "UIImage.h"
 
+#include "foundation/DevicePath.h"
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
 
@@ -23,9 +24,10 @@ void diagnose(const std::string& path, const std::string& problem)
 
 // The PNG signature and the IHDR chunk give the image's size before any pixel
 // is decoded, so a file that claims enormous dimensions is refused up front.
-bool checkHeader(const std::string& path)
+// `hostPath` is read; `path`, as the caller named it, is what the log shows.
+bool checkHeader(const std::string& hostPath, const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(hostPath, std::ios::binary);
     std::array<unsigned char, 24> header {};
     if (!file.read(reinterpret_cast<char*>(header.data()), header.size())) {
         diagnose(path, "too short to be a PNG file");
@@ -101,8 +103,9 @@ Class UIImageClass() { return g_UIImage; }
 
 UIImage* loadImageFile(const std::string& path)
 {
+    std::string const hostPath = foundation::devicePath(path);
     struct stat status {};
-    if (path.empty() || stat(path.c_str(), &status) != 0)
+    if (path.empty() || stat(hostPath.c_str(), &status) != 0)
         return nullptr;
     if (!S_ISREG(status.st_mode)) {
         diagnose(path, "not a regular file");
@@ -112,9 +115,9 @@ UIImage* loadImageFile(const std::string& path)
         diagnose(path, "larger than " + std::to_string(kMaximumImageFileBytes) + " bytes");
         return nullptr;
     }
-    if (!checkHeader(path))
+    if (!checkHeader(hostPath, path))
         return nullptr;
-    cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(hostPath.c_str());
     if (cairo_status_t status = cairo_surface_status(surface); status != CAIRO_STATUS_SUCCESS) {
         diagnose(path, cairo_status_to_string(status));
         cairo_surface_destroy(surface);

@@ -4,7 +4,7 @@
 // Template images (mode 2) are drawn in the tint colour of the view showing them.
 
 #include "foundation/NSObject.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <memory>
 #include <string>
@@ -38,8 +38,9 @@ void registerUIImage();
 inline constexpr long kMaximumImageFileBytes = 64L * 1024 * 1024;
 inline constexpr long kMaximumImagePixels = 16L * 1024 * 1024;
 
-// Reads a PNG file: an autoreleased image, or nil when the file is missing or
-// cannot be read as a PNG (the latter with one diagnostic log line).
+// Reads a PNG file at a device path (foundation/DevicePath.h): an autoreleased
+// image, or nil when the file is missing or cannot be read as a PNG (the
+// latter with one diagnostic log line naming the path as given).
 UIImage* loadImageFile(const std::string& path);
 
 }

@@ -7,7 +7,7 @@
 // Encodings: mainScreen "@@:" (class), bounds "{CGRect=...}@:", scale "d@:".
 
 #include "foundation/NSObject.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 struct UIScreen : NSObject { };
 

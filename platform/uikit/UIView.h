@@ -17,7 +17,7 @@
 
 #include "foundation/NSString.h"
 #include "quartz/CALayer.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <functional>
 #include <optional>

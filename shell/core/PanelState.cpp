@@ -1,6 +1,6 @@
 #include "PanelState.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 Strong<objc_object> window;
 Strong<objc_object> bounds;

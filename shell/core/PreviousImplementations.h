@@ -3,7 +3,7 @@
 // replacement. A slot stays empty when its class is missing; callPrevious never
 // jumps through an empty slot.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 
 extern void (*previous_SBDeckSwitcherViewController_viewDidAppear)(id, SEL, bool);

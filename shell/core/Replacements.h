@@ -2,7 +2,7 @@
 // The replacement and added methods, each defined in its own subsystem's folder.
 
 #include "notifications/CFNotificationCenter.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 
 // Application lifecycle and switcher (hosting/SwitcherHooks.cpp).

@@ -5,7 +5,7 @@
 // one entry.
 
 #include "foundation/NSString.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 
 CGRect mainScreenBounds();

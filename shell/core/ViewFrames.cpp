@@ -1,6 +1,6 @@
 #include "ViewFrames.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 void setOriginX(id view, double x)
 {

@@ -5,7 +5,7 @@
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
 #include "foundation/NSNumber.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifier)
 {

@@ -8,7 +8,7 @@
 #include "foundation/NSStringWithFormat.h"
 #include "foundation/SystemLog.h"
 #include "notifications/CFNotificationCenter.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "foundation/NSNumber.h"
 #include "foundation/SystemLog.h"
 #include "hosting/RKVContextHostProvider.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cmath>
 

@@ -9,7 +9,7 @@
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 namespace {
 

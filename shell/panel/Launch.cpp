@@ -15,7 +15,7 @@
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
 #include "notifications/CFNotificationCenter.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "uikit/UIWindow.h"
 
 namespace {

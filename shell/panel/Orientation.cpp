@@ -13,7 +13,7 @@
 #include "foundation/SystemLog.h"
 #include "hosting/RKVContextHostProvider.h"
 #include "notifications/CFNotificationCenter.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "notifications/CFNotificationCenter.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 void slidePanel(std::function<double()> windowX, double dimmingAlpha, std::function<void()> completion)
 {

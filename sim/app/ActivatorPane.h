@@ -10,7 +10,7 @@
 #include "DeviceImage.h"
 
 #include "activator/ListenerDescription.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <map>
 #include <optional>

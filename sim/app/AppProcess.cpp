@@ -80,11 +80,11 @@ private:
     bool m_published = false;
 };
 
-void loadLibraries(const std::string& root, const InstalledApplication& application)
+void loadLibraries(const InstalledApplication& application)
 {
     substrate::ProcessIdentity identity { application.executableName, application.bundleIdentifier,
         { application.bundleIdentifier, "com.apple.UIKit", "com.apple.Foundation" } };
-    substrate::loadLibraries(sim::dynamicLibraryFolder(root), identity);
+    substrate::loadLibraries(substrate::kDynamicLibraryFolder, identity);
 }
 
 // The key window and its root view controller, whose answer to
@@ -212,7 +212,7 @@ int runAppProcess(const AppOptions& options)
             return 1;
         }
     }
-    loadLibraries(root, *application);
+    loadLibraries(*application);
 
     AppRenderer renderer(std::move(screen), options.screenWidth, options.screenHeight, options.scale);
     Display display(&renderer);

@@ -10,7 +10,7 @@
 
 #include "AppScreen.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <string>
 #include <vector>

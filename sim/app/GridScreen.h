@@ -5,7 +5,7 @@
 
 #include "AppScreen.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <optional>
 

@@ -6,7 +6,7 @@
 #include "AppScreen.h"
 
 #include "colorpicker/ColorString.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cairo.h>
 

@@ -13,7 +13,7 @@
 #include "SettingsRootPage.h"
 
 #include "foundation/NSDictionary.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <optional>
 #include <string>

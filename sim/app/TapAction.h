@@ -2,7 +2,7 @@
 // A tap recognizer on a view of the application, with a C++ action: the
 // demo applications react to taps through the platform's own recognizers.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <functional>
 

@@ -5,7 +5,7 @@
 // text, shadow, values of running animations, a content drawer's version).
 // Two frames whose records agree for a view paint that view the same.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <optional>
 #include <string>

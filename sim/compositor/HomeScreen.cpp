@@ -50,12 +50,11 @@ std::vector<HomeIcon> readIcons(std::vector<std::string>* bundleIdentifiers)
     for (auto const& application : apps::readInstalledApplications()) {
         bundleIdentifiers->push_back(application.bundleIdentifier);
         HomeIcon icon { validUtf8(application.displayName), nullptr, badgeText(application.badgeValue) };
-        std::string const path = foundation::devicePath(application.iconPath);
         std::error_code error;
-        if (std::filesystem::exists(path, error))
-            icon.image = uikit::loadImageFile(path);
+        if (std::filesystem::exists(foundation::devicePath(application.iconPath), error))
+            icon.image = uikit::loadImageFile(application.iconPath);
         else
-            systemlog::write(kCFLogLevelWarning, "home screen: no icon for " + icon.name + " at " + path);
+            systemlog::write(kCFLogLevelWarning, "home screen: no icon for " + icon.name + " at " + application.iconPath);
         icons.push_back(std::move(icon));
     }
     return icons;

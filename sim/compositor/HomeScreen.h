@@ -2,7 +2,7 @@
 // The home screen under every window: the wallpaper, the installed
 // applications' icons with their names and badges, and the status bar.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cairo.h>
 

@@ -3,7 +3,7 @@
 // (six on a screen turned landscape) under the status bar, in file order, as
 // a phone's first page does. Touches on icons and the drawing share it.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cstddef>
 

@@ -2,7 +2,7 @@
 // Host views show the hosted application's latest frame, taken in place from
 // the memory it shares with the shell and scaled to the view.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cairo.h>
 

@@ -2,7 +2,7 @@
 // How an application's frame lies in the view that shows it, how it is
 // drawn there, and which part of that view a run of its frames changed.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cairo.h>
 

@@ -3,7 +3,7 @@
 // (it died, was killed, or never started): the application's icon and a
 // short "not running" note, centred, so the panel is not left blank.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cairo.h>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // Small cairo helpers the compositor's pieces share.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "uikit/UIColor.h"
 
 #include <cairo.h>

@@ -2,7 +2,7 @@
 // The home screen's wallpaper, drawn in code: a dusk gradient with two soft
 // glows, filling a screen of `screen` points.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <cairo.h>
 

@@ -29,9 +29,4 @@ std::string defaultDeviceRoot()
     return fs::weakly_canonical(candidates[0], error).string();
 }
 
-std::string dynamicLibraryFolder(const std::string& root)
-{
-    return (fs::path(root) / "Library" / "MobileSubstrate" / "DynamicLibraries").string();
-}
-
 }

@@ -13,7 +13,4 @@ std::string executableFolder();
 // the build tree's.
 std::string defaultDeviceRoot();
 
-// ROOT/Library/MobileSubstrate/DynamicLibraries: the libraries and their filters.
-std::string dynamicLibraryFolder(const std::string& root);
-
 }

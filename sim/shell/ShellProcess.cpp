@@ -101,10 +101,10 @@ void announceBus(const std::string& address, const std::string& home, BusAddress
         systemlog::write(kCFLogLevelError, "drawlet-sim: " + error + "; drawlet-settings will not find this shell");
 }
 
-void loadLibraries(const std::string& root)
+void loadLibraries()
 {
     substrate::ProcessIdentity shell { "SpringBoard", "com.apple.springboard", { "com.apple.springboard", "com.apple.UIKit", "com.apple.Foundation" } };
-    substrate::loadLibraries(dynamicLibraryFolder(root), shell);
+    substrate::loadLibraries(substrate::kDynamicLibraryFolder, shell);
 }
 
 // The shell knows the installed applications before anything asks for one.
@@ -117,7 +117,7 @@ void installApplications()
             application->badge = NSNumber::numberWithInteger(*number);
         else if (auto const* text = std::get_if<std::string>(&installed.badgeValue))
             application->badge = NSString::make(*text);
-        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(foundation::devicePath(installed.iconPath))));
+        id icon = send<id>(uikit::UIImageClass(), "imageWithContentsOfFile:"_sel, static_cast<id>(NSString::make(installed.iconPath)));
         application->iconImage = static_cast<UIImage*>(icon);
         springboard::installApplication(application);
     }
@@ -289,6 +289,8 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
 
     uikit::registerClasses();
     springboard::registerClasses();
+    // The shell's Activator, before any library registers its listeners.
+    activator::registerClasses();
     uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
     uikit::setMainScreenScale(options.scale);
     for (auto const& name : options.withoutClasses)
@@ -315,7 +317,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     if (!activator::startService())
         systemlog::write(kCFLogLevelError, "drawlet-sim: Activator cannot hear the Settings application");
     if (!options.noInject)
-        loadLibraries(root);
+        loadLibraries();
     {
         // What finishing the load makes (the names seen, written to
         // Activator's file) is let go here, not at exit.

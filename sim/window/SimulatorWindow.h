@@ -13,7 +13,7 @@
 
 #include "dispatch/RunLoop.h"
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <functional>
 #include <cstdint>

@@ -51,6 +51,7 @@ NSData* smallIcon(const char* name)
 void loadLibrary()
 {
     springboard::registerClasses();
+    activator::registerClasses();
     setUpShellProcess();
     foundation::setDeviceRoot(DRAWLET_DEVICE_ROOT);
     registerActivatorPopup();

@@ -36,6 +36,7 @@ void setUpShell()
     dispatch::RunLoop::main().reset(dispatch::RunLoop::ClockMode::Virtual);
     foundation::setHomeDirectory(makeHome());
     springboard::registerClasses();
+    activator::registerClasses();
 }
 
 std::string fileBytes(const std::string& path)

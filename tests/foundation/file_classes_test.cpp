@@ -102,14 +102,15 @@ TEST_F(FileClasses, HomeDirectoryIsConfigurableAndResets)
     EXPECT_FALSE(foundation::homeDirectory().empty());
 }
 
-TEST_F(FileClasses, BundleFindsItsResourcesUnderTheDeviceRoot)
+TEST_F(FileClasses, BundleFindsItsResourcesUnderTheDeviceRootAndAnswersDevicePaths)
 {
-    std::string const hostBundle = makeDeviceBundle();
-    id bundle = newBundle("/Library/MobileSubstrate/DynamicLibraries/DrawletBundle.bundle");
+    makeDeviceBundle();
+    std::string const deviceBundle = "/Library/MobileSubstrate/DynamicLibraries/DrawletBundle.bundle";
+    id bundle = newBundle(deviceBundle + "/");
     ASSERT_NE(bundle, nullptr);
-    EXPECT_EQ(text(send<id>(bundle, "bundlePath"_sel)), hostBundle);
-    EXPECT_EQ(text(send<id>(bundle, "pathForResource:ofType:"_sel, str("pointer_out"), str("png"))), hostBundle + "/pointer_out.png");
-    EXPECT_EQ(text(send<id>(bundle, "pathForResource:ofType:"_sel, str("icon-small.png"), nullptr)), hostBundle + "/icon-small.png");
+    EXPECT_EQ(text(send<id>(bundle, "bundlePath"_sel)), deviceBundle);
+    EXPECT_EQ(text(send<id>(bundle, "pathForResource:ofType:"_sel, str("pointer_out"), str("png"))), deviceBundle + "/pointer_out.png");
+    EXPECT_EQ(text(send<id>(bundle, "pathForResource:ofType:"_sel, str("icon-small.png"), nullptr)), deviceBundle + "/icon-small.png");
     EXPECT_EQ(send<id>(bundle, "pathForResource:ofType:"_sel, str("pointer_in"), str("png")), nullptr);
     EXPECT_EQ(send<id>(bundle, "pathForResource:ofType:"_sel, nullptr, str("png")), nullptr);
     objc_release(bundle);

@@ -1,5 +1,6 @@
 #include "HostingFixture.h"
 
+#include "activator/ActivatorClasses.h"
 #include "core/PanelState.h"
 #include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
@@ -17,6 +18,7 @@ namespace hostingtest {
 void setUpShell(int width, int height, bool applications)
 {
     springboard::registerClasses();
+    activator::registerClasses();
     systemlog::reset();
     systemlog::setWritesToStandardError(false);
     dispatch::RunLoop::main().reset(dispatch::RunLoop::ClockMode::Virtual);

@@ -3,7 +3,7 @@
 // time, the demo applications installed, the shell's application object, and
 // optionally a private bus with drawlet-app to launch.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 #include "support/ForkedTest.h"
 

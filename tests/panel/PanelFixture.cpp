@@ -1,5 +1,6 @@
 #include "PanelFixture.h"
 
+#include "activator/ActivatorClasses.h"
 #include "core/PanelState.h"
 #include "core/Startup.h"
 #include "dispatch/RunLoop.h"
@@ -44,6 +45,7 @@ std::vector<std::string>& distributedPosts()
 void launchShell(int width, int height, const std::string& settingsItems)
 {
     springboard::registerClasses();
+    activator::registerClasses();
     shelltest::setUpShellProcess();
     if (!settingsItems.empty())
         shelltest::writeSettingsXML(settingsItems);

@@ -2,7 +2,7 @@
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 
 #include <gtest/gtest.h>

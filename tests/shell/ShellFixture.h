@@ -4,7 +4,7 @@
 // grabber's views built as the panel builds them.
 
 #include "foundation/NSDictionary.h"
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 #include "support/ForkedTest.h"
 

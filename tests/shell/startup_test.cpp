@@ -1,6 +1,7 @@
 // Loading the shell library into a shell process: observers, the fourteen
 // replacements, the eight additions, and one failure line per replacement whose
 // class the shell lacks. Each case loads the library into a fresh process.
+#include "activator/ActivatorClasses.h"
 #include "support/ForkedTest.h"
 
 #include "dispatch/RunLoop.h"
@@ -68,6 +69,7 @@ std::map<std::string, Class> g_classes;
 void setUpShell()
 {
     springboard::registerClasses();
+    activator::registerClasses();
     systemlog::reset();
     systemlog::setWritesToStandardError(false);
     dispatch::RunLoop::main().reset(dispatch::RunLoop::ClockMode::Virtual);

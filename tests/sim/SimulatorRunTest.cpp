@@ -240,6 +240,17 @@ TEST_F(Simulator, SettingsChangeReachesDrawletInTheShell)
     EXPECT_FALSE(contains(log(), "[Drawlet]")) << "--no-inject: the shell alone";
 }
 
+TEST_F(Simulator, LogNamesFilesByTheirDevicePaths)
+{
+    if (!buildHasDrawlet())
+        GTEST_SKIP() << "Drawlet.so is not built";
+    EXPECT_EQ(runHeadless("wait 1\n"), 0) << m_output;
+    auto const text = log();
+    EXPECT_TRUE(contains(text, "]: MS:Notice: Loading: /Library/MobileSubstrate/DynamicLibraries/Drawlet.so\n")) << text;
+    EXPECT_TRUE(contains(text, "]: [Drawlet] imagePath: /Library/MobileSubstrate/DynamicLibraries/DrawletBundle.bundle/pointer_out.png\n")) << text;
+    EXPECT_FALSE(contains(text, DRAWLET_BUILD_DIR)) << "no host path of the build tree: " << text;
+}
+
 // A real-time shell that runs until killed, and the settings tool finding it
 // through the address it left in the home.
 TEST_F(Simulator, SettingsToolReachesARunningShellOverItsPrivateBus)

@@ -4,6 +4,7 @@
 #include "Script.h"
 #include "ScriptRunner.h"
 
+#include "activator/ActivatorClasses.h"
 #include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
 #include "springboard/SpringBoardClasses.h"
@@ -82,8 +83,10 @@ protected:
     void SetUp() override
     {
         springboard::registerClasses();
+        activator::registerClasses();
         uikit::reset();
         springboard::reset();
+        activator::reset();
         systemlog::setWritesToStandardError(false);
         systemlog::reset();
         dispatch::RunLoop::main().reset(dispatch::RunLoop::ClockMode::Virtual);
@@ -104,6 +107,7 @@ protected:
         pool.reset();
         uikit::reset();
         springboard::reset();
+        activator::reset();
         dispatch::RunLoop::main().reset();
         systemlog::setWritesToStandardError(true);
     }

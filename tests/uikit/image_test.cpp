@@ -3,6 +3,7 @@
 
 #include "UIKitFixture.h"
 
+#include "foundation/DevicePath.h"
 #include "foundation/NSNumber.h"
 
 #include <cairo.h>
@@ -27,6 +28,7 @@ protected:
 
     void TearDown() override
     {
+        foundation::setDeviceRoot("");
         fs::remove_all(folder);
         UIKitTest::TearDown();
     }
@@ -118,6 +120,20 @@ TEST_F(ImageTest, DamagedFilesGiveNilWithOneLineEach)
         EXPECT_EQ(load(path), nullptr) << path;
         EXPECT_EQ(systemlog::captured().size(), 1u) << path;
     }
+}
+
+TEST_F(ImageTest, DevicePathsReadUnderTheRootAndLogAsGiven)
+{
+    fs::create_directories(folder / "System/Images");
+    writePNG("System/Images/good.png", 4, 6);
+    writeBytes("System/Images/text.png", "not an image");
+    foundation::setDeviceRoot(folder.string());
+    id image = load("/System/Images/good.png");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(send<CGSize>(image, "size"_sel), CGSizeMake(4, 6));
+    EXPECT_EQ(load("/System/Images/text.png"), nullptr);
+    ASSERT_EQ(systemlog::captured().size(), 1u);
+    EXPECT_EQ(systemlog::captured()[0].message.find("UIImage: cannot read the PNG image at /System/Images/text.png: "), 0u) << systemlog::captured()[0].message;
 }
 
 TEST_F(ImageTest, TemplateCopySharesPixelsAndLeavesTheOriginal)

@@ -4,7 +4,7 @@
 // windows at the panel's level, their views, the scenes' hosting), never in
 // the library's variables.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 #include "uikit/UIWindow.h"
 

@@ -3,7 +3,7 @@
 // the screen. Any finite point within a million points of the screen's corner
 // is accepted; one off the screen simply touches nothing.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <string>
 #include <string_view>

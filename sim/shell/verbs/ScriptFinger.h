@@ -4,7 +4,7 @@
 // runs between events, so timers, animations and the applications' processes
 // keep pace with the finger.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 namespace sim {
 

@@ -1,8 +1,7 @@
 #pragma once
 // One event of a touch on a hosted scene as it travels from the shell to the
 // application's process (SceneProtocol.h's "SceneTouch"): the finger, the
-// phase (UITouch.h's numbering: began 0, moved 1, ended 3, cancelled 4), the
-// point in the application's own points and the shell's timestamp.
+// phase, the point in the application's own points and the shell's timestamp.
 
 #include <cstdint>
 #include <string>
@@ -11,7 +10,15 @@ namespace sdbus {
 class Message;
 }
 
-namespace frontboard {
+namespace scene {
+
+// The phases the shell sends, numbered as UITouchPhase (uikit/UITouch.h) is.
+enum SceneTouchPhase : int32_t {
+    SceneTouchPhaseBegan = 0,
+    SceneTouchPhaseMoved = 1,
+    SceneTouchPhaseEnded = 3,
+    SceneTouchPhaseCancelled = 4,
+};
 
 struct SceneTouch {
     int64_t finger = 0;

@@ -1,8 +1,10 @@
 #pragma once
 // How the shell and application processes talk about scenes on the bus (the
-// notifications' interface and object path, members of their own).
+// notifications' interface and object path, members of their own). Both sides
+// include it: the shell's hosting (frontboard/, springboard/) and the
+// application's scene and keyboard (uikit/).
 
-namespace frontboard::wire {
+namespace scene::wire {
 
 // Ready (s bundleIdentifier, i pid, h frames, i width, i height), broadcast by
 // an application once it has loaded its libraries, registered its observers
@@ -39,7 +41,7 @@ inline constexpr const char* kOpenURLMember = "SceneOpenURL";
 
 }
 
-namespace frontboard::wire {
+namespace scene::wire {
 
 // The on-screen keyboard, which the shell draws for the application editing.
 // KeyboardFocus (s bundleIdentifier, b editing), broadcast by an application

@@ -1,12 +1,10 @@
 #include "SceneTouch.h"
 
-#include "uikit/UITouch.h"
-
 #include <sdbus-c++/sdbus-c++.h>
 
 #include <cmath>
 
-namespace frontboard {
+namespace scene {
 
 void writeSceneTouch(sdbus::Message& message, const SceneTouch& touch)
 {
@@ -27,10 +25,10 @@ bool readSceneTouch(sdbus::Message& message, SceneTouch* touch, std::string* err
         return false;
     }
     switch (read.phase) {
-    case UITouchPhaseBegan:
-    case UITouchPhaseMoved:
-    case UITouchPhaseEnded:
-    case UITouchPhaseCancelled:
+    case SceneTouchPhaseBegan:
+    case SceneTouchPhaseMoved:
+    case SceneTouchPhaseEnded:
+    case SceneTouchPhaseCancelled:
         break;
     default:
         *error = "its phase " + std::to_string(read.phase) + " is not one the shell sends";

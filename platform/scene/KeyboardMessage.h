@@ -4,7 +4,7 @@
 // keyboard's frames at the start and the end of its animation, in screen
 // points.
 
-#include "quartz/CGGeometry.h"
+#include "coregraphics/CGGeometry.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace sdbus {
 class Message;
 }
 
-namespace frontboard {
+namespace scene {
 
 struct KeyboardMessage {
     std::string name;

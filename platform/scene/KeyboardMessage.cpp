@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace frontboard {
+namespace scene {
 
 namespace {
 

@@ -1,0 +1,48 @@
+# Fails, naming the file and the include, when a folder of the platform
+# includes a folder that comes after it in LAYERS (lowest first, commas
+# between) or one that is not a layer of the platform at all.
+#   cmake -DPLATFORM_DIR=platform -DLAYERS=runtime,foundation,... -P CheckLayers.cmake
+get_filename_component(PLATFORM_DIR "${PLATFORM_DIR}" ABSOLUTE)
+string(REPLACE "," ";" LAYERS "${LAYERS}")
+set(rank 0)
+foreach(layer IN LISTS LAYERS)
+    set(rank_${layer} ${rank})
+    math(EXPR rank "${rank} + 1")
+endforeach()
+
+set(problems "")
+file(GLOB folders LIST_DIRECTORIES true RELATIVE ${PLATFORM_DIR} ${PLATFORM_DIR}/*)
+foreach(folder IN LISTS folders)
+    if(IS_DIRECTORY ${PLATFORM_DIR}/${folder} AND NOT DEFINED rank_${folder})
+        list(APPEND problems "platform/${folder}/ is not in the layer order of platform/CMakeLists.txt")
+    endif()
+endforeach()
+
+set(include_pattern "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\"")
+foreach(layer IN LISTS LAYERS)
+    file(GLOB files RELATIVE ${PLATFORM_DIR} ${PLATFORM_DIR}/${layer}/*)
+    foreach(file IN LISTS files)
+        file(STRINGS ${PLATFORM_DIR}/${file} includes REGEX "${include_pattern}")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "${include_pattern}.*" "\\1" included "${line}")
+            # "Name.h" is the folder's own.
+            if(NOT included MATCHES "/")
+                continue()
+            endif()
+            string(REGEX REPLACE "/.*" "" target "${included}")
+            if(NOT DEFINED rank_${target})
+                list(APPEND problems "platform/${file} includes \"${included}\", which is not a layer of the platform")
+            elseif(rank_${target} GREATER rank_${layer})
+                list(APPEND problems "platform/${file} includes \"${included}\" from ${target}/, a higher layer than ${layer}/")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+foreach(problem IN LISTS problems)
+    message(NOTICE "${problem}")
+endforeach()
+list(LENGTH problems count)
+if(count GREATER 0)
+    message(FATAL_ERROR "${count} include(s) against the platform's layer order")
+endif()
