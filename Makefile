@@ -14,6 +14,10 @@
 #                           build/soak.txt, a script that replays the run)
 #   make sanitize-test      the tests once in a clang ASan+UBSan build (build-sanitize/)
 #   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
+#   make format             the C++ sources rewritten in the style of .clang-format (scripts/format.sh)
+#   make format-check       the sources that differ from that style, listed; fails if there are any
+#   make tidy               clang-tidy with .clang-tidy over the sources of the clang build in
+#                           build-sanitize/ (configured if need be; scripts/tidy.sh); fails on any finding
 #   make build / clean
 
 BUILD_DIR ?= build
@@ -30,7 +34,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_check
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps out-of-source configure build package bench demo test soak sanitize sanitize-test fuzz clean
+.PHONY: all deps out-of-source configure build package bench demo test soak sanitize-configure sanitize sanitize-test fuzz format format-check tidy clean
 
 all: build
 
@@ -90,9 +94,11 @@ soak: build
 
 # One clang configuration serves the sanitizer tests and the fuzz targets;
 # the benchmarks are built (and their timings taken) in the plain build only.
-sanitize: deps out-of-source
+sanitize-configure: deps out-of-source
 	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DDRAWLET_SANITIZE=ON -DDRAWLET_BENCHMARKS=OFF \
 		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-gline-tables-only -O1" -DCMAKE_CXX_FLAGS_DEBUG="-gline-tables-only -O1" $(CMAKE_ARGS)
+
+sanitize: sanitize-configure
 	cmake --build $(SANITIZE_DIR)
 
 sanitize-test: sanitize
@@ -100,6 +106,18 @@ sanitize-test: sanitize
 
 fuzz: sanitize
 	$(SANITIZER_ENV) bash scripts/run-fuzzers.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
+
+format:
+	bash scripts/format.sh
+
+format-check:
+	bash scripts/format.sh --check
+
+# clang-tidy reads the clang build's compile database; it needs the build
+# configured, not built.
+tidy:
+	@[ -f $(SANITIZE_DIR)/compile_commands.json ] || $(MAKE) --no-print-directory sanitize-configure
+	bash scripts/tidy.sh $(SANITIZE_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -9,7 +9,7 @@ packages=(
     libplist-dev libsdbus-c++-dev libsystemd-dev dbus-daemon dbus-bin systemd
     libcairo2-dev libsdl2-dev libgif-dev libcli11-dev
     libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool libx11-dev
-    dpkg-dev file
+    dpkg-dev file clang-format-14 clang-tidy-14
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

@@ -62,6 +62,7 @@ std::vector<ListenerDescription> describeListeners()
 void writeListenerDescriptions(sdbus::Message& message, const std::vector<ListenerDescription>& listeners)
 {
     std::vector<WireListener> wire;
+    wire.reserve(listeners.size());
     for (auto const& each : listeners)
         wire.emplace_back(each.name, each.group, each.title, each.description, each.icon, each.events);
     message << wire;

@@ -105,8 +105,9 @@ bool RunLoop::pollSources(int timeoutMilliseconds)
 {
     if (m_sources.empty())
         return false;
-    std::vector<pollfd> fds;
     std::vector<PollSource*> polled = m_sources;
+    std::vector<pollfd> fds;
+    fds.reserve(polled.size());
     for (auto* source : polled)
         fds.push_back({ source->fileDescriptor(), source->events(), 0 });
     for (auto* source : polled) {

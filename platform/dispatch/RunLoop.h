@@ -73,7 +73,7 @@ public:
 
     // Runs everything due up to `until` (virtual: moving the clock there; real:
     // waiting for it), returning early when `stop` is called.
-    void runUntil(int64_t nanoseconds);
+    void runUntil(int64_t until);
     void runFor(double seconds) { runUntil(nowNanoseconds() + static_cast<int64_t>(seconds * 1e9)); }
     // Runs everything already due and services ready sources, without waiting.
     void drain();

@@ -17,8 +17,8 @@ NSBlock* makeBlock(std::function<void()> body);
 NSBlock* makeCompletionBlock(std::function<void(bool finished)> body);
 
 // Runs a block; nil, or a block of the other shape, runs nothing.
-void invokeBlock(id block);
-void invokeCompletionBlock(id block, bool finished);
+void invokeBlock(id object);
+void invokeCompletionBlock(id object, bool finished);
 
 namespace foundation {
 Class NSBlockClass();

@@ -21,7 +21,7 @@
 
 namespace foundation {
 
-inline constexpr size_t kMaximumPropertyListBytes = 4 * 1024 * 1024;
+inline constexpr size_t kMaximumPropertyListBytes = size_t { 4 } * 1024 * 1024;
 inline constexpr int kMaximumPropertyListDepth = 128;
 // Values after expanding shared objects (a binary list may reference one
 // object from many places; libplist builds a node for each).

@@ -57,6 +57,7 @@ std::string describeExit(int status)
     if (getppid() != shell)
         _exit(127);
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (auto const& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);

@@ -157,7 +157,7 @@ void BusConnection::listen(Channel channel, const std::optional<std::string>& na
     if (m_disconnected || getpid() != m_ownerProcess)
         return;
     auto& listening = m_listening[{ channel, name }];
-    if (listening.count++ > 0 || m_fallbacks.count(channel))
+    if (listening.count++ > 0 || m_fallbacks.contains(channel))
         return;
     // Adding a rule waits for the bus's answer; what arrives meanwhile waits
     // in the connection's queue, where a poll cannot see it.

@@ -19,7 +19,7 @@ BusConnection::Receivers centerReceivers()
     receivers.darwin = [](std::string name) {
         NotificationCenter::darwin().deliverLater(std::move(name), nullptr, nullptr, false);
     };
-    receivers.distributed = [](std::string name, std::vector<uint8_t> payload, bool deliverImmediately) {
+    receivers.distributed = [](std::string name, const std::vector<uint8_t>& payload, bool deliverImmediately) {
         if (NSDictionary* userInfo = decodeUserInfo(payload, name))
             NotificationCenter::distributed().deliverLater(std::move(name), nullptr, userInfo, deliverImmediately);
     };
@@ -48,7 +48,7 @@ bool BusSession::open(const std::string& address)
     session.closeConnection();
 
     auto receivers = centerReceivers();
-    receivers.barrier = [](std::string token) {
+    receivers.barrier = [](const std::string& token) {
         if (auto& barrier = shared().m_barrier)
             barrier->tokenArrived(token);
     };

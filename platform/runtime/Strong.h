@@ -33,7 +33,12 @@ public:
         objc_release(std::exchange(m_object, object));
         return *this;
     }
-    Strong& operator=(const Strong& other) { return *this = other.m_object; }
+    Strong& operator=(const Strong& other)
+    {
+        if (this != &other)
+            *this = other.m_object;
+        return *this;
+    }
     Strong& operator=(Strong&& other) noexcept
     {
         if (this != &other)

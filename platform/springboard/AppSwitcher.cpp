@@ -132,6 +132,7 @@ void buildWindow(SwitcherState& shared, std::vector<std::string> const& targets)
 std::vector<std::string> targetsOf(const std::vector<Card>& cards)
 {
     std::vector<std::string> targets;
+    targets.reserve(cards.size());
     for (auto const& card : cards)
         targets.push_back(card.bundleIdentifier);
     return targets;

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace springboard {
 
@@ -43,7 +44,7 @@ void routeUnclaimedTouchesToFrontApplication(std::function<void(UITouch*)> homeS
     }
     // The touches that landed on the home screen, held until they end.
     auto onHomeScreen = std::make_shared<std::set<UITouch*>>();
-    uikit::TouchInput::shared().setUnclaimedTouchSink([toApplication, homeScreen, onHomeScreen](UITouch* touch) {
+    uikit::TouchInput::shared().setUnclaimedTouchSink([toApplication, homeScreen = std::move(homeScreen), onHomeScreen](UITouch* touch) {
         if (touch->phase == UITouchPhaseBegan) {
             // A touch of an earlier input that never ended may have held
             // this address.

@@ -32,7 +32,7 @@ UIView* TouchInput::touchBegan(CGPoint screenPoint, double timestamp, Finger fin
 {
     if (!accepts(screenPoint, timestamp, "touchBegan"))
         return nullptr;
-    if (m_touches.count(finger)) {
+    if (m_touches.contains(finger)) {
         logRefusal("touchBegan", "finger " + std::to_string(finger) + " landed again before it lifted; its old touch is cancelled");
         finish(finger, UITouchPhaseCancelled, timestamp);
     }

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-typedef struct _cairo_surface cairo_surface_t;
+using cairo_surface_t = struct _cairo_surface;
 
 enum UIImageRenderingMode : long {
     UIImageRenderingModeAutomatic = 0,

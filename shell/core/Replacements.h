@@ -33,7 +33,7 @@ void added_SpringBoard_noticeShowKeyboard(id self, SEL selector, id notification
 void added_SpringBoard_noticeHideKeyboard(id self, SEL selector, id notification);
 void added_SpringBoard_handleSwipeFromLeft(id self, SEL selector, id sender);
 void added_SpringBoard_tapGrabber(id self, SEL selector, id sender);
-void added_SpringBoard_pullGrabber(id self, SEL selector, id sender);
+void added_SpringBoard_pullGrabber(id self, SEL selector, id recognizer);
 
 // Loading an application into the panel (hosting/LoadApp.cpp).
 void added_SpringBoard_loadAppInApplicationView(id self, SEL selector, id bundleIdentifier);

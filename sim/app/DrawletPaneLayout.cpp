@@ -79,8 +79,10 @@ public:
         double const height = 2 * kCellPadding + static_cast<double>(lines) * kCellHeight;
         m_layout->applicationsArea = CGRectMake(m_x, m_y, m_width, height);
         for (size_t index = 0; index < count; ++index) {
-            double const x = m_x + settingsui::kMargin + static_cast<double>(index % columns) * cellWidth;
-            double const y = m_y + kCellPadding + static_cast<double>(index / columns) * kCellHeight;
+            size_t const column = index % columns;
+            size_t const line = index / columns;
+            double const x = m_x + settingsui::kMargin + static_cast<double>(column) * cellWidth;
+            double const y = m_y + kCellPadding + static_cast<double>(line) * kCellHeight;
             CGRect const icon = CGRectMake(x + (cellWidth - kIconSize) / 2, y + 4, kIconSize, kIconSize);
             m_layout->applications.push_back({ index, CGRectMake(x, y, cellWidth, kCellHeight), icon });
         }

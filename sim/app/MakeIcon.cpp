@@ -64,8 +64,10 @@ void drawGrid(cairo_t* cairo)
     double const colours[9][3] = { { 0.9, 0.2, 0.2 }, { 0.95, 0.6, 0.1 }, { 0.95, 0.85, 0.1 }, { 0.3, 0.8, 0.3 }, { 0.1, 0.7, 0.7 },
         { 0.2, 0.4, 0.9 }, { 0.5, 0.3, 0.8 }, { 0.85, 0.3, 0.7 }, { 0.4, 0.4, 0.4 } };
     for (int index = 0; index < 9; ++index) {
+        int const column = index % 3;
+        int const row = index / 3;
         cairo_set_source_rgb(cairo, colours[index][0], colours[index][1], colours[index][2]);
-        cairo_rectangle(cairo, 14 + (index % 3) * 32, 14 + (index / 3) * 32, 28, 28);
+        cairo_rectangle(cairo, 14 + column * 32, 14 + row * 32, 28, 28);
         cairo_fill(cairo);
     }
 }

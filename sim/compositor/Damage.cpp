@@ -71,11 +71,11 @@ void findCommonViews(const ScreenRecord& before, const ScreenRecord& after, cons
     for (size_t index = 0; index < after.views.size(); ++index)
         indexAfter.emplace(after.views[index].view, index);
     for (size_t index = 0; index < before.views.size(); ++index) {
-        if (indexAfter.count(before.views[index].view))
+        if (indexAfter.contains(before.views[index].view))
             inBefore->push_back(index);
     }
     for (size_t index = 0; index < after.views.size(); ++index) {
-        if (indexBefore.count(after.views[index].view))
+        if (indexBefore.contains(after.views[index].view))
             inAfter->push_back(index);
     }
 }

@@ -40,8 +40,10 @@ HomeScreenIconPlace homeScreenIconPlace(CGSize screen, size_t index)
     double const size = homeScreenIconSize(screen);
     size_t const columns = homeScreenColumns(screen);
     double const gap = (screen.width - static_cast<double>(columns) * size) / static_cast<double>(columns + 1);
-    double const column = static_cast<double>(index % columns);
-    double const row = static_cast<double>(index / columns);
+    size_t const columnIndex = index % columns;
+    size_t const rowIndex = index / columns;
+    double const column = static_cast<double>(columnIndex);
+    double const row = static_cast<double>(rowIndex);
     double const x = gap + column * (size + gap);
     double const y = kStatusBarHeight + 8 + row * (size + kRowGap);
     return { { { x, y }, { size, size } }, { { x - gap / 2, y + size + kNameGap }, { size + gap, kNameHeight } } };

@@ -146,6 +146,7 @@ void drawInside(cairo_t* cairo, UIView& view, double opacity)
     if (hasArea)
         drawContent(cairo, view, paintOpacity);
     // By index, holding each subview: a content drawer may change the tree.
+    // NOLINTNEXTLINE(modernize-loop-convert): a range-for's iterators would not survive that
     for (size_t index = 0; index < view.subviews.size(); ++index) {
         Strong<UIView> subview = view.subviews[index];
         drawViewTree(cairo, subview.get(), paintOpacity);

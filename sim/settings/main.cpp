@@ -55,7 +55,9 @@ int announce(const settings::Status& status, const std::string& home, const std:
 
 }
 
-int main(int argc, char** argv)
+// CLI11 throws outside CLI11_PARSE only for a malformed option table, which
+// every run would show; what a user types is caught and reported by CLI11_PARSE.
+int main(int argc, char** argv) // NOLINT(bugprone-exception-escape)
 {
     CLI::App app { "Reads and edits Drawlet's settings file as the settings pane does, then tells a running shell "
                    "(Darwin notification \"com.quillbrook.drawlet-preferences/settingschanged\")." };

@@ -24,7 +24,7 @@ namespace {
 std::string makeHome()
 {
     char pattern[] = "/tmp/drawlet-activator-test-XXXXXX";
-    std::string const home = mkdtemp(pattern);
+    std::string home = mkdtemp(pattern);
     std::filesystem::create_directories(home + "/Library/Preferences");
     return home;
 }

@@ -120,6 +120,7 @@ TEST_F(HomeScreenTest, FollowsTheScreenAndRereadsTheApplicationsAfterAReset)
 TEST_F(HomeScreenTest, ATurnedScreenIsDrawnTurnedWithSixColumnsOfIcons)
 {
     std::vector<std::array<std::string, 3>> applications;
+    applications.reserve(7);
     for (int index = 0; index < 7; ++index)
         applications.push_back({ "App" + std::to_string(index), index == 5 ? "Blue.app" : "Red.app", "" });
     install(applications);

@@ -136,7 +136,7 @@ TEST_F(PropertyListWrite, RefusedWritesLeaveTheFileAlone)
         { NSFileManager::defaultManager(), "class NSFileManager" },
         { NSDate::dateWithTimeIntervalSinceReferenceDate(1e12), "date out of range" },
     };
-    for (auto const& [value, reason] : cases) {
+    for (auto [value, reason] : cases) {
         for (bool atomically : { true, false }) {
             systemlog::reset();
             systemlog::setWritesToStandardError(false);

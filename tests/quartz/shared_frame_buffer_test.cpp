@@ -170,7 +170,7 @@ TEST(SharedFrameBuffer, EachFrameCarriesItsOwnSizeWithinTheSlotsPixels)
     auto [writer, reader] = makePair();
     ASSERT_TRUE(writer && reader);
     // The screen turned: as wide as it was high, the same pixels.
-    cairo_surface_t* turned = solidFrame(0xff0000ffu, kHeight, kWidth);
+    cairo_surface_t* turned = solidFrame(0xff0000ffu, kHeight, kWidth); // NOLINT(readability-suspicious-call-argument)
     ASSERT_TRUE(writer->publish(turned));
     cairo_surface_destroy(turned);
     cairo_surface_t* frame = reader->takeLatestFrame();

@@ -45,7 +45,8 @@ TEST_F(MemoryTest, CopiesAndMovesKeepOneRetainEach)
         Strong<objc_object> a = adopt(make());
         Strong<objc_object> b = a;
         Strong<objc_object> c = std::move(a);
-        EXPECT_EQ(a.get(), nullptr);
+        // A moved-from Strong is empty: that is what is checked.
+        EXPECT_EQ(a.get(), nullptr); // NOLINT(bugprone-use-after-move)
         EXPECT_EQ(b.get(), c.get());
         EXPECT_EQ(b->retainCount, 2u);
     }

@@ -172,7 +172,7 @@ TEST_F(SettingsStoreTest, FilesItCannotReadAreRefusedAndUntouched)
     for (std::string const& content : { std::string("not a plist"), std::string("<plist><array/></plist>"), std::string("<plist><dict><key>a</key>") }) {
         writeBytes(store.path(), content);
         FileStamp const before = stampOf(store.path());
-        for (Status status : { store.set("smallGrabber", "true", false), store.remove("smallGrabber") }) {
+        for (Status const& status : { store.set("smallGrabber", "true", false), store.remove("smallGrabber") }) {
             EXPECT_EQ(status.code, Status::Code::Refused);
             EXPECT_NE(status.message.find("cannot read " + store.path()), std::string::npos) << status.message;
         }

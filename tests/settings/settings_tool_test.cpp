@@ -39,6 +39,7 @@ ToolRun runTool(const ScratchFolder& folder, std::vector<std::string> arguments)
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
         std::vector<char*> argv;
+        argv.reserve(arguments.size() + 1);
         for (auto& argument : arguments)
             argv.push_back(argument.data());
         argv.push_back(nullptr);

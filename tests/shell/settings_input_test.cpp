@@ -58,7 +58,7 @@ FORKED_TEST(SettingsInput, BrokenFilesGiveTheDefaultsAndStayAsTheyWere)
         { "truncated", good.substr(0, good.size() / 2) },
         { "binary with bad offsets", std::string("bplist00\xd1\x01\x02", 11) + std::string(20, '\xff') + std::string(32, '\x01') },
         { "nested thousands deep", header + "<dict><key>smallGrabber</key>" + nested(5000) + "</dict></plist>" },
-        { "larger than the cap", header + "<dict>" + kSmallRed + "<key>pad</key><string>" + std::string(5 * 1024 * 1024, 'x') + "</string></dict></plist>" },
+        { "larger than the cap", header + "<dict>" + kSmallRed + "<key>pad</key><string>" + std::string(size_t { 5 } * 1024 * 1024, 'x') + "</string></dict></plist>" },
     };
     for (auto const& [what, bytes] : cases) {
         // Each case starts from a customised look, so a fallback is visible.

@@ -97,7 +97,7 @@ FORKED_TEST(GrabberColours, UnreadableOrMissingColoursFallBack)
     buildGrabberViews();
     std::vector<std::string> const values = { "<string>garbage</string>", "<string>#12345G</string>", "<integer>16711680</integer>",
         "<dict><key>a</key><string>#FF0000</string></dict>", "<string>" + std::string(100000, 'F') + "</string>",
-        "<string>#FF\xc3\xa9" "0000</string>", "" };
+        "<string>#FF\u00e90000</string>", "" };
     for (auto const& grabberValue : values) {
         std::string grabberEntry = grabberValue.empty() ? "" : "<key>customGrabberColor</key>" + grabberValue;
         std::string arrowEntry = grabberValue.empty() ? "" : "<key>customArrowColor</key>" + grabberValue;

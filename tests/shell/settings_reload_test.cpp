@@ -4,18 +4,20 @@
 #include "core/PanelState.h"
 #include "dispatch/RunLoop.h"
 
+#include <cmath>
+
 using namespace shelltest;
 
 namespace {
 
 void postAt(double seconds)
 {
-    dispatch::RunLoop::main().scheduleAt(static_cast<int64_t>(seconds * 1e9 + 0.5), [] { postSettingsChanged(); });
+    dispatch::RunLoop::main().scheduleAt(std::llround(seconds * 1e9), [] { postSettingsChanged(); });
 }
 
 void runUntil(double seconds)
 {
-    dispatch::RunLoop::main().runUntil(static_cast<int64_t>(seconds * 1e9 + 0.5));
+    dispatch::RunLoop::main().runUntil(std::llround(seconds * 1e9));
 }
 
 }

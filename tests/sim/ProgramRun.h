@@ -15,8 +15,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace simtest {
 
 inline std::string readFile(const std::filesystem::path& path)
@@ -55,6 +53,7 @@ public:
     ChildProcess(const std::vector<std::string>& arguments, const std::filesystem::path& outputFile)
     {
         std::vector<char*> argv;
+        argv.reserve(arguments.size() + 1);
         for (auto const& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);

@@ -36,7 +36,7 @@ protected:
     // Writes a width x height PNG with cairo; returns its path.
     std::string writePNG(const std::string& name, int width, int height)
     {
-        std::string const path = (folder / name).string();
+        std::string path = (folder / name).string();
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
         cairo_t* cr = cairo_create(surface);
         cairo_set_source_rgba(cr, 1, 0, 0, 1);
@@ -49,7 +49,7 @@ protected:
 
     std::string writeBytes(const std::string& name, const std::string& bytes)
     {
-        std::string const path = (folder / name).string();
+        std::string path = (folder / name).string();
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }

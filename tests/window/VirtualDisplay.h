@@ -15,8 +15,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace simtest {
 
 // The program's path through PATH, or empty when it is not installed.
@@ -54,6 +52,7 @@ public:
         posix_spawn_file_actions_adddup2(&actions, ends[1], 3);
         std::vector<std::string> arguments { xvfb, "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp", "-noreset" };
         std::vector<char*> argv;
+        argv.reserve(arguments.size() + 1);
         for (auto& argument : arguments)
             argv.push_back(argument.data());
         argv.push_back(nullptr);

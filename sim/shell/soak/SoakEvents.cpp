@@ -49,7 +49,7 @@ SoakEvents::SoakEvents(SoakRandom& random, const std::set<std::string>& without)
 
 void SoakEvents::add(std::string verb, unsigned weight, std::function<std::string(const DeviceObservation&)> make)
 {
-    if (m_without.count(verb))
+    if (m_without.contains(verb))
         return;
     m_totalWeight += weight;
     m_kinds.push_back({ std::move(verb), weight, std::move(make) });

@@ -71,7 +71,7 @@ std::optional<VerbAction> parseFile(const Arguments& arguments, std::string* err
 {
     if (!expectArgumentCount(arguments, 1, kFileUsage, error))
         return std::nullopt;
-    std::string const what = arguments[0];
+    std::string const& what = arguments[0];
     if (what != "delete" && what != "empty" && what != "garbage") {
         *error = std::string("expected delete, empty or garbage; usage: ") + kFileUsage + " (KIND: delete, empty or garbage)";
         return std::nullopt;

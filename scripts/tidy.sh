@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# clang-tidy with the checked-in .clang-tidy over every source of ours that a
+# build's compile database lists (default build-sanitize/, the clang build:
+# `make sanitize` configures it). Prints each finding once, however many
+# files include the header it is in, and exits 1 if there is any.
+#   scripts/tidy.sh [BUILD_DIR] [FILE_REGEX]
+# FILE_REGEX narrows the sources, e.g. '/shell/' (default: platform/ shell/
+# client/ sim/ tests/ bench/; the unity sources CMake writes into the build
+# folder only repeat the tests' files). TIDY_JOBS sets the parallel runs (2).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=${1:-build-sanitize}
+if [ ! -f "$build/compile_commands.json" ]; then
+    echo "tidy.sh: no $build/compile_commands.json; configure a build first (make sanitize)" >&2
+    exit 2
+fi
+runner=$(command -v run-clang-tidy-14 || command -v run-clang-tidy || true)
+binary=$(command -v clang-tidy-14 || command -v clang-tidy || true)
+if [ -z "$runner" ] || [ -z "$binary" ]; then
+    echo "tidy.sh: clang-tidy is not installed (Debian: apt-get install clang-tidy-14)" >&2
+    exit 2
+fi
+escaped_root=$(printf '%s' "$root" | sed 's/[][\.*^$+?(){}|]/\\&/g')
+files=${2:-^$escaped_root/(platform|shell|client|sim|tests|bench)/}
+
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
+"$runner" -p "$build" -j "${TIDY_JOBS:-2}" -quiet -clang-tidy-binary "$binary" "$files" >"$output" 2>&1 || status=$?
+
+# run-clang-tidy colours its output and repeats a header's findings for each
+# file that includes it: the colours go, and each finding is shown once.
+sed 's/\x1b\[[0-9;]*m//g' "$output" | awk '
+    /^clang-tidy/ || /^[0-9]+ warnings? (and [0-9]+ errors? )?generated\.$/ || /^Suppressed [0-9]+ warnings/ || /^Use -header-filter/ { keep = 0; next }
+    /^[^ ]+:[0-9]+:[0-9]+: (warning|error): / { keep = !seen[$0]++; if (keep) findings++ }
+    keep { print }
+    END { if (findings) printf "clang-tidy: %d finding%s\n", findings, findings == 1 ? "" : "s" }'
+if [ $status -ne 0 ]; then
+    echo "clang-tidy: failed (exit $status); .clang-tidy makes every finding an error" >&2
+    exit 1
+fi
