@@ -27,7 +27,10 @@ public:
 
 class RunLoop {
 public:
-    enum class ClockMode { Real, Virtual };
+    enum class ClockMode {
+        Real,
+        Virtual,
+    };
     using TimerId = uint64_t;
 
     static RunLoop& main();

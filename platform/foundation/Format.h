@@ -17,7 +17,14 @@ struct NSString;
 namespace foundation {
 
 struct FormatArgument {
-    enum class Kind { Object, Signed, Unsigned, Real, CString, Pointer };
+    enum class Kind {
+        Object,
+        Signed,
+        Unsigned,
+        Real,
+        CString,
+        Pointer,
+    };
     Kind kind;
     id object = nullptr;
     long long signedValue = 0;

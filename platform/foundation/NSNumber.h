@@ -4,7 +4,11 @@
 #include "NSObject.h"
 
 struct NSNumber : NSObject {
-    enum class Kind { Bool, Integer, Real };
+    enum class Kind {
+        Bool,
+        Integer,
+        Real,
+    };
     Kind kind = Kind::Integer;
     long long integer = 0;
     double real = 0;

@@ -234,7 +234,11 @@ std::string checkBinary(const uint8_t* bytes, size_t length)
     // Depth-first walk with an explicit stack: a reference to an object on the
     // current path is a cycle; every object's depth and expanded size (counting
     // each path to a shared object) are kept once it is done.
-    enum : uint8_t { Unvisited, OnPath, Done };
+    enum : uint8_t {
+        Unvisited,
+        OnPath,
+        Done,
+    };
     struct Frame {
         uint64_t index;
         Shape shape;

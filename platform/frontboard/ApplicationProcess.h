@@ -12,7 +12,10 @@
 
 namespace frontboard {
 
-enum class SceneState { Background, Foreground };
+enum class SceneState {
+    Background,
+    Foreground,
+};
 
 struct ApplicationProcess {
     std::string bundleIdentifier;

@@ -36,7 +36,11 @@ struct ApplicationLauncher {
     }
 };
 
-enum class ApplicationState { NotRunning, Background, Foreground };
+enum class ApplicationState {
+    NotRunning,
+    Background,
+    Foreground,
+};
 
 class ApplicationProcesses {
 public:

@@ -31,8 +31,15 @@ public:
         std::function<void(std::string token)> barrier;
     };
 
-    enum class SendResult { Sent, Refused, Disconnected };
-    enum class Channel { Darwin, Distributed };
+    enum class SendResult {
+        Sent,
+        Refused,
+        Disconnected,
+    };
+    enum class Channel {
+        Darwin,
+        Distributed,
+    };
 
     // A connection, or nullptr with `error` set. It receives only what it
     // listens for (below), besides its own barriers.
@@ -60,7 +67,10 @@ public:
     // counted signal may make work for its receivers, so the lock-step counts
     // it with the notifications; the clock's own signals are not counted.
     using SignalHandler = std::function<void(sdbus::Message& message)>;
-    enum class Addressing { ToThisConnection, Broadcast };
+    enum class Addressing {
+        ToThisConnection,
+        Broadcast,
+    };
     // False, with a log line, when the bus refuses the match rule.
     bool handleSignal(const std::string& member, Addressing addressing, SignalHandler handler, bool counted);
     // `destination` "" broadcasts.

@@ -19,7 +19,11 @@ namespace notifications {
 
 class NotificationCenter final : public __CFNotificationCenter {
 public:
-    enum class Kind { Darwin, Distributed, Local };
+    enum class Kind {
+        Darwin,
+        Distributed,
+        Local,
+    };
 
     static NotificationCenter& darwin();
     static NotificationCenter& distributed();

@@ -29,7 +29,12 @@ namespace {
 
 constexpr double kCardCornerRadius = 8;
 
-enum class Phase { Hidden, Appearing, Shown, Dismissing };
+enum class Phase {
+    Hidden,
+    Appearing,
+    Shown,
+    Dismissing,
+};
 
 struct Card {
     // Empty for the home screen.

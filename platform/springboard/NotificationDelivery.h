@@ -12,7 +12,12 @@ namespace springboard {
 
 // What the notification does to the application's badge.
 struct BadgeChange {
-    enum class Kind { Keep, Clear, Number, Text };
+    enum class Kind {
+        Keep,
+        Clear,
+        Number,
+        Text,
+    };
     Kind kind = Kind::Keep;
     long long number = 0;
     std::string text;

@@ -17,7 +17,10 @@
 
 namespace {
 
-enum class Placement { Hidden, Shown };
+enum class Placement {
+    Hidden,
+    Shown,
+};
 
 // Off the right edge and transparent, or the grabber strip at W − 50 and
 // opaque; the dimming is cleared either way. W is read when the block runs.

@@ -7,7 +7,11 @@
 
 namespace apps {
 
-enum class TextAlignment { Left, Center, Right };
+enum class TextAlignment {
+    Left,
+    Center,
+    Right,
+};
 
 void selectFont(cairo_t* cairo, double size, bool bold);
 // Width of the text in the selected font, in user units.

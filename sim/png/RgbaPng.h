@@ -10,7 +10,10 @@
 namespace sim {
 
 // Fast trades a larger file for a quicker write (a recording's many frames).
-enum class PngCompression { Small, Fast };
+enum class PngCompression {
+    Small,
+    Fast,
+};
 
 bool writeRgbaPng(cairo_surface_t* surface, const std::string& path, std::string* error, PngCompression compression = PngCompression::Small);
 

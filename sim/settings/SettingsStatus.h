@@ -7,7 +7,11 @@
 namespace settings {
 
 struct Status {
-    enum class Code { Ok, NotFound, Refused };
+    enum class Code {
+        Ok,
+        NotFound,
+        Refused,
+    };
 
     Code code = Code::Ok;
     std::string message;

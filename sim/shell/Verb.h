@@ -20,7 +20,11 @@ struct ScriptContext {
 };
 
 struct VerbResult {
-    enum class Kind { Continue, Failed, Quit };
+    enum class Kind {
+        Continue,
+        Failed,
+        Quit,
+    };
     Kind kind = Kind::Continue;
     std::string failure;
 

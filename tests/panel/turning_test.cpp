@@ -37,7 +37,11 @@ void turn(long orientation)
     runFor(0);
 }
 
-enum class PanelState { Closed, Open, Hidden };
+enum class PanelState {
+    Closed,
+    Open,
+    Hidden,
+};
 
 void enter(PanelState state)
 {
