@@ -46,8 +46,10 @@ inline bool CGRectContainsPoint(CGRect r, CGPoint p)
 }
 
 namespace runtime {
+// clang-format off
 template <> struct Encoding<CGPoint> { static std::string get() { return "{CGPoint=dd}"; } };
 template <> struct Encoding<CGSize> { static std::string get() { return "{CGSize=dd}"; } };
 template <> struct Encoding<CGRect> { static std::string get() { return "{CGRect={CGPoint=dd}{CGSize=dd}}"; } };
 template <> struct Encoding<CGAffineTransform> { static std::string get() { return "{CGAffineTransform=dddddd}"; } };
+// clang-format on
 }

@@ -16,11 +16,13 @@ template <class T>
 struct Canonical {
     using Type = T;
 };
+// clang-format off
 template <class T>
     requires(std::is_base_of_v<objc_object, T>)
 struct Canonical<T*> {
     using Type = id;
 };
+// clang-format on
 template <>
 struct Canonical<std::nullptr_t> {
     using Type = id;
@@ -32,6 +34,7 @@ using CanonicalType = typename Canonical<std::remove_cvref_t<T>>::Type;
 template <class T>
 struct Encoding;
 
+// clang-format off
 template <> struct Encoding<void> { static std::string get() { return "v"; } };
 template <> struct Encoding<id> { static std::string get() { return "@"; } };
 template <> struct Encoding<SEL> { static std::string get() { return ":"; } };
@@ -53,6 +56,7 @@ template <> struct Encoding<const char*> { static std::string get() { return "*"
 template <> struct Encoding<void*> { static std::string get() { return "^v"; } };
 template <> struct Encoding<const id*> { static std::string get() { return "^@"; } };
 template <> struct Encoding<double*> { static std::string get() { return "^d"; } };
+// clang-format on
 
 template <class R, class... Args>
 std::string methodEncoding()

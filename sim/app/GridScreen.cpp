@@ -37,12 +37,14 @@ void setSwatchColour(cairo_t* cairo, int column, int row, int rows)
     double const x = 1 - std::fabs(std::fmod(hue, 2) - 1);
     double red = 0, green = 0, blue = 0;
     switch (static_cast<int>(hue)) {
+    // clang-format off
     case 0: red = 1; green = x; break;
     case 1: red = x; green = 1; break;
     case 2: green = 1; blue = x; break;
     case 3: green = x; blue = 1; break;
     case 4: red = x; blue = 1; break;
     default: red = 1; blue = x; break;
+        // clang-format on
     }
     cairo_set_source_rgb(cairo, red * lightness, green * lightness, blue * lightness);
 }

@@ -113,12 +113,14 @@ FORKED_TEST(SettingsInput, BooleansStoredAsNumbersOrStringsReadAsFoundationReads
         bool expected;
     };
     Case const cases[] = {
+        // clang-format off
         { "<true/>", true }, { "<false/>", false }, { "<integer>1</integer>", true }, { "<integer>0</integer>", false },
         { "<integer>-3</integer>", true }, { "<real>0.5</real>", true }, { "<real>0</real>", false },
         { "<string>YES</string>", true }, { "<string>yes</string>", true }, { "<string>true</string>", true },
         { "<string>1</string>", true }, { "<string>NO</string>", false }, { "<string>no</string>", false },
         { "<string></string>", false }, { "<string>maybe</string>", false }, { "<dict/>", false },
         { "<array><true/></array>", false }, { "<data>AQ==</data>", false },
+        // clang-format on
     };
     for (auto const& c : cases) {
         writeSettingsXML(std::string("<key>smallGrabber</key>") + c.value);

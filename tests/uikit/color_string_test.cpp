@@ -46,6 +46,7 @@ TEST_P(ColorStringTable, ParsesOrRefuses)
 
 RGBA rgb(int r, int g, int b, double a = 1) { return { r / 255.0, g / 255.0, b / 255.0, a }; }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(ValidForms, ColorStringTable, testing::Values(
     Case { "#FFFFFF", rgb(255, 255, 255) },
     Case { "#000000", rgb(0, 0, 0) },
@@ -61,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(ValidForms, ColorStringTable, testing::Values(
     Case { "#123456:1.000", rgb(18, 52, 86, 1) },
     Case { "#123456:.75", rgb(18, 52, 86, 0.75) },
     Case { "#123456:0.", rgb(18, 52, 86, 0) }));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Refused, ColorStringTable, testing::Values(
     Case { "", std::nullopt },
     Case { "#", std::nullopt },
@@ -94,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Refused, ColorStringTable, testing::Values(
     Case { std::string("#123\0" "456", 8), std::nullopt },
     Case { "#123456:0." + std::string(40, '5'), std::nullopt },
     Case { std::string(100000, '#'), std::nullopt }));
+// clang-format on
 
 using ParseColorString = UIKitTest;
 
