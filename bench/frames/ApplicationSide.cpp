@@ -2,10 +2,10 @@
 #include "FrameDrawing.h"
 
 #include "dispatch/RunLoop.h"
-#include "scene/SceneProtocol.h"
 #include "notifications/Bus.h"
 #include "notifications/BusSession.h"
 #include "quartz/SharedFrameBuffer.h"
+#include "scene/SceneProtocol.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 
@@ -42,7 +42,8 @@ void runApplication(const std::string& address, quartz::SharedFrameBuffer& frame
             _exit(3);
         int64_t const finishedAt = monotonicNanoseconds();
         uint64_t const count = frames.frameCount();
-        auto const sent = connection->sendSignal(scene::wire::kFrameMember, "",
+        auto const sent = connection->sendSignal(
+            scene::wire::kFrameMember, "",
             [&](sdbus::Message& message) { message << bundleIdentifier << count; }, true);
         if (sent != notifications::BusConnection::SendResult::Sent)
             _exit(4);

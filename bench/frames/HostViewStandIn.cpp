@@ -2,10 +2,10 @@
 #include "ApplicationSide.h"
 
 #include "dispatch/RunLoop.h"
-#include "scene/SceneProtocol.h"
 #include "notifications/Arrivals.h"
 #include "notifications/BusSession.h"
 #include "quartz/SharedFrameBuffer.h"
+#include "scene/SceneProtocol.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 

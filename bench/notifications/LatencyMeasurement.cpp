@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kAnswerTimeoutMilliseconds = 5'000;
 
-
 }
 
 void measureLatency(benchmark::State& state, Arrivals& arrivals, int receivers, const LatencyPath& path)

@@ -1,9 +1,9 @@
 // The cost of a message through the method table, against a C++ virtual call,
 // and of a replaced method that calls its previous implementation.
+#include "VirtualCounter.h"
 #include "foundation/NSObject.h"
 #include "runtime/Runtime.h"
 #include "substrate/Substrate.h"
-#include "VirtualCounter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,6 @@ namespace {
 struct Counter : NSObject {
     long count = 0;
 };
-
 
 void increment(id self, SEL) { ++static_cast<Counter*>(self)->count; }
 void (*previousIncrement)(id, SEL);

@@ -39,7 +39,8 @@ bool ActivatorRemote::connect()
     auto* connection = notifications::BusSession::connection();
     if (!connection)
         return false;
-    m_connected = connection->handleSignal(wire::kListenersMember, notifications::BusConnection::Addressing::ToThisConnection,
+    m_connected = connection->handleSignal(
+        wire::kListenersMember, notifications::BusConnection::Addressing::ToThisConnection,
         [](sdbus::Message& message) {
             // The handler outlives a reset instance: the one current takes it.
             if (auto* remote = instance())
@@ -54,7 +55,9 @@ bool ActivatorRemote::requestListeners()
     if (!connect())
         return false;
     auto* connection = notifications::BusSession::connection();
-    return connection->sendSignal(wire::kQueryMember, "", [](sdbus::Message&) { }, true) == notifications::BusConnection::SendResult::Sent;
+    return connection->sendSignal(
+               wire::kQueryMember, "", [](sdbus::Message&) {}, true)
+        == notifications::BusConnection::SendResult::Sent;
 }
 
 bool ActivatorRemote::chooseEvent(const std::string& listener, const std::string& event)
@@ -62,7 +65,8 @@ bool ActivatorRemote::chooseEvent(const std::string& listener, const std::string
     if (!connect())
         return false;
     auto* connection = notifications::BusSession::connection();
-    return connection->sendSignal(wire::kChooseMember, "", [&](sdbus::Message& message) { message << listener << event; }, true)
+    return connection->sendSignal(
+               wire::kChooseMember, "", [&](sdbus::Message& message) { message << listener << event; }, true)
         == notifications::BusConnection::SendResult::Sent;
 }
 

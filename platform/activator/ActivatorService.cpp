@@ -22,7 +22,8 @@ void answer(const std::string& asker)
     if (!connection)
         return;
     auto const listeners = describeListeners();
-    connection->sendSignal(wire::kListenersMember, asker, [&](sdbus::Message& message) { writeListenerDescriptions(message, listeners); }, true);
+    connection->sendSignal(
+        wire::kListenersMember, asker, [&](sdbus::Message& message) { writeListenerDescriptions(message, listeners); }, true);
 }
 
 void queryArrived(sdbus::Message& message)

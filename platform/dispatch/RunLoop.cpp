@@ -220,7 +220,9 @@ void RunLoop::runUntil(int64_t until)
         int64_t waitNs = std::max<int64_t>(0, wake - now);
         int waitMs = static_cast<int>(std::min<int64_t>((waitNs + 999'999) / 1'000'000, 1000));
         if (m_sources.empty()) {
-            struct timespec pause { waitMs / 1000, (waitMs % 1000) * 1'000'000L };
+            struct timespec pause {
+                waitMs / 1000, (waitMs % 1000) * 1'000'000L
+            };
             while (nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
         } else {
             pollSources(waitMs);

@@ -15,7 +15,7 @@ bool isString(id object) { return foundation::isKindOf(object, foundation::NSStr
 
 bool isDirectory(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 

@@ -33,7 +33,7 @@ bool NSFileManager::fileExists(std::string_view path)
 {
     if (path.empty())
         return false;
-    struct stat status {};
+    struct stat status { };
     return ::stat(foundation::devicePath(path).c_str(), &status) == 0;
 }
 

@@ -56,7 +56,7 @@ bool readFile(const std::string& path, std::vector<uint8_t>* bytes, std::string*
         *error = systemError();
         return false;
     }
-    struct stat status {};
+    struct stat status { };
     if (::fstat(file.get(), &status) != 0) {
         *error = systemError();
         return false;
@@ -182,7 +182,7 @@ int createTemporaryFile(const std::string& path, std::string* temporaryPath, std
 {
     std::string const folder = folderOf(path);
     std::string const name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
-    struct stat existing {};
+    struct stat existing { };
     bool const replacing = ::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
     static std::mt19937_64 random { std::random_device {}() };
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -9,11 +9,11 @@
 
 #include <sdbus-c++/sdbus-c++.h>
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -161,9 +161,11 @@ bool ApplicationProcesses::listenForReady()
     auto* connection = notifications::BusSession::connection();
     if (!connection)
         return false;
-    m_listening = connection->handleSignal(scene::wire::kReadyMember, notifications::BusConnection::Addressing::Broadcast,
+    m_listening = connection->handleSignal(
+                      scene::wire::kReadyMember, notifications::BusConnection::Addressing::Broadcast,
                       [this](sdbus::Message& message) { readyArrived(message); }, true)
-        && connection->handleSignal(scene::wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast,
+        && connection->handleSignal(
+            scene::wire::kFrameMember, notifications::BusConnection::Addressing::Broadcast,
             [this](sdbus::Message& message) { frameArrived(message); }, true);
     return m_listening;
 }
@@ -377,7 +379,8 @@ bool ApplicationProcesses::sendTouch(const std::string& bundleIdentifier, pid_t 
     auto* connection = notifications::BusSession::connection();
     if (!process || process->pid != pid || !process->ready || !connection)
         return false;
-    auto const result = connection->sendSignal(scene::wire::kTouchMember, process->uniqueName, [&](sdbus::Message& message) { scene::writeSceneTouch(message, touch); }, true);
+    auto const result = connection->sendSignal(
+        scene::wire::kTouchMember, process->uniqueName, [&](sdbus::Message& message) { scene::writeSceneTouch(message, touch); }, true);
     return result == notifications::BusConnection::SendResult::Sent;
 }
 

@@ -3,8 +3,8 @@
 // reset.
 
 #include "ApplicationProcesses.h"
-#include "FBScene.h"
 #include "FBSMutableSceneSettings.h"
+#include "FBScene.h"
 #include "FBSceneContextHostManager.h"
 #include "FBSceneHostView.h"
 

@@ -236,7 +236,8 @@ BusConnection::SendResult BusConnection::sendDistributed(const std::string& name
         message << name;
         appendBytes(message, payload);
         message << deliverImmediately;
-    }, {});
+    },
+        {});
     if (result == SendResult::Sent)
         ++m_sentCount;
     return result;
@@ -244,7 +245,8 @@ BusConnection::SendResult BusConnection::sendDistributed(const std::string& name
 
 BusConnection::SendResult BusConnection::sendBarrier(const std::string& token)
 {
-    return emit(wire::kBarrierMember, [&](sdbus::Message& message) { message << token; }, m_uniqueName);
+    return emit(
+        wire::kBarrierMember, [&](sdbus::Message& message) { message << token; }, m_uniqueName);
 }
 
 bool BusConnection::handleSignal(const std::string& member, Addressing addressing, SignalHandler handler, bool counted)

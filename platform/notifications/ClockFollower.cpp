@@ -10,7 +10,8 @@ namespace notifications {
 ClockFollower::ClockFollower(BusConnection& connection)
     : m_connection(connection)
 {
-    m_connection.handleSignal(wire::kTickMember, BusConnection::Addressing::ToThisConnection,
+    m_connection.handleSignal(
+        wire::kTickMember, BusConnection::Addressing::ToThisConnection,
         [this](sdbus::Message& message) { tickArrived(message); }, false);
     dispatch::RunLoop::main().setClockLed(true);
 }
@@ -43,7 +44,8 @@ bool ClockFollower::settle()
     auto const pending = *m_pending;
     m_pending.reset();
     m_sentAtLastAnswer = m_connection.sentCount();
-    m_connection.sendSignal(wire::kTockMember, pending.leader,
+    m_connection.sendSignal(
+        wire::kTockMember, pending.leader,
         [&](sdbus::Message& message) { message << pending.round << sent << nextDue; }, false);
     return false;
 }

@@ -25,7 +25,8 @@ ClockLeader::ClockLeader(BusConnection& connection, BusBarrier& ownBarrier)
     : m_connection(connection)
     , m_ownBarrier(ownBarrier)
 {
-    m_connection.handleSignal(wire::kTockMember, BusConnection::Addressing::ToThisConnection,
+    m_connection.handleSignal(
+        wire::kTockMember, BusConnection::Addressing::ToThisConnection,
         [this](sdbus::Message& message) { tockArrived(message); }, false);
 }
 
@@ -39,7 +40,8 @@ void ClockLeader::addParticipant(const std::string& uniqueName, const std::strin
 
 bool ClockLeader::sendTick(const Participant& participant, uint64_t round, int64_t nanoseconds)
 {
-    auto result = m_connection.sendSignal(wire::kTickMember, participant.uniqueName,
+    auto result = m_connection.sendSignal(
+        wire::kTickMember, participant.uniqueName,
         [&](sdbus::Message& message) { message << round << nanoseconds; }, false);
     return result == BusConnection::SendResult::Sent;
 }

@@ -4,9 +4,9 @@
 // kept as the last one of its name (coalesced), kept with all the others
 // (held), or delivered anyway. Resuming delivers what was kept, in order.
 
-#include "runtime/Strong.h"
 #include "foundation/NSDictionary.h"
 #include "foundation/NSString.h"
+#include "runtime/Strong.h"
 
 #include <cstdint>
 #include <deque>

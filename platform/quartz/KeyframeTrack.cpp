@@ -87,8 +87,7 @@ std::optional<KeyframeTrack> makeKeyframeTrack(CAKeyframeAnimation* animation, s
         if (fitsValues(*keyTimes, track.values.size()))
             track.keyTimes = std::move(*keyTimes);
         else
-            systemlog::write(kCFLogLevelWarning, "CAKeyframeAnimation: the key times of \"" + track.keyPath
-                + "\" are not one a value, from 0 to 1 in order; the values are spread evenly");
+            systemlog::write(kCFLogLevelWarning, "CAKeyframeAnimation: the key times of \"" + track.keyPath + "\" are not one a value, from 0 to 1 in order; the values are spread evenly");
     }
     if (animation->duration > 0)
         track.seconds = std::min(animation->duration, kLongestSeconds);

@@ -185,7 +185,7 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* e
     int const seals = fcntl(own, F_GET_SEALS);
     if (seals < 0 || (seals & kRequiredSeals) != kRequiredSeals)
         return fail("the frames' file is not sealed against changing size");
-    struct stat status {};
+    struct stat status { };
     if (fstat(own, &status) != 0 || static_cast<size_t>(status.st_size) < kHeaderBytes)
         return fail("the frames' file is too small to hold its header");
     void* headerMemory = mmap(nullptr, kHeaderBytes, PROT_READ | PROT_WRITE, MAP_SHARED, own, 0);

@@ -199,7 +199,8 @@ bool presentAppSwitcher(std::string* error)
     send(static_cast<id>(window.get()), "setAlpha:"_sel, 0.0);
     send(static_cast<id>(window.get()), "setHidden:"_sel, false);
     frontApplicationStopsReceivingEvents();
-    animate(kAppSwitcherFadeSeconds, [window] { send(static_cast<id>(window.get()), "setAlpha:"_sel, 1.0); }, [generation] {
+    auto const fadeIn = [window] { send(static_cast<id>(window.get()), "setAlpha:"_sel, 1.0); };
+    animate(kAppSwitcherFadeSeconds, fadeIn, [generation] {
         auto& current = state();
         // Dismissed (or reset) while it faded in: it never appeared.
         if (current.generation != generation || current.phase != Phase::Appearing)
@@ -274,7 +275,8 @@ void animateAppSwitcherAway(id controller, id completion)
     }
     uint64_t const generation = shared.generation;
     Strong<UIWindow> window = shared.window;
-    animate(kAppSwitcherFadeSeconds, [window] { send(static_cast<id>(window.get()), "setAlpha:"_sel, 0.0); }, [generation, heldCompletion] {
+    auto const fadeOut = [window] { send(static_cast<id>(window.get()), "setAlpha:"_sel, 0.0); };
+    animate(kAppSwitcherFadeSeconds, fadeOut, [generation, heldCompletion] {
         if (state().generation == generation && state().phase == Phase::Dismissing)
             finishDismissal();
         invokeBlock(heldCompletion.get());

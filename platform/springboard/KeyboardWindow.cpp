@@ -46,14 +46,15 @@ void KeyboardWindow::slideIn(CGRect begin, CGRect end)
     if (begin == end)
         return;
     Strong<UIWindow> held = m_window;
-    animate([held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); }, [] { });
+    animate([held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); }, [] {});
 }
 
 void KeyboardWindow::slideOut(CGRect end)
 {
     uint64_t const slide = ++*m_slides;
     Strong<UIWindow> held = m_window;
-    animate([held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); }, [slides = m_slides, held, slide] {
+    auto const moveOut = [held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); };
+    animate(moveOut, [slides = m_slides, held, slide] {
         // Unless the window has been shown or hidden again since.
         if (slide == *slides)
             send(static_cast<id>(held.get()), "setHidden:"_sel, true);

@@ -9,10 +9,10 @@
 #include "foundation/NSValue.h"
 #include "foundation/SystemLog.h"
 #include "frontboard/ApplicationProcesses.h"
-#include "scene/KeyboardMessage.h"
-#include "scene/SceneProtocol.h"
 #include "notifications/BusSession.h"
 #include "notifications/NSNotificationCenter.h"
+#include "scene/KeyboardMessage.h"
+#include "scene/SceneProtocol.h"
 #include "uikit/KeyboardNotifications.h"
 #include "uikit/UIScreen.h"
 
@@ -83,14 +83,13 @@ void tellApplication(const Editor& editor, const char* member, const std::functi
 
 void endEditingIn(const Editor& editor)
 {
-    tellApplication(editor, scene::wire::kKeyboardEndEditingMember, [](sdbus::Message&) { });
+    tellApplication(editor, scene::wire::kKeyboardEndEditingMember, [](sdbus::Message&) {});
 }
 
 // In the shell's process and in the editing application's.
 void announce(NSString* name, const Editor& editor, CGRect begin, CGRect end)
 {
-    systemlog::write(kCFLogLevelNotice, "springboard: " + name->value + " for " + editor.name() + " from " + foundation::describeRect(begin) + " to "
-            + foundation::describeRect(end));
+    systemlog::write(kCFLogLevelNotice, "springboard: " + name->value + " for " + editor.name() + " from " + foundation::describeRect(begin) + " to " + foundation::describeRect(end));
     uikit::postKeyboardNotification(name, begin, end);
     tellApplication(editor, scene::wire::kKeyboardNotificationMember,
         [&](sdbus::Message& message) { scene::writeKeyboardMessage(message, { name->value, begin, end }); });
@@ -183,9 +182,9 @@ void focusArrived(sdbus::Message& message)
         return;
     }
     // Only what the user sees may edit.
-    char const* refusal = isDeviceLocked() ? "the phone is locked"
+    char const* refusal = isDeviceLocked()                                              ? "the phone is locked"
         : processes.state(bundleIdentifier) != frontboard::ApplicationState::Foreground ? "it is not on the screen"
-                                                                                          : nullptr;
+                                                                                        : nullptr;
     if (refusal) {
         CFLog(kCFLogLevelNotice, "springboard: %s's text field cannot edit: %s", bundleIdentifier.c_str(), refusal);
         endEditingIn(editor);

@@ -15,7 +15,7 @@ id make(Class cls, CGRect frame)
 }
 
 // The parent retains what it is given; the caller's reference is let go.
-template<typename View>
+template <typename View>
 View* addTo(UIView* parent, id view)
 {
     send(static_cast<id>(parent), "addSubview:"_sel, view);

@@ -4,9 +4,9 @@
 
 #include "BBBulletin.h"
 #include "SBAlertItemsController.h"
+#include "SBAppSwitcherSnapshotView.h"
 #include "SBApplication.h"
 #include "SBApplicationController.h"
-#include "SBAppSwitcherSnapshotView.h"
 #include "SBApplicationIcon.h"
 #include "SBBulletinBannerController.h"
 #include "SBDeckSwitcherViewController.h"

@@ -3,10 +3,10 @@
 
 #include "foundation/NSValue.h"
 #include "foundation/SystemLog.h"
-#include "scene/KeyboardMessage.h"
-#include "scene/SceneProtocol.h"
 #include "notifications/BusSession.h"
 #include "notifications/NSNotificationCenter.h"
+#include "scene/KeyboardMessage.h"
+#include "scene/SceneProtocol.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 
@@ -50,6 +50,7 @@ bool ApplicationKeyboard::connect(const std::string& bundleIdentifier)
         return false;
     m_bundleIdentifier = bundleIdentifier;
     using Addressing = notifications::BusConnection::Addressing;
+    // clang-format off
     return connection->handleSignal(scene::wire::kKeyboardInputMember, Addressing::ToThisConnection,
                [this](sdbus::Message& message) {
                    std::string text;
@@ -71,6 +72,7 @@ bool ApplicationKeyboard::connect(const std::string& bundleIdentifier)
                 changed();
             },
             true);
+    // clang-format on
 }
 
 void ApplicationKeyboard::changed()
@@ -84,7 +86,8 @@ void ApplicationKeyboard::tellShell(bool editing)
     auto* connection = notifications::BusSession::connection();
     if (!connection || m_bundleIdentifier.empty())
         return;
-    connection->sendSignal(scene::wire::kKeyboardFocusMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << editing; }, true);
+    connection->sendSignal(
+        scene::wire::kKeyboardFocusMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << editing; }, true);
 }
 
 void ApplicationKeyboard::fieldBeganEditing(UITextField* field)
@@ -145,8 +148,8 @@ void ApplicationKeyboard::shellEndedEditing()
 void ApplicationKeyboard::notificationArrived(const std::string& name, CGRect begin, CGRect end)
 {
     NSString* const notification = name == "UIKeyboardWillShowNotification" ? UIKeyboardWillShowNotification
-        : name == "UIKeyboardWillHideNotification"                           ? UIKeyboardWillHideNotification
-                                                                             : nullptr;
+        : name == "UIKeyboardWillHideNotification"                          ? UIKeyboardWillHideNotification
+                                                                            : nullptr;
     if (!notification) {
         CFLog(kCFLogLevelError, "uikit: ignored the keyboard notification \"%s\", which UIKit does not post", name.c_str());
         return;

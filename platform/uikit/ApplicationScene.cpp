@@ -6,10 +6,10 @@
 
 #include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
-#include "scene/SceneProtocol.h"
-#include "scene/SceneTouch.h"
 #include "notifications/BusSession.h"
 #include "quartz/SharedFrameBuffer.h"
+#include "scene/SceneProtocol.h"
+#include "scene/SceneTouch.h"
 
 #include <sdbus-c++/sdbus-c++.h>
 
@@ -54,6 +54,7 @@ bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, i
         return false;
     m_bundleIdentifier = bundleIdentifier;
     m_foreground = foreground;
+    // clang-format off
     bool const listening = connection->handleSignal(scene::wire::kSceneMember, notifications::BusConnection::Addressing::ToThisConnection,
         [this](sdbus::Message& message) {
             std::string command;
@@ -106,6 +107,7 @@ bool ApplicationScene::listenForAddresses()
                 });
             },
             true);
+    // clang-format on
 }
 
 void ApplicationScene::orientationArrived(long orientation, double duration)
@@ -137,10 +139,12 @@ void ApplicationScene::reportReady()
     auto* connection = notifications::BusSession::connection();
     if (!connection || !m_frames)
         return;
-    connection->sendSignal(scene::wire::kReadyMember, "", [&](sdbus::Message& message) {
-        message << m_bundleIdentifier << static_cast<int32_t>(getpid()) << sdbus::UnixFd(m_frames->fileDescriptor())
-                << static_cast<int32_t>(m_frames->width()) << static_cast<int32_t>(m_frames->height());
-    }, true);
+    connection->sendSignal(
+        scene::wire::kReadyMember, "", [&](sdbus::Message& message) {
+            message << m_bundleIdentifier << static_cast<int32_t>(getpid()) << sdbus::UnixFd(m_frames->fileDescriptor())
+                    << static_cast<int32_t>(m_frames->width()) << static_cast<int32_t>(m_frames->height());
+        },
+        true);
 }
 
 bool ApplicationScene::publishFrame(cairo_surface_t* frame)
@@ -149,7 +153,8 @@ bool ApplicationScene::publishFrame(cairo_surface_t* frame)
         return false;
     if (auto* connection = notifications::BusSession::connection()) {
         uint64_t const count = m_frames->frameCount();
-        connection->sendSignal(scene::wire::kFrameMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << count; }, true);
+        connection->sendSignal(
+            scene::wire::kFrameMember, "", [&](sdbus::Message& message) { message << m_bundleIdentifier << count; }, true);
     }
     return true;
 }

@@ -4,8 +4,8 @@
 // and a user info with the keyboard's frame at the start and at the end of its
 // animation, in screen coordinates, boxed as NSValues.
 
-#include "foundation/NSString.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSString.h"
 
 #define UIKeyboardFrameBeginUserInfoKey NSSTR("UIKeyboardFrameBeginUserInfoKey")
 #define UIKeyboardFrameEndUserInfoKey NSSTR("UIKeyboardFrameEndUserInfoKey")

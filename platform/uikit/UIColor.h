@@ -2,8 +2,8 @@
 // Colours: red, green, blue and alpha, each nominally 0 to 1. Two colours are
 // equal when their components are.
 
-#include "foundation/NSObject.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSObject.h"
 
 struct UIColor : NSObject {
     CGFloat red = 0;

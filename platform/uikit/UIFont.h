@@ -1,8 +1,8 @@
 #pragma once
 // Fonts: a name and a size in points; labels draw their text with them.
 
-#include "foundation/NSString.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSString.h"
 
 struct UIFont : NSObject {
     Strong<NSString> fontName;

@@ -195,10 +195,7 @@ void UIGestureRecognizer::sendActions()
         if (target.refused || i >= targets.size())
             continue;
         targets[i].refused = true;
-        systemlog::write(kCFLogLevelError, std::string("-[") + class_getName(isa) + " sendAction]: " + class_getName(object_getClass(target.object))
-                + (method ? " answers " : " does not answer ") + sel_getName(target.action)
-                + (method ? std::string(" with the encoding ") + runtime::encodingString(method->encodingId) + ", not v@:@" : std::string())
-                + "; the action is skipped");
+        systemlog::write(kCFLogLevelError, std::string("-[") + class_getName(isa) + " sendAction]: " + class_getName(object_getClass(target.object)) + (method ? " answers " : " does not answer ") + sel_getName(target.action) + (method ? std::string(" with the encoding ") + runtime::encodingString(method->encodingId) + ", not v@:@" : std::string()) + "; the action is skipped");
     }
 }
 

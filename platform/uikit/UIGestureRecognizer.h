@@ -30,8 +30,8 @@
 // window), numberOfTouches "Q@:". Views: addGestureRecognizer: and
 // removeGestureRecognizer: "v@:@", gestureRecognizers "@@:" (nil when none).
 
-#include "foundation/NSObject.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSObject.h"
 
 #include <vector>
 

@@ -104,7 +104,7 @@ Class UIImageClass() { return g_UIImage; }
 UIImage* loadImageFile(const std::string& path)
 {
     std::string const hostPath = foundation::devicePath(path);
-    struct stat status {};
+    struct stat status { };
     if (path.empty() || stat(hostPath.c_str(), &status) != 0)
         return nullptr;
     if (!S_ISREG(status.st_mode)) {

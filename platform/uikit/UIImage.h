@@ -3,8 +3,8 @@
 // copies made with another rendering mode), a scale, and a rendering mode.
 // Template images (mode 2) are drawn in the tint colour of the view showing them.
 
-#include "foundation/NSObject.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSObject.h"
 
 #include <memory>
 #include <string>

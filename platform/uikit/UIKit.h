@@ -3,9 +3,9 @@
 
 #include "ApplicationKeyboard.h"
 #include "ApplicationScene.h"
-#include "UIAlertView.h"
 #include "StatusBar.h"
 #include "TouchInput.h"
+#include "UIAlertView.h"
 #include "UIApplication.h"
 #include "UIColor.h"
 #include "UIDeviceOrientationEvent.h"

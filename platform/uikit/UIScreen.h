@@ -6,8 +6,8 @@
 //
 // Encodings: mainScreen "@@:" (class), bounds "{CGRect=...}@:", scale "d@:".
 
-#include "foundation/NSObject.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSObject.h"
 
 struct UIScreen : NSObject { };
 

@@ -93,7 +93,10 @@ void deleteBackward(id self, SEL)
 size_t decode(std::string_view text, size_t at, uint32_t* codePoint)
 {
     auto const lead = static_cast<unsigned char>(text[at]);
-    size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2
+        : (lead & 0xF0) == 0xE0                             ? 3
+        : (lead & 0xF8) == 0xF0                             ? 4
+                                                            : 0;
     if (length == 0 || at + length > text.size())
         return 0;
     uint32_t value = length == 1 ? lead : lead & (0x7F >> length);

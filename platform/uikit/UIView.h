@@ -15,9 +15,9 @@
 #include "UIGestureRecognizer.h"
 #include "UIResponder.h"
 
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSString.h"
 #include "quartz/CALayer.h"
-#include "coregraphics/CGGeometry.h"
 
 #include <functional>
 #include <optional>

@@ -15,7 +15,8 @@ void animateWithCompletion(id, SEL, double duration, id animations, id completio
         finish = [block = Strong<objc_object>(completion)](bool finished) { invokeCompletionBlock(block, finished); };
     }
     Strong<objc_object> const changes(animations);
-    uikit::ViewAnimator::shared().animate(duration, [&] { invokeBlock(changes); }, std::move(finish));
+    uikit::ViewAnimator::shared().animate(
+        duration, [&] { invokeBlock(changes); }, std::move(finish));
 }
 
 void animate(id self, SEL, double duration, id animations)

@@ -70,7 +70,7 @@ void moveGrabberToNewIcon()
             // The grabber shows the new icon rather than staying off the
             // screen while nothing has hidden it.
             if (!isActive && !isHidden && !manuallyHidden && !pinnedApplicationInFront())
-                slidePanel(closedWindowX, 0, [] { });
+                slidePanel(closedWindowX, 0, [] {});
         });
     });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The replacement and added methods, each defined in its own subsystem's folder.
 
-#include "notifications/CFNotificationCenter.h"
 #include "coregraphics/CGGeometry.h"
+#include "notifications/CFNotificationCenter.h"
 #include "runtime/Runtime.h"
 
 // Application lifecycle and switcher (hosting/SwitcherHooks.cpp).

@@ -4,8 +4,8 @@
 // the application in front, and a distributed notification whose user info is
 // one entry.
 
-#include "foundation/NSString.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSString.h"
 #include "runtime/Runtime.h"
 
 CGRect mainScreenBounds();

@@ -4,8 +4,8 @@
 #include "core/PanelState.h"
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
-#include "foundation/NSNumber.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSNumber.h"
 
 void added_SpringBoard_loadAppInApplicationView(id self, SEL, id bundleIdentifier)
 {

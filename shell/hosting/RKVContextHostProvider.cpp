@@ -2,13 +2,13 @@
 
 #include "core/NotificationNames.h"
 #include "core/ShellMessages.h"
+#include "coregraphics/CGGeometry.h"
 #include "dispatch/Dispatch.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/NSStringWithFormat.h"
 #include "foundation/SystemLog.h"
 #include "notifications/CFNotificationCenter.h"
-#include "coregraphics/CGGeometry.h"
 
 namespace {
 

@@ -127,7 +127,7 @@ void added_SBApplication_setHidden(id, SEL, bool hidden)
             NSLog("[Drawlet] is already hidden...");
         } else {
             NSLog("[Drawlet] setting hidden for the first time");
-            animateTo(Placement::Hidden, [] { });
+            animateTo(Placement::Hidden, [] {});
         }
     } else if (currentHostedApplicationBundleIdentifier) {
         animateTo(Placement::Shown);

@@ -4,14 +4,14 @@
 
 #include "core/PanelState.h"
 #include "core/Replacements.h"
-#include "core/ShellMessages.h"
 #include "core/Settings.h"
+#include "core/ShellMessages.h"
 #include "core/ViewFrames.h"
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/SystemLog.h"
 #include "hosting/RKVContextHostProvider.h"
-#include "coregraphics/CGGeometry.h"
 
 #include <cmath>
 
@@ -91,7 +91,8 @@ void release(id shell, CGPoint translation)
     updateTweakSettings();
 
     Strong<objc_object> heldShell = shell;
-    slidePanel([targetX] { return targetX; }, targetAlpha, [heldShell] {
+    auto const toTarget = [targetX] { return targetX; };
+    slidePanel(toTarget, targetAlpha, [heldShell] {
         if (isActive)
             return;
         send(sharedHostProvider(), "stopHostingForBundleID:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));

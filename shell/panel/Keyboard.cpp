@@ -6,10 +6,10 @@
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
 #include "core/ViewFrames.h"
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
-#include "coregraphics/CGGeometry.h"
 
 namespace {
 

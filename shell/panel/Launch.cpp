@@ -8,14 +8,14 @@
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/ResourceBundle.h"
-#include "core/ShellMessages.h"
 #include "core/Settings.h"
 #include "core/SettingsReader.h"
+#include "core/ShellMessages.h"
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
 #include "notifications/CFNotificationCenter.h"
-#include "coregraphics/CGGeometry.h"
 #include "uikit/UIWindow.h"
 
 namespace {

@@ -8,12 +8,12 @@
 #include "core/PreviousImplementations.h"
 #include "core/Replacements.h"
 #include "core/ShellMessages.h"
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
 #include "hosting/RKVContextHostProvider.h"
 #include "notifications/CFNotificationCenter.h"
-#include "coregraphics/CGGeometry.h"
 
 #include <algorithm>
 
@@ -39,7 +39,8 @@ void layOutOverlayForScreen()
     CGRect const before = send<CGRect>(window.get(), "frame"_sel);
     CGRect grabberFrame = send<CGRect>(grabber.get(), "frame"_sel);
     double const fromBottom = before.size.height - grabberFrame.origin.y;
-    double const restingX = isHidden ? offScreenWindowX() : isActive ? kOpenWindowX : closedWindowX();
+    double const restingX = isHidden ? offScreenWindowX() : isActive ? kOpenWindowX
+                                                                     : closedWindowX();
 
     setFrame(bounds.get(), CGRectMake(0, 0, screen.width, screen.height));
     setFrame(window.get(), CGRectMake(restingX, 0, screen.width, screen.height));

@@ -4,11 +4,11 @@
 #include "core/NotificationNames.h"
 #include "core/PanelState.h"
 #include "core/ShellMessages.h"
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSBlock.h"
 #include "foundation/NSNumber.h"
 #include "foundation/NSString.h"
 #include "notifications/CFNotificationCenter.h"
-#include "coregraphics/CGGeometry.h"
 
 void slidePanel(std::function<double()> windowX, double dimmingAlpha, std::function<void()> completion)
 {

@@ -3,10 +3,10 @@
 #include "PanelAnimation.h"
 
 #include "core/PanelState.h"
-#include "hosting/RKVContextHostProvider.h"
 #include "core/Replacements.h"
 #include "core/Settings.h"
 #include "foundation/SystemLog.h"
+#include "hosting/RKVContextHostProvider.h"
 
 namespace {
 
@@ -15,7 +15,8 @@ void openPanel(id shell)
     send(shell, "loadAppInApplicationView:"_sel, static_cast<id>(currentHostedApplicationBundleIdentifier.get()));
     postStatusBarHidden(true);
     send(window.get(), "setClipsToBounds:"_sel, false);
-    slidePanel([] { return kOpenWindowX; }, kOpenDimmingAlpha, [] {
+    auto const toOpen = [] { return kOpenWindowX; };
+    slidePanel(toOpen, kOpenDimmingAlpha, [] {
         // Closed again before the slide ended: the closing slide finishes.
         if (!isActive)
             return;

@@ -15,7 +15,7 @@ struct UIView;
 namespace apps {
 
 struct ScreenArea {
-    double width = 0;  // points
+    double width = 0; // points
     double height = 0; // points
     double statusBarHeight = 0;
 };

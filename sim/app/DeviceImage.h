@@ -4,8 +4,8 @@
 
 #include <cairo.h>
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 

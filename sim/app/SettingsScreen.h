@@ -12,8 +12,8 @@
 #include "DrawletPane.h"
 #include "SettingsRootPage.h"
 
-#include "foundation/NSDictionary.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSDictionary.h"
 
 #include <optional>
 #include <string>

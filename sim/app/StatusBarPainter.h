@@ -12,7 +12,10 @@ inline constexpr double kStatusBarHeight = 20; // points
 
 class StatusBarPainter {
 public:
-    explicit StatusBarPainter(bool lightText) : m_lightText(lightText) { }
+    explicit StatusBarPainter(bool lightText)
+        : m_lightText(lightText)
+    {
+    }
 
     // Minutes since the epoch: the status bar looks different when this changes.
     static long long version(std::time_t now) { return static_cast<long long>(now) / 60; }

@@ -115,8 +115,7 @@ void addLayer(std::vector<double>& look, const CALayer* layer)
         look.push_back(-1);
         return;
     }
-    look.insert(look.end(), { layer->cornerRadius, layer->shadowRadius, layer->shadowOpacity, layer->shadowOffset.width, layer->shadowOffset.height,
-                                layer->masksToBounds ? 1.0 : 0.0 });
+    look.insert(look.end(), { layer->cornerRadius, layer->shadowRadius, layer->shadowOpacity, layer->shadowOffset.width, layer->shadowOffset.height, layer->masksToBounds ? 1.0 : 0.0 });
 }
 
 // The view's content: what decides it goes into the record, and the part of

@@ -25,7 +25,8 @@ bool isBoldFontName(const NSString* name)
 // Line breaks read as spaces: lines break between words where they fit.
 std::string oneLine(std::string text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
     return text;
 }
 

@@ -40,7 +40,7 @@ SettingsStore::SettingsStore(std::string home)
 
 Status SettingsStore::read(Strong<NSDictionary>* settings) const
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(m_path.c_str(), &status) != 0 && errno == ENOENT) {
         *settings = NSDictionary::mutableDictionary();
         return Status::done(false);
@@ -104,7 +104,7 @@ Status SettingsStore::remove(const std::string& key)
 
 Status SettingsStore::reset()
 {
-    struct stat status {};
+    struct stat status { };
     if (::lstat(m_path.c_str(), &status) != 0)
         return errno == ENOENT ? Status::done(false) : Status::refused("cannot remove " + m_path + ": " + std::strerror(errno));
     if (S_ISDIR(status.st_mode))

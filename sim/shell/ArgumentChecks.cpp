@@ -40,7 +40,10 @@ bool isValidUtf8(std::string_view text)
         auto byte = static_cast<unsigned char>(text[i]);
         if (byte == 0)
             return false;
-        size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3 : (byte >> 3) == 0x1E ? 4 : 0;
+        size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2
+            : (byte >> 4) == 0xE                             ? 3
+            : (byte >> 3) == 0x1E                            ? 4
+                                                             : 0;
         if (length == 0 || i + length > text.size())
             return false;
         uint32_t point = length == 1 ? byte : byte & (0x7F >> length);

@@ -26,8 +26,7 @@ void pinnedChanged(CFNotificationCenterRef, void*, CFStringRef, const void*, CFD
 {
     id value = userInfo ? userInfo->objectForKey(kBundleIdentifierKey) : nullptr;
     if (!foundation::isKindOf(value, foundation::NSStringClass())) {
-        systemlog::write(kCFLogLevelWarning, std::string("drawlet-sim: ") + kPinnedNotification + " carried no bundle identifier; the N key keeps "
-            + (pinnedApplication().empty() ? "no application" : pinnedApplication()));
+        systemlog::write(kCFLogLevelWarning, std::string("drawlet-sim: ") + kPinnedNotification + " carried no bundle identifier; the N key keeps " + (pinnedApplication().empty() ? "no application" : pinnedApplication()));
         return;
     }
     pinnedApplication() = static_cast<NSString*>(value)->value;

@@ -79,7 +79,7 @@ bool catchTerminationSignals(void (*lastWords)(), std::string* error)
     // Lives as long as the process: a signal may come at any time.
     static TerminationPipe pipeSource;
     dispatch::RunLoop::main().addSource(&pipeSource);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = signalArrived;
     action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);

@@ -15,8 +15,8 @@
 
 #include "coregraphics/CGGeometry.h"
 
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>

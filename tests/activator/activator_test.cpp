@@ -135,7 +135,7 @@ FORKED_TEST(Activator, ASettingsFileItCannotReadIsLeftAsItIs)
     EXPECT_EQ(assignedTo("com.example.event"), "com.example.listener") << "kept while the shell runs";
     EXPECT_EQ(fileBytes(path), "<plist><dict><key>LAAssignments</key>");
     auto const messages = systemlog::capturedMessages();
-    EXPECT_EQ(std::count_if(messages.begin(), messages.end(), [](auto const& line) { return line.starts_with("activator: cannot read " ); }), 1);
+    EXPECT_EQ(std::count_if(messages.begin(), messages.end(), [](auto const& line) { return line.starts_with("activator: cannot read "); }), 1);
 }
 
 FORKED_TEST(Activator, AnEventReachesItsListenerInTheModesTheListenerTakes)
@@ -165,6 +165,5 @@ FORKED_TEST(Activator, AnEventReachesItsListenerInTheModesTheListenerTakes)
     EXPECT_TRUE(springboard::isDeviceLocked());
     g_handles = true;
     activator::fireDeviceEvent(activator::kLockShortHoldEvent);
-    EXPECT_EQ(g_received, (std::vector<std::string> { "libactivator.lock.hold.short springboard", "libactivator.lock.hold.short application",
-                              "libactivator.lock.hold.short lockscreen" }));
+    EXPECT_EQ(g_received, (std::vector<std::string> { "libactivator.lock.hold.short springboard", "libactivator.lock.hold.short application", "libactivator.lock.hold.short lockscreen" }));
 }

@@ -51,7 +51,7 @@ TEST_F(InstalledApplicationsTest, BadEntriesAreSkippedWithALineEachAndTheRestKep
     simtest::TemporaryFolder folder;
     auto const entry = [](const std::string& id, const std::string& extra) {
         return "<dict><key>CFBundleIdentifier</key><string>" + id + "</string><key>CFBundleDisplayName</key><string>A</string>"
-               "<key>CFBundleExecutable</key><string>A</string><key>IconPath</key><string>/Applications/A.app/Icon.png</string>"
+                                                                    "<key>CFBundleExecutable</key><string>A</string><key>IconPath</key><string>/Applications/A.app/Icon.png</string>"
             + extra + "</dict>";
     };
     std::string const list = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Applications</key><array>"

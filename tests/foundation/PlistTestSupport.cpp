@@ -50,7 +50,7 @@ std::vector<std::string> folderEntries(const std::string& folder)
 
 FileStamp stampOf(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     if (::stat(path.c_str(), &status) != 0)
         return {};
     FileStamp stamp;

@@ -181,7 +181,7 @@ TEST_F(PropertyListWrite, AtomicWritesReplaceWholeAndLeaveNoTemporaryFile)
     ASSERT_EQ(chmod(path.c_str(), 0600), 0);
     ASSERT_TRUE(foundation::writePropertyListDictionary(everyKind(), path, true));
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string> { "settings.plist" });
-    struct stat status {};
+    struct stat status { };
     ASSERT_EQ(stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0600u) << "the replaced file's permissions are kept";
     EXPECT_TRUE(sameValue(everyKind(), foundation::readPropertyListDictionary(path)));

@@ -7,8 +7,8 @@
 #include "core/PanelState.h"
 #include "core/Replacements.h"
 #include "foundation/NSString.h"
-#include "frontboard/FrontBoardClasses.h"
 #include "foundation/SystemLog.h"
+#include "frontboard/FrontBoardClasses.h"
 #include "runtime/AutoreleasePool.h"
 #include "uikit/UIKit.h"
 

@@ -36,7 +36,10 @@ protected:
         CFNotificationCenterAddObserver(center, &parentObserver, record, name ? string(name) : nullptr, nullptr, CFNotificationSuspensionBehaviorHold);
     }
 
-    bool waitFor(size_t count) { return runUntil([&] { return received().size() >= count; }); }
+    bool waitFor(size_t count)
+    {
+        return runUntil([&] { return received().size() >= count; });
+    }
 
     std::string address;
 };
@@ -49,12 +52,16 @@ CFNotificationCenterRef distributed() { return CFNotificationCenterGetDistribute
 int echoUntilQuit()
 {
     static bool quit = false;
-    CFNotificationCenterAddObserver(distributed(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef userInfo) {
-        CFNotificationCenterPostNotification(distributed(), NSString::make("test.pong"), nullptr, userInfo, true);
-    }, string("test.ping"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
-    CFNotificationCenterAddObserver(darwin(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
-        quit = true;
-    }, string("test.quit"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+    CFNotificationCenterAddObserver(
+        distributed(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef userInfo) {
+            CFNotificationCenterPostNotification(distributed(), NSString::make("test.pong"), nullptr, userInfo, true);
+        },
+        string("test.ping"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+    CFNotificationCenterAddObserver(
+        darwin(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
+            quit = true;
+        },
+        string("test.quit"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
     // Names are arguments: any text, quotes of match rules included.
     CFNotificationCenterPostNotification(darwin(), string("test.ready/it's-100%"), nullptr, nullptr, true);
     return runUntil([] { return quit; }) ? 0 : 1;
@@ -146,9 +153,11 @@ TEST_F(BusNotifications, LongPayloadsGoOutWholeBothWays)
     observe(distributed(), "test.long");
     pid_t child = startChild(address, [] {
         static bool intact = false;
-        CFNotificationCenterAddObserver(distributed(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef userInfo) {
-            intact = foundation::describe(userInfo->objectForKey("text")) == text;
-        }, string("test.toChild"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+        CFNotificationCenterAddObserver(
+            distributed(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef userInfo) {
+                intact = foundation::describe(userInfo->objectForKey("text")) == text;
+            },
+            string("test.toChild"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
         CFNotificationCenterPostNotification(darwin(), string("test.ready"), nullptr, nullptr, true);
         if (!runUntil([] { return intact; }))
             return 1;
@@ -175,10 +184,12 @@ TEST_F(BusNotifications, PostsNeverWaitForAStoppedReceiver)
     observe(darwin(), "test.all");
     pid_t child = startChild(address, [] {
         static int count = 0;
-        CFNotificationCenterAddObserver(distributed(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
-            if (++count == 20)
-                CFNotificationCenterPostNotification(darwin(), string("test.all"), nullptr, nullptr, true);
-        }, string("test.bulk"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+        CFNotificationCenterAddObserver(
+            distributed(), &childObserver, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
+                if (++count == 20)
+                    CFNotificationCenterPostNotification(darwin(), string("test.all"), nullptr, nullptr, true);
+            },
+            string("test.bulk"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
         CFNotificationCenterPostNotification(darwin(), string("test.ready"), nullptr, nullptr, true);
         return runUntil([] { return count == 20; }) ? 0 : 1;
     });

@@ -62,11 +62,13 @@ TEST_F(VirtualTimeOverBus, CallbacksRunAtThePostsInstant)
 TEST_F(VirtualTimeOverBus, ACallbackThatPostsSettlesAtTheSameInstant)
 {
     auto* darwin = CFNotificationCenterGetDarwinNotifyCenter();
-    CFNotificationCenterAddObserver(darwin, &observer, [](CFNotificationCenterRef center, void* who, CFStringRef name, const void* object, CFDictionaryRef info) {
-        record(center, who, name, object, info);
-        if (received().size() < 5)
-            CFNotificationCenterPostNotification(center, NSString::make("test.chain"), nullptr, nullptr, true);
-    }, nullptr, nullptr, CFNotificationSuspensionBehaviorHold);
+    CFNotificationCenterAddObserver(
+        darwin, &observer, [](CFNotificationCenterRef center, void* who, CFStringRef name, const void* object, CFDictionaryRef info) {
+            record(center, who, name, object, info);
+            if (received().size() < 5)
+                CFNotificationCenterPostNotification(center, NSString::make("test.chain"), nullptr, nullptr, true);
+        },
+        nullptr, nullptr, CFNotificationSuspensionBehaviorHold);
     dispatch_after(dispatch_time(DISPATCH_TIME_NOW, 1'000'000'000), dispatch_get_main_queue(), [&] {
         CFNotificationCenterPostNotification(darwin, NSString::make("test.chain"), nullptr, nullptr, true);
     });
@@ -89,16 +91,20 @@ TEST_F(VirtualTimeOverBus, AFollowersTimersRunAtTheLeadersInstants)
             return 3;
         auto* darwin = CFNotificationCenterGetDarwinNotifyCenter();
         // Timers start from the leader's instant once it says go.
-        CFNotificationCenterAddObserver(darwin, nullptr, [](CFNotificationCenterRef center, void*, CFStringRef, const void*, CFDictionaryRef) {
-            for (int64_t delay : { 250'000'000, 750'000'000 }) {
-                dispatch_after(dispatch_time(DISPATCH_TIME_NOW, delay), dispatch_get_main_queue(), [center] {
-                    CFNotificationCenterPostNotification(center, NSString::make("test.tick"), nullptr, nullptr, true);
-                });
-            }
-        }, NSString::make("test.go"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
-        CFNotificationCenterAddObserver(darwin, nullptr, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
-            dispatch::RunLoop::main().stop();
-        }, NSString::make("test.stop"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+        CFNotificationCenterAddObserver(
+            darwin, nullptr, [](CFNotificationCenterRef center, void*, CFStringRef, const void*, CFDictionaryRef) {
+                for (int64_t delay : { 250'000'000, 750'000'000 }) {
+                    dispatch_after(dispatch_time(DISPATCH_TIME_NOW, delay), dispatch_get_main_queue(), [center] {
+                        CFNotificationCenterPostNotification(center, NSString::make("test.tick"), nullptr, nullptr, true);
+                    });
+                }
+            },
+            NSString::make("test.go"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
+        CFNotificationCenterAddObserver(
+            darwin, nullptr, [](CFNotificationCenterRef, void*, CFStringRef, const void*, CFDictionaryRef) {
+                dispatch::RunLoop::main().stop();
+            },
+            NSString::make("test.stop"), nullptr, CFNotificationSuspensionBehaviorDeliverImmediately);
         std::string const name = notifications::busUniqueName() + "\n";
         if (write(fds[1], name.data(), name.size()) != static_cast<ssize_t>(name.size()))
             return 4;

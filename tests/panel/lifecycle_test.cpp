@@ -116,8 +116,14 @@ FORKED_TEST(Switcher, OpeningSlidesTheGrabberAwayAndStopsHostingOnce)
 FORKED_TEST(Switcher, LeavingForTheHomeScreenBringsTheGrabberBack) { expectDismissal("", true); }
 FORKED_TEST(Switcher, LeavingForAnotherApplicationBringsTheGrabberBack) { expectDismissal("com.drawlet.demo.clock", true); }
 FORKED_TEST(Switcher, LeavingForThePinnedApplicationKeepsTheGrabberHidden) { expectDismissal(kPinned, false); }
-FORKED_TEST(Switcher, AGrabberTheUserHidStaysHidden) { expectDismissal("", false, [] { manuallyHidden = true; }); }
-FORKED_TEST(Switcher, WithNothingPinnedTheGrabberStaysHidden) { expectDismissal("", false, [] { currentHostedApplicationBundleIdentifier = nullptr; }); }
+FORKED_TEST(Switcher, AGrabberTheUserHidStaysHidden)
+{
+    expectDismissal("", false, [] { manuallyHidden = true; });
+}
+FORKED_TEST(Switcher, WithNothingPinnedTheGrabberStaysHidden)
+{
+    expectDismissal("", false, [] { currentHostedApplicationBundleIdentifier = nullptr; });
+}
 
 FORKED_TEST(Lifecycle, ThePinnedApplicationInFrontHidesTheGrabberAndItsBadge)
 {
@@ -128,8 +134,7 @@ FORKED_TEST(Lifecycle, ThePinnedApplicationInFrontHidesTheGrabberAndItsBadge)
     setFront(notes);
     size_t const before = drawletLines().size();
     send(static_cast<id>(notes), "willActivate"_sel);
-    EXPECT_EQ(linesSince(before), (std::vector<std::string> { "[Drawlet] com.drawlet.demo.notes willActivate!", "[Drawlet] Hiding Drawlet!",
-                                      "[Drawlet] setting hidden...", "[Drawlet] setting hidden for the first time" }));
+    EXPECT_EQ(linesSince(before), (std::vector<std::string> { "[Drawlet] com.drawlet.demo.notes willActivate!", "[Drawlet] Hiding Drawlet!", "[Drawlet] setting hidden...", "[Drawlet] setting hidden for the first time" }));
     EXPECT_TRUE(isHidden) << "at once";
     EXPECT_TRUE(send<bool>(badgeLabel.get(), "isHidden"_sel));
     EXPECT_EQ(notes->activationCount, 1) << "the shell's own willActivate ran";
@@ -147,8 +152,7 @@ FORKED_TEST(Lifecycle, GoingHomeFromThePinnedApplicationBringsTheGrabberBackBefo
     runFor(0.4);
     size_t const before = drawletLines().size();
     send(shell(), "_handleMenuButtonEvent"_sel);
-    EXPECT_EQ(linesSince(before), (std::vector<std::string> { "[Drawlet] com.drawlet.demo.notes willDeactivate eventsOnly: NO!",
-                                      "[Drawlet] Showing Drawlet!", "[Drawlet] setting unhidden..." }));
+    EXPECT_EQ(linesSince(before), (std::vector<std::string> { "[Drawlet] com.drawlet.demo.notes willDeactivate eventsOnly: NO!", "[Drawlet] Showing Drawlet!", "[Drawlet] setting unhidden..." }));
     EXPECT_FALSE(isHidden);
     runFor(0.4);
     expectShown(true);

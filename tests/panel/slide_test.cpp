@@ -3,12 +3,12 @@
 #include "PanelFixture.h"
 
 #include "core/PanelState.h"
+#include "dispatch/RunLoop.h"
 #include "foundation/SystemLog.h"
 #include "runtime/AutoreleasePool.h"
 #include "springboard/SpringBoardClasses.h"
 #include "uikit/TouchInput.h"
 #include "uikit/UIKit.h"
-#include "dispatch/RunLoop.h"
 
 #include <algorithm>
 

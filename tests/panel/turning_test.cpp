@@ -69,7 +69,8 @@ FORKED_TEST(PanelOrientation, TheOverlayRestsOnTheTurnedScreenInEveryStateAndCom
         for (long orientation : { 3l, 4l }) {
             turn(orientation);
             Layout const turned = layout();
-            double const restingX = state == PanelState::Open ? 4 : state == PanelState::Closed ? 568 - 50 : 568;
+            double const restingX = state == PanelState::Open ? 4 : state == PanelState::Closed ? 568 - 50
+                                                                                                : 568;
             EXPECT_EQ(turned.dimming, CGRectMake(0, 0, 568, 320)) << turned;
             EXPECT_EQ(turned.overlay, CGRectMake(restingX, 0, 568, 320)) << turned;
             EXPECT_EQ(turned.panel, CGRectMake(53, 50, 568, 220)) << turned;

@@ -1,8 +1,8 @@
-#include "foundation/NSObject.h"
+#include "coregraphics/CGGeometry.h"
 #include "foundation/NSNumber.h"
+#include "foundation/NSObject.h"
 #include "foundation/NSString.h"
 #include "foundation/SystemLog.h"
-#include "coregraphics/CGGeometry.h"
 #include "runtime/Runtime.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // classes, virtual time, in-process notifications, a home of its own, and the
 // grabber's views built as the panel builds them.
 
-#include "foundation/NSDictionary.h"
 #include "coregraphics/CGGeometry.h"
+#include "foundation/NSDictionary.h"
 #include "runtime/Runtime.h"
 #include "support/ForkedTest.h"
 

@@ -171,7 +171,7 @@ TEST_F(ActivatorScript, SettingsListsTheListenersAndAssignsTheirEvents)
     // Settings' first page, its Activator pane, Pin Current App's page: the
     // double tap.
     ASSERT_EQ(runHeadless("open com.drawlet.settings\nwait 0.5\nshot " + path("root.png") + "\ntap 200 279\nwait 0.5\nshot " + path("pane.png")
-                  + "\ntap 200 213\nwait 0.5\ntap 200 164\nwait 0.5\nshot " + path("chosen.png") + "\nquit\n",
+                      + "\ntap 200 213\nwait 0.5\ntap 200 164\nwait 0.5\nshot " + path("chosen.png") + "\nquit\n",
                   kSameClock),
         0)
         << m_output;
@@ -184,7 +184,7 @@ TEST_F(ActivatorScript, SettingsListsTheListenersAndAssignsTheirEvents)
 
     // Opened at the pane by its address: none, and back twice.
     ASSERT_EQ(runHeadless("url prefs:root=Activator\nwait 0.5\ntap 200 213\nwait 0.5\ntap 200 120\nwait 0.5\ntap 30 42\ntap 30 42\nwait 0.5\nshot "
-                  + path("root-again.png") + "\nquit\n",
+                      + path("root-again.png") + "\nquit\n",
                   kSameClock),
         0)
         << m_output;

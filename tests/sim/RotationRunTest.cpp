@@ -69,7 +69,8 @@ TEST_F(Rotation, TurningWithThePanelOpenTurnsTheScreenAndTellsTheApplications)
     // Grid in front, then a tap on the grabber at (W - 50 + 26, H - 125)
     // opens the panel with Notes, pinned at start, hosted in it.
     std::string const script = "open com.drawlet.demo.grid\nwait 1\ntap 361 554\nwait 1\nrotate 3\nwait 1\n"
-        "shot " + file("landscape.png").string() + "\nshot-app com.drawlet.demo.grid " + file("grid.png").string()
+                               "shot "
+        + file("landscape.png").string() + "\nshot-app com.drawlet.demo.grid " + file("grid.png").string()
         + "\nshot-app com.drawlet.demo.notes " + file("notes.png").string() + "\nopen com.drawlet.demo.clock\nwait 1\n"
         + "rotate 1\nwait 1\nshot " + file("portrait.png").string() + "\nquit\n";
     ASSERT_EQ(runHeadless(script), 0) << m_output << log();

@@ -64,7 +64,8 @@ TEST(ScriptWords, CommentsOnlyAtTheStartOfALine)
 TEST(ScriptWords, EscapesInsideQuotes)
 {
     EXPECT_EQ(split(R"("say \"hi\"" "back\\slash")"), (Words { "say \"hi\"", "back\\slash" }));
-    EXPECT_EQ(split(R"("\n\t\e\x41\x7a")"), (Words { "\n\t\x1b" "Az" }));
+    EXPECT_EQ(split(R"("\n\t\e\x41\x7a")"), (Words { "\n\t\x1b"
+                                                     "Az" }));
     EXPECT_EQ(split(R"(outside\n)"), (Words { "outside\\n" })) << "backslashes outside quotes are plain text";
 
     EXPECT_NE(splitError(R"(post darwin "open)").find("not closed"), std::string::npos);

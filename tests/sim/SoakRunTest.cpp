@@ -64,7 +64,7 @@ TEST_F(SoakRun, APanelOpenedWhileThePinMovesTheGrabberStaysOpen)
         GTEST_SKIP() << "Drawlet.so or drawlet-settings is not built";
     ASSERT_EQ(runHeadless("settings set tweakEnabled true\nopen com.drawlet.demo.clock\nactivator libactivator.lock.hold.short\nwait 1\n"
                           "open com.drawlet.demo.notes\nactivator libactivator.lock.hold.short\nwait 0.15\ntap 360 554\nwait 1\nshot "
-                          + file("open.png").string() + "\nhome\nwait 1\nshot " + file("closed.png").string() + "\nquit\n"),
+                  + file("open.png").string() + "\nhome\nwait 1\nshot " + file("closed.png").string() + "\nquit\n"),
         0)
         << m_output;
 

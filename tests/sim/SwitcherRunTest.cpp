@@ -59,11 +59,15 @@ TEST_F(SwitcherScript, TheGrabberLeavesWithTheSwitcherAndComesBackUnlessThePinne
     // cards: the home screen, Notes (in front last), then Clock and Grid; Grid's
     // is at the bottom right.
     std::string const script = "wait 0.5\nopen com.drawlet.demo.notes\nhome\nhome\nopen com.drawlet.demo.notes\nlaunch com.drawlet.demo.grid\n"
-                               "switcher\nwait 0.6\nshot " + path("switcher.png") + "\nshot-app com.drawlet.demo.notes " + path("notes.png") + "\n"
-                               "tap 276 500\nwait 0.6\nshot " + path("grid.png") + "\nshot-app com.drawlet.demo.grid " + path("grid-app.png") + "\n"
-                               "switcher\nwait 0.6\nswitcher com.drawlet.demo.clock\nwait 0.6\nshot " + path("clock.png") + "\nshot-app com.drawlet.demo.clock " + path("clock-app.png") + "\n"
-                               "switcher\nwait 0.6\nhome\nwait 0.6\nshot " + path("home.png") + "\n"
-                               "switcher com.drawlet.demo.notes\nquit\n";
+                               "switcher\nwait 0.6\nshot "
+        + path("switcher.png") + "\nshot-app com.drawlet.demo.notes " + path("notes.png") + "\n"
+                                                                                            "tap 276 500\nwait 0.6\nshot "
+        + path("grid.png") + "\nshot-app com.drawlet.demo.grid " + path("grid-app.png") + "\n"
+                                                                                          "switcher\nwait 0.6\nswitcher com.drawlet.demo.clock\nwait 0.6\nshot "
+        + path("clock.png") + "\nshot-app com.drawlet.demo.clock " + path("clock-app.png") + "\n"
+                                                                                             "switcher\nwait 0.6\nhome\nwait 0.6\nshot "
+        + path("home.png") + "\n"
+                             "switcher com.drawlet.demo.notes\nquit\n";
     EXPECT_EQ(runHeadless(script, { "--wall-clock", "2026-12-09T09:41:30" }), 1) << "the last line leaves a switcher that is not showing: " << m_output;
     EXPECT_EQ(count("springboard: the app switcher opens with "), 3u) << log();
     EXPECT_TRUE(logged("0.500", "springboard: the app switcher opens with com.apple.springboard, com.drawlet.demo.notes, com.drawlet.demo.clock, com.drawlet.demo.grid")) << log();

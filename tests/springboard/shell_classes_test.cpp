@@ -276,7 +276,8 @@ FORKED_TEST(ShellReplacements, AllFourteenReplacementsInstallWithTypedHooks)
     EXPECT_TRUE(shell->finishedLaunching);
 
     // The library adds setHidden: to SBApplication; the class has none of its own.
-    EXPECT_TRUE(addMethod(SBApplicationClass(), "setHidden:"_sel, +[](id, SEL, bool) { }));
+    EXPECT_TRUE(addMethod(
+        SBApplicationClass(), "setHidden:"_sel, +[](id, SEL, bool) {}));
 }
 
 }

@@ -200,7 +200,7 @@ FORKED_TEST(Loader, BadFiltersAndBrokenLibrariesLoadNothingWithOneLineEach)
     EXPECT_EQ(countContaining("NoFilter"), 1);
     EXPECT_EQ(countContaining("Malformed"), 1);
     EXPECT_EQ(countContaining("NotAPlist"), 1) << "the property-list reader's diagnostic is the one line";
-    EXPECT_EQ(countContaining("dlopen(") , 1);
+    EXPECT_EQ(countContaining("dlopen("), 1);
     EXPECT_EQ(countContaining("Broken.so"), 2) << "the loading notice and the loader's reason";
     for (auto const& message : systemlog::capturedMessages())
         EXPECT_NE(message.rfind("[Drawlet] ", 0), 0u) << message;

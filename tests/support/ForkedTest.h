@@ -33,7 +33,7 @@ void runForked(Body body)
 }
 
 // A test whose body runs in a forked child process.
-#define FORKED_TEST(suite, name)                                       \
-    static void suite##_##name##_body();                               \
+#define FORKED_TEST(suite, name)                                         \
+    static void suite##_##name##_body();                                 \
     TEST(suite, name) { testsupport::runForked(suite##_##name##_body); } \
     static void suite##_##name##_body()

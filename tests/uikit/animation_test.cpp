@@ -87,10 +87,12 @@ TEST_F(Animations, ModelAtOnceScreenAlongTheCurveCompletionAtTheEnd)
 {
     auto view = make<UIView>(uikit::UIViewClass(), CGRectMake(0, 0, 100, 50));
     std::vector<Finish> finishes;
-    animate(0.3, [&] {
-        moveTo(view, 200);
-        fadeTo(view, 0);
-    }, &finishes);
+    animate(
+        0.3, [&] {
+            moveTo(view, 200);
+            fadeTo(view, 0);
+        },
+        &finishes);
 
     EXPECT_EQ(send<CGRect>(view.get(), "frame"_sel), CGRectMake(200, 0, 100, 50));
     EXPECT_EQ(send<CGFloat>(view.get(), "alpha"_sel), 0);
@@ -120,14 +122,17 @@ TEST_F(Animations, ANewAnimationStartsFromTheScreenAndEndsTheOldOneAtOnce)
 {
     auto view = make<UIView>(uikit::UIViewClass(), CGRectMake(0, 0, 100, 50));
     std::vector<Finish> first, second;
-    animate(0.3, [&] {
-        moveTo(view, 200);
-        fadeTo(view, 0);
-    }, &first);
+    animate(
+        0.3, [&] {
+            moveTo(view, 200);
+            fadeTo(view, 0);
+        },
+        &first);
     runUntil(0.15);
 
     // Only the frame is taken over; the old alpha animation runs on.
-    animate(0.3, [&] { moveTo(view, 0); }, &second);
+    animate(
+        0.3, [&] { moveTo(view, 0); }, &second);
     EXPECT_NEAR(shownX(view), 100, 1e-9);
     EXPECT_TRUE(first.empty()) << "the replaced completion runs on the run loop, not inside the block";
     dispatch::RunLoop::main().drain();
@@ -147,7 +152,8 @@ TEST_F(Animations, ChangesOutsideABlockShowAtOnceAndEndTheRunningAnimation)
 {
     auto view = make<UIView>(uikit::UIViewClass(), CGRectMake(0, 0, 100, 50));
     std::vector<Finish> finishes;
-    animate(0.3, [&] { moveTo(view, 200); }, &finishes);
+    animate(
+        0.3, [&] { moveTo(view, 200); }, &finishes);
     runUntil(0.1);
 
     // The same value again changes nothing: the animation runs on.
@@ -174,10 +180,13 @@ TEST_F(Animations, EmptyNestedRepeatedAndInstantBlocks)
     std::vector<Finish> empty, outer, inner, instant, negative, repeated;
 
     // Nothing changes (or the same value is set): the completion still waits.
-    animate(0.3, [&] { moveTo(view, 0); }, &empty);
-    animate(0, [&] { moveTo(view, 10); }, &instant);
+    animate(
+        0.3, [&] { moveTo(view, 0); }, &empty);
+    animate(
+        0, [&] { moveTo(view, 10); }, &instant);
     EXPECT_EQ(shownX(view), 10) << "a zero duration shows the change at once";
-    animate(-1, [] { }, &negative);
+    animate(
+        -1, [] {}, &negative);
     dispatch::RunLoop::main().drain();
     EXPECT_EQ(instant, (std::vector<Finish> { { true, 0 } }));
     EXPECT_EQ(negative, (std::vector<Finish> { { true, 0 } }));
@@ -186,16 +195,21 @@ TEST_F(Animations, EmptyNestedRepeatedAndInstantBlocks)
     // An inner animation keeps its own duration and completion; the outer
     // one's changes keep theirs.
     auto other = make<UIView>(uikit::UIViewClass(), CGRectMake(0, 0, 100, 50));
-    animate(0.3, [&] {
-        moveTo(view, 310);
-        animate(0.1, [&] { moveTo(other, 100); }, &inner);
-        fadeTo(view, 0.5);
-    }, &outer);
+    animate(
+        0.3, [&] {
+            moveTo(view, 310);
+            animate(
+                0.1, [&] { moveTo(other, 100); }, &inner);
+            fadeTo(view, 0.5);
+        },
+        &outer);
     // Set twice in one block: one animation, from where it was to the last value.
-    animate(0.2, [&] {
-        fadeTo(other, 0);
-        fadeTo(other, 0.6);
-    }, &repeated);
+    animate(
+        0.2, [&] {
+            fadeTo(other, 0);
+            fadeTo(other, 0.6);
+        },
+        &repeated);
     runUntil(0.075);
     EXPECT_NEAR(uikit::presentationFrame(other).origin.x, 100 * 0.8708380689526802, 1e-6);
     EXPECT_NEAR(shownX(view), 10 + 300 * 0.1291619310473198, 1e-6);
@@ -258,7 +272,8 @@ TEST_F(Animations, BadInputAndResetLoseNothingAndCrashNothing)
 {
     auto view = make<UIView>(uikit::UIViewClass(), CGRectMake(0, 0, 100, 50));
     std::vector<Finish> finishes;
-    animate(std::numeric_limits<double>::quiet_NaN(), [&] { moveTo(view, 40); }, &finishes);
+    animate(
+        std::numeric_limits<double>::quiet_NaN(), [&] { moveTo(view, 40); }, &finishes);
     EXPECT_EQ(shownX(view), 40);
     EXPECT_TRUE(logged("not a number"));
     // A completion that is not a block is refused with a log line.
@@ -276,8 +291,10 @@ TEST_F(Animations, BadInputAndResetLoseNothingAndCrashNothing)
     EXPECT_FALSE(uikit::hasRunningAnimations());
 
     std::vector<Finish> forgotten;
-    animate(0.3, [&] { moveTo(view, 0); }, &forgotten);
-    animate(0.3, [&] { moveTo(view, 90); }, &forgotten);
+    animate(
+        0.3, [&] { moveTo(view, 0); }, &forgotten);
+    animate(
+        0.3, [&] { moveTo(view, 90); }, &forgotten);
     uikit::reset();
     EXPECT_EQ(shownX(view), 90);
     runUntil(2);

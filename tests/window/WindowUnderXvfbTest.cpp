@@ -179,7 +179,8 @@ TEST_F(WindowUnderXvfb, AClickOnTheGrabberOpensThePanelWithTheLiveClockAndASecon
         clock = orangeInPanel(picture);
         // The dimming's 0.8 leaves a fifth of the light, once the panel is in.
         return open.brightness() < closed.brightness() * 0.3 && clock > 50;
-    })) << "the panel did not open with the live Clock: left strip " << open.brightness() << " (closed " << closed.brightness() << "), " << clock
+    })) << "the panel did not open with the live Clock: left strip "
+        << open.brightness() << " (closed " << closed.brightness() << "), " << clock
         << " orange pixels; " << readFile(log);
 
     // A click beside the grabber, on the dimming, closes it again.
@@ -188,7 +189,8 @@ TEST_F(WindowUnderXvfb, AClickOnTheGrabberOpensThePanelWithTheLiveClockAndASecon
     EXPECT_TRUE(waitForPicture([&](const WindowPicture& picture) {
         again = leftStrip(picture);
         return std::abs(again.brightness() - closed.brightness()) < closed.brightness() * 0.05 && orangeInPanel(picture) == 0;
-    })) << "the panel did not close: left strip " << again.brightness() << " (closed " << closed.brightness() << ")";
+    })) << "the panel did not close: left strip "
+        << again.brightness() << " (closed " << closed.brightness() << ")";
 
     // Q quits (the key goes to the window under the pointer).
     ASSERT_TRUE(xdotool({ "key", "q" }).has_value());

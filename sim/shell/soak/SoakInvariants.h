@@ -3,8 +3,8 @@
 
 #include "SoakObservation.h"
 
-#include <set>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 

@@ -12,19 +12,19 @@ Verb dragVerb()
 {
     static constexpr const char* usage = "drag X1 Y1 X2 Y2 SECONDS";
     return { "drag", { usage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        CGPoint from;
-        CGPoint to;
-        double seconds = 0;
-        if (!expectArgumentCount(arguments, 5, usage, error) || !parseScreenPoint(arguments[0], arguments[1], &from, error)
-            || !parseScreenPoint(arguments[2], arguments[3], &to, error) || !parseSeconds(arguments[4], &seconds, error))
-            return std::nullopt;
-        return [from, to, seconds](ScriptContext&) {
-            landFinger(from);
-            slideFinger(from, to, seconds);
-            liftFinger(to);
-            return VerbResult::done();
-        };
-    } };
+                CGPoint from;
+                CGPoint to;
+                double seconds = 0;
+                if (!expectArgumentCount(arguments, 5, usage, error) || !parseScreenPoint(arguments[0], arguments[1], &from, error)
+                    || !parseScreenPoint(arguments[2], arguments[3], &to, error) || !parseSeconds(arguments[4], &seconds, error))
+                    return std::nullopt;
+                return [from, to, seconds](ScriptContext&) {
+                    landFinger(from);
+                    slideFinger(from, to, seconds);
+                    liftFinger(to);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

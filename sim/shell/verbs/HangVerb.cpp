@@ -37,29 +37,29 @@ void resumeLater(pid_t pid, double seconds)
 Verb hangVerb()
 {
     return { "hang", { kUsage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        double seconds = 0;
-        if (!expectArgumentCount(arguments, 2, kUsage, error) || !checkText("the bundle identifier", arguments[0], error)
-            || !parseSeconds(arguments[1], &seconds, error))
-            return std::nullopt;
-        if (seconds > kLongestHangSeconds) {
-            *error = "a hang lasts at most 2 seconds";
-            return std::nullopt;
-        }
-        return [bundleIdentifier = arguments[0], seconds](ScriptContext&) {
-            std::string reason;
-            if (!checkInstalledApplication(bundleIdentifier, &reason))
-                return VerbResult::failed(reason);
-            pid_t const pid = frontboard::ApplicationProcesses::shared().processIdentifier(bundleIdentifier);
-            if (pid == 0)
-                return VerbResult::failed("cannot hang " + bundleIdentifier + ": it is not running");
-            kill(pid, SIGSTOP);
-            char text[32];
-            std::snprintf(text, sizeof text, "%g", seconds);
-            systemlog::write(kCFLogLevelNotice, "drawlet-sim: " + bundleIdentifier + " stops answering for " + text + " s");
-            resumeLater(pid, seconds);
-            return VerbResult::done();
-        };
-    } };
+                double seconds = 0;
+                if (!expectArgumentCount(arguments, 2, kUsage, error) || !checkText("the bundle identifier", arguments[0], error)
+                    || !parseSeconds(arguments[1], &seconds, error))
+                    return std::nullopt;
+                if (seconds > kLongestHangSeconds) {
+                    *error = "a hang lasts at most 2 seconds";
+                    return std::nullopt;
+                }
+                return [bundleIdentifier = arguments[0], seconds](ScriptContext&) {
+                    std::string reason;
+                    if (!checkInstalledApplication(bundleIdentifier, &reason))
+                        return VerbResult::failed(reason);
+                    pid_t const pid = frontboard::ApplicationProcesses::shared().processIdentifier(bundleIdentifier);
+                    if (pid == 0)
+                        return VerbResult::failed("cannot hang " + bundleIdentifier + ": it is not running");
+                    kill(pid, SIGSTOP);
+                    char text[32];
+                    std::snprintf(text, sizeof text, "%g", seconds);
+                    systemlog::write(kCFLogLevelNotice, "drawlet-sim: " + bundleIdentifier + " stops answering for " + text + " s");
+                    resumeLater(pid, seconds);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

@@ -12,16 +12,16 @@ Verb homeVerb()
 {
     static constexpr const char* usage = "home";
     return { "home", { usage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 0, usage, error))
-            return std::nullopt;
-        return [](ScriptContext&) {
-            id shell = uikit::sharedApplication();
-            if (!shell)
-                return VerbResult::failed("cannot press home: the shell has no application object");
-            send(shell, "_handleMenuButtonEvent"_sel);
-            return VerbResult::done();
-        };
-    } };
+                if (!expectArgumentCount(arguments, 0, usage, error))
+                    return std::nullopt;
+                return [](ScriptContext&) {
+                    id shell = uikit::sharedApplication();
+                    if (!shell)
+                        return VerbResult::failed("cannot press home: the shell has no application object");
+                    send(shell, "_handleMenuButtonEvent"_sel);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

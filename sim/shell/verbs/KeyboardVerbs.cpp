@@ -33,41 +33,41 @@ Verb keyboardVerb()
 {
     static constexpr const char* usage = "keyboard show|hide";
     return { "keyboard", { "keyboard show", "keyboard hide" }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 1, usage, error))
-            return std::nullopt;
-        if (arguments[0] == "show") {
-            return [](ScriptContext&) {
-                std::string reason;
-                if (!springboard::showKeyboard(&reason))
-                    return VerbResult::failed("cannot show the keyboard: " + reason);
-                return VerbResult::done();
-            };
-        }
-        if (arguments[0] == "hide") {
-            return [](ScriptContext&) {
-                if (!springboard::hideKeyboard())
-                    systemlog::write(kCFLogLevelNotice, "drawlet-sim: the keyboard is not up");
-                return VerbResult::done();
-            };
-        }
-        *error = "expected show or hide, not \"" + arguments[0] + "\"";
-        return std::nullopt;
-    } };
+                if (!expectArgumentCount(arguments, 1, usage, error))
+                    return std::nullopt;
+                if (arguments[0] == "show") {
+                    return [](ScriptContext&) {
+                        std::string reason;
+                        if (!springboard::showKeyboard(&reason))
+                            return VerbResult::failed("cannot show the keyboard: " + reason);
+                        return VerbResult::done();
+                    };
+                }
+                if (arguments[0] == "hide") {
+                    return [](ScriptContext&) {
+                        if (!springboard::hideKeyboard())
+                            systemlog::write(kCFLogLevelNotice, "drawlet-sim: the keyboard is not up");
+                        return VerbResult::done();
+                    };
+                }
+                *error = "expected show or hide, not \"" + arguments[0] + "\"";
+                return std::nullopt;
+            } };
 }
 
 Verb typeVerb()
 {
     static constexpr const char* usage = "type TEXT";
     return { "type", { usage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 1, usage, error) || !checkTypedText(arguments[0], error))
-            return std::nullopt;
-        return [text = arguments[0]](ScriptContext&) {
-            std::string reason;
-            if (!springboard::typeOnKeyboard(text, &reason))
-                return VerbResult::failed("cannot type: " + reason);
-            return VerbResult::done();
-        };
-    } };
+                if (!expectArgumentCount(arguments, 1, usage, error) || !checkTypedText(arguments[0], error))
+                    return std::nullopt;
+                return [text = arguments[0]](ScriptContext&) {
+                    std::string reason;
+                    if (!springboard::typeOnKeyboard(text, &reason))
+                        return VerbResult::failed("cannot type: " + reason);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

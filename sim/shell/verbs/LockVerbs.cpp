@@ -14,14 +14,14 @@ namespace {
 Verb lockStateVerb(const char* name, bool (*change)(), const char* unchanged)
 {
     return { name, { name }, [name, change, unchanged](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 0, name, error))
-            return std::nullopt;
-        return [change, unchanged](ScriptContext&) {
-            if (!change())
-                systemlog::write(kCFLogLevelNotice, std::string("drawlet-sim: ") + unchanged);
-            return VerbResult::done();
-        };
-    } };
+                if (!expectArgumentCount(arguments, 0, name, error))
+                    return std::nullopt;
+                return [change, unchanged](ScriptContext&) {
+                    if (!change())
+                        systemlog::write(kCFLogLevelNotice, std::string("drawlet-sim: ") + unchanged);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }
@@ -33,7 +33,8 @@ Verb lockVerb()
 
 Verb unlockVerb()
 {
-    return lockStateVerb("unlock", [] { return springboard::unlockDevice(); }, "the phone is not locked");
+    return lockStateVerb(
+        "unlock", [] { return springboard::unlockDevice(); }, "the phone is not locked");
 }
 
 }

@@ -13,19 +13,19 @@ Verb memoryVerb()
 {
     static constexpr const char* usage = "memory";
     return { "memory", { usage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 0, usage, error))
-            return std::nullopt;
-        return [](ScriptContext&) {
-            ResidentMemory memory;
-            std::string failure;
-            if (!readResidentMemory(&memory, &failure))
-                return VerbResult::failed(failure);
-            systemlog::write(kCFLogLevelNotice,
-                "drawlet-sim: memory: VmRSS " + std::to_string(memory.residentKilobytes) + " kB, VmHWM " + std::to_string(memory.peakKilobytes)
-                    + " kB, frames " + std::to_string(memory.frameKilobytes) + " kB");
-            return VerbResult::done();
-        };
-    } };
+                if (!expectArgumentCount(arguments, 0, usage, error))
+                    return std::nullopt;
+                return [](ScriptContext&) {
+                    ResidentMemory memory;
+                    std::string failure;
+                    if (!readResidentMemory(&memory, &failure))
+                        return VerbResult::failed(failure);
+                    systemlog::write(kCFLogLevelNotice,
+                        "drawlet-sim: memory: VmRSS " + std::to_string(memory.residentKilobytes) + " kB, VmHWM " + std::to_string(memory.peakKilobytes)
+                            + " kB, frames " + std::to_string(memory.frameKilobytes) + " kB");
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

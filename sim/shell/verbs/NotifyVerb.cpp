@@ -33,23 +33,23 @@ springboard::BadgeChange parseBadge(const std::string& text)
 Verb notifyVerb()
 {
     return { "notify", { kUsage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (arguments.size() != 2 && arguments.size() != 3) {
-            *error = std::string("expected: ") + kUsage;
-            return std::nullopt;
-        }
-        if (!checkText("the bundle identifier", arguments[0], error) || !checkText("the text", arguments[1], error, true)
-            || (arguments.size() == 3 && !checkText("the badge", arguments[2], error)))
-            return std::nullopt;
-        springboard::BadgeChange const badge = arguments.size() == 3 ? parseBadge(arguments[2]) : springboard::BadgeChange {};
-        return [bundleIdentifier = arguments[0], text = arguments[1], badge](ScriptContext&) {
-            std::string reason;
-            if (!checkInstalledApplication(bundleIdentifier, &reason))
-                return VerbResult::failed(reason);
-            if (!springboard::deliverNotification(bundleIdentifier, text, badge, &reason))
-                return VerbResult::failed("cannot notify " + bundleIdentifier + ": " + reason);
-            return VerbResult::done();
-        };
-    } };
+                if (arguments.size() != 2 && arguments.size() != 3) {
+                    *error = std::string("expected: ") + kUsage;
+                    return std::nullopt;
+                }
+                if (!checkText("the bundle identifier", arguments[0], error) || !checkText("the text", arguments[1], error, true)
+                    || (arguments.size() == 3 && !checkText("the badge", arguments[2], error)))
+                    return std::nullopt;
+                springboard::BadgeChange const badge = arguments.size() == 3 ? parseBadge(arguments[2]) : springboard::BadgeChange {};
+                return [bundleIdentifier = arguments[0], text = arguments[1], badge](ScriptContext&) {
+                    std::string reason;
+                    if (!checkInstalledApplication(bundleIdentifier, &reason))
+                        return VerbResult::failed(reason);
+                    if (!springboard::deliverNotification(bundleIdentifier, text, badge, &reason))
+                        return VerbResult::failed("cannot notify " + bundleIdentifier + ": " + reason);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

@@ -86,15 +86,15 @@ const Center kCenters[] = {
 Verb postVerb()
 {
     return { "post", { "post darwin NAME", kDistributedUsage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        std::string known;
-        for (auto const& center : kCenters) {
-            if (!arguments.empty() && arguments[0] == center.name)
-                return center.parse(Arguments(arguments.begin() + 1, arguments.end()), error);
-            known += known.empty() ? center.name : std::string(", ") + center.name;
-        }
-        *error = arguments.empty() ? "which center? usage: post darwin NAME, or " + std::string(kDistributedUsage) : "unknown center \"" + arguments[0] + "\" (known: " + known + ")";
-        return std::nullopt;
-    } };
+                std::string known;
+                for (auto const& center : kCenters) {
+                    if (!arguments.empty() && arguments[0] == center.name)
+                        return center.parse(Arguments(arguments.begin() + 1, arguments.end()), error);
+                    known += known.empty() ? center.name : std::string(", ") + center.name;
+                }
+                *error = arguments.empty() ? "which center? usage: post darwin NAME, or " + std::string(kDistributedUsage) : "unknown center \"" + arguments[0] + "\" (known: " + known + ")";
+                return std::nullopt;
+            } };
 }
 
 }

@@ -7,10 +7,10 @@ namespace sim {
 Verb quitVerb()
 {
     return { "quit", { "quit" }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 0, "quit", error))
-            return std::nullopt;
-        return [](ScriptContext&) { return VerbResult::quit(); };
-    } };
+                if (!expectArgumentCount(arguments, 0, "quit", error))
+                    return std::nullopt;
+                return [](ScriptContext&) { return VerbResult::quit(); };
+            } };
 }
 
 }

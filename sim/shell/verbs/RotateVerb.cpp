@@ -33,15 +33,15 @@ Verb rotateVerb()
 {
     static constexpr const char* usage = "rotate ORIENTATION";
     return { "rotate", { usage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        long orientation = 0;
-        if (!expectArgumentCount(arguments, 1, usage, error) || !parseOrientation(arguments[0], &orientation, error))
-            return std::nullopt;
-        return [orientation](ScriptContext&) {
-            if (!rotateDevice(orientation))
-                return VerbResult::failed("cannot rotate: the shell's application object is not running");
-            return VerbResult::done();
-        };
-    } };
+                long orientation = 0;
+                if (!expectArgumentCount(arguments, 1, usage, error) || !parseOrientation(arguments[0], &orientation, error))
+                    return std::nullopt;
+                return [orientation](ScriptContext&) {
+                    if (!rotateDevice(orientation))
+                        return VerbResult::failed("cannot rotate: the shell's application object is not running");
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

@@ -99,15 +99,15 @@ std::optional<VerbAction> parseFile(const Arguments& arguments, std::string* err
 Verb settingsVerb()
 {
     return { "settings", { kSetUsage, kDeleteUsage, kFileUsage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!arguments.empty() && arguments[0] == "set")
-            return parseSet(Arguments(arguments.begin() + 1, arguments.end()), error);
-        if (!arguments.empty() && arguments[0] == "delete")
-            return parseDelete(Arguments(arguments.begin() + 1, arguments.end()), error);
-        if (!arguments.empty() && arguments[0] == "file")
-            return parseFile(Arguments(arguments.begin() + 1, arguments.end()), error);
-        *error = std::string("expected \"set\", \"delete\" or \"file\"; usage: ") + kSetUsage + " | " + kDeleteUsage + " | " + kFileUsage;
-        return std::nullopt;
-    } };
+                if (!arguments.empty() && arguments[0] == "set")
+                    return parseSet(Arguments(arguments.begin() + 1, arguments.end()), error);
+                if (!arguments.empty() && arguments[0] == "delete")
+                    return parseDelete(Arguments(arguments.begin() + 1, arguments.end()), error);
+                if (!arguments.empty() && arguments[0] == "file")
+                    return parseFile(Arguments(arguments.begin() + 1, arguments.end()), error);
+                *error = std::string("expected \"set\", \"delete\" or \"file\"; usage: ") + kSetUsage + " | " + kDeleteUsage + " | " + kFileUsage;
+                return std::nullopt;
+            } };
 }
 
 }

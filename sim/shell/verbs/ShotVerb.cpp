@@ -12,20 +12,20 @@ Verb shotVerb()
 {
     static constexpr const char* usage = "shot FILE";
     return { "shot", { usage }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (!expectArgumentCount(arguments, 1, usage, error) || !checkText("the file", arguments[0], error))
-            return std::nullopt;
-        return [path = arguments[0]](ScriptContext&) {
-            std::string reason;
-            cairo_surface_t* screen = compositor::drawScreen(&reason);
-            if (!screen)
-                return VerbResult::failed("cannot draw the screen: " + reason);
-            bool const written = writeRgbaPng(screen, path, &reason);
-            cairo_surface_destroy(screen);
-            if (!written)
-                return VerbResult::failed("cannot write " + path + ": " + reason);
-            return VerbResult::done();
-        };
-    } };
+                if (!expectArgumentCount(arguments, 1, usage, error) || !checkText("the file", arguments[0], error))
+                    return std::nullopt;
+                return [path = arguments[0]](ScriptContext&) {
+                    std::string reason;
+                    cairo_surface_t* screen = compositor::drawScreen(&reason);
+                    if (!screen)
+                        return VerbResult::failed("cannot draw the screen: " + reason);
+                    bool const written = writeRgbaPng(screen, path, &reason);
+                    cairo_surface_destroy(screen);
+                    if (!written)
+                        return VerbResult::failed("cannot write " + path + ": " + reason);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }

@@ -17,26 +17,26 @@ Verb switcherVerb()
 {
     static constexpr const char* usage = "switcher [BUNDLE_ID|home]";
     return { "switcher", { "switcher", "switcher BUNDLE_ID", "switcher home" }, [](const Arguments& arguments, std::string* error) -> std::optional<VerbAction> {
-        if (arguments.empty()) {
-            return [](ScriptContext&) {
-                std::string reason;
-                if (!springboard::presentAppSwitcher(&reason))
-                    systemlog::write(kCFLogLevelNotice, "drawlet-sim: the switcher does not open: " + reason);
-                return VerbResult::done();
-            };
-        }
-        if (!expectArgumentCount(arguments, 1, usage, error) || !checkText("the bundle identifier", arguments[0], error))
-            return std::nullopt;
-        return [target = arguments[0]](ScriptContext&) {
-            std::string reason;
-            bool const home = target == "home";
-            if (!home && !checkInstalledApplication(target, &reason))
-                return VerbResult::failed(reason);
-            if (!springboard::dismissAppSwitcher(home ? std::string() : target, &reason))
-                return VerbResult::failed("cannot leave the switcher for " + target + ": " + reason);
-            return VerbResult::done();
-        };
-    } };
+                if (arguments.empty()) {
+                    return [](ScriptContext&) {
+                        std::string reason;
+                        if (!springboard::presentAppSwitcher(&reason))
+                            systemlog::write(kCFLogLevelNotice, "drawlet-sim: the switcher does not open: " + reason);
+                        return VerbResult::done();
+                    };
+                }
+                if (!expectArgumentCount(arguments, 1, usage, error) || !checkText("the bundle identifier", arguments[0], error))
+                    return std::nullopt;
+                return [target = arguments[0]](ScriptContext&) {
+                    std::string reason;
+                    bool const home = target == "home";
+                    if (!home && !checkInstalledApplication(target, &reason))
+                        return VerbResult::failed(reason);
+                    if (!springboard::dismissAppSwitcher(home ? std::string() : target, &reason))
+                        return VerbResult::failed("cannot leave the switcher for " + target + ": " + reason);
+                    return VerbResult::done();
+                };
+            } };
 }
 
 }
