@@ -16,7 +16,7 @@ namespace {
 constexpr double kHeaderHeight = 34;
 constexpr double kListenerRowHeight = 66;
 constexpr double kChoiceRowHeight = 44;
-constexpr double kIconSize = 29;
+constexpr double kListenerIconSize = 29;
 
 activator::ActivatorRemote& remote() { return activator::ActivatorRemote::shared(); }
 
@@ -160,14 +160,14 @@ void ActivatorPane::drawList(cairo_t* cairo, const ScreenArea& area) const
     ListLayout const layout = layOutList(area);
     for (auto const& [title, frame] : layout.headers)
         settingsui::drawSectionHeader(cairo, title, frame);
-    double const textLeft = settingsui::kMargin + kIconSize + 14;
+    double const textLeft = settingsui::kMargin + kListenerIconSize + 14;
     double const textWidth = area.width - textLeft - 34;
     for (size_t index = 0; index < layout.rows.size(); ++index) {
         CGRect const& row = layout.rows[index].frame;
         auto const& listener = all[layout.rows[index].listener];
         bool const followed = index + 1 < layout.rows.size() && layout.rows[index + 1].frame.origin.y == CGRectGetMaxY(row);
         settingsui::drawRow(cairo, row, !followed);
-        settingsui::drawIcon(cairo, icon(listener), CGRectMake(settingsui::kMargin, row.origin.y + (kListenerRowHeight - kIconSize) / 2, kIconSize, kIconSize));
+        settingsui::drawIcon(cairo, icon(listener), CGRectMake(settingsui::kMargin, row.origin.y + (kListenerRowHeight - kListenerIconSize) / 2, kListenerIconSize, kListenerIconSize));
         cairo_set_source_rgb(cairo, 0.05, 0.05, 0.05);
         drawText(cairo, fitText(cairo, titleOf(listener), textWidth, 15, false), textLeft, row.origin.y + 21, 15, false, TextAlignment::Left);
         cairo_set_source_rgb(cairo, 0.43, 0.43, 0.45);

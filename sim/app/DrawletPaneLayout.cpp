@@ -14,7 +14,7 @@ constexpr double kSwatchSize = 24;
 constexpr double kSwatchGap = 10;
 constexpr double kCellWidth = 72;
 constexpr double kCellHeight = 64;
-constexpr double kIconSize = 40;
+constexpr double kApplicationIconSize = 40;
 constexpr double kCellPadding = 6;
 
 constexpr const char* kPalette[] = { "#FFFFFF", "#000000", "#FF3B30", "#FF9500", "#4CD964", "#007AFF" };
@@ -83,7 +83,7 @@ public:
             size_t const line = index / columns;
             double const x = m_x + settingsui::kMargin + static_cast<double>(column) * cellWidth;
             double const y = m_y + kCellPadding + static_cast<double>(line) * kCellHeight;
-            CGRect const icon = CGRectMake(x + (cellWidth - kIconSize) / 2, y + 4, kIconSize, kIconSize);
+            CGRect const icon = CGRectMake(x + (cellWidth - kApplicationIconSize) / 2, y + 4, kApplicationIconSize, kApplicationIconSize);
             m_layout->applications.push_back({ index, CGRectMake(x, y, cellWidth, kCellHeight), icon });
         }
         m_y += height;

@@ -14,7 +14,7 @@ constexpr const char* kDrawletIconPath = "/Library/MobileSubstrate/DynamicLibrar
 
 constexpr double kGroupGap = 35;
 constexpr double kRowHeight = 44;
-constexpr double kIconSize = 29;
+constexpr double kPaneIconSize = 29;
 
 // One row a group: the system's own pane, then the extensions' panes.
 constexpr const char* kPanes[] = { "General", kDrawletPaneName, kActivatorPaneName };
@@ -38,10 +38,10 @@ void SettingsRootPage::draw(cairo_t* cairo, const ScreenArea& area) const
     for (size_t index = 0; index < std::size(kPanes); ++index) {
         CGRect const row = rowFrame(area, index);
         settingsui::drawRow(cairo, row, true);
-        CGRect const icon = CGRectMake(settingsui::kMargin, row.origin.y + (kRowHeight - kIconSize) / 2, kIconSize, kIconSize);
+        CGRect const icon = CGRectMake(settingsui::kMargin, row.origin.y + (kRowHeight - kPaneIconSize) / 2, kPaneIconSize, kPaneIconSize);
         bool const drawlet = std::string_view(kPanes[index]) == kDrawletPaneName;
         settingsui::drawIcon(cairo, drawlet ? m_drawletIcon.get() : nullptr, icon);
-        settingsui::drawRowLabel(cairo, row, kPanes[index], settingsui::kMargin + kIconSize + 14);
+        settingsui::drawRowLabel(cairo, row, kPanes[index], settingsui::kMargin + kPaneIconSize + 14);
         cairo_set_source_rgb(cairo, 0.78, 0.78, 0.8);
         drawText(cairo, "\u203A", row.size.width - settingsui::kMargin, row.origin.y + kRowHeight / 2 + 7, 20, false, TextAlignment::Right);
     }
