@@ -16,12 +16,15 @@
 #   make fuzz FUZZ_SECONDS=600   each fuzz target for that long on its seed corpus
 #   make format             the C++ sources rewritten in the style of .clang-format (scripts/format.sh)
 #   make format-check       the sources that differ from that style, listed; fails if there are any
-#   make tidy               clang-tidy with .clang-tidy over the sources of the clang build in
-#                           build-sanitize/ (configured if need be; scripts/tidy.sh); fails on any finding
+#   make tidy               clang-tidy with .clang-tidy over every source, from a clang configuration of
+#                           its own in build-tidy/ (TIDY_FILES=deliverables: shell/ and client/ alone);
+#                           fails on any finding
 #   make build / clean
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+TIDY_DIR ?= build-tidy
+TIDY_FILES ?= all
 FUZZ_SECONDS ?= 20
 DEMO_SCRIPT ?= sim/scenarios/demo.txt
 # The headless demo's wall clock, so that its pictures are the same on every run.
@@ -34,7 +37,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_check
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps out-of-source configure build package bench demo test soak sanitize-configure sanitize sanitize-test fuzz format format-check tidy clean
+.PHONY: all deps out-of-source configure build package bench demo test soak sanitize-configure sanitize sanitize-test tidy-configure fuzz format format-check tidy clean
 
 all: build
 
@@ -113,11 +116,15 @@ format:
 format-check:
 	bash scripts/format.sh --check
 
-# clang-tidy reads the clang build's compile database; it needs the build
-# configured, not built.
-tidy:
-	@[ -f $(SANITIZE_DIR)/compile_commands.json ] || $(MAKE) --no-print-directory sanitize-configure
-	bash scripts/tidy.sh $(SANITIZE_DIR)
+# clang-tidy reads the compile database of a clang configuration of its own:
+# configured, never built, and without precompiled headers, which clang-tidy
+# would check again for every file. TIDY_FILES: all (the default),
+# deliverables (shell/ and client/), or a regular expression of paths.
+tidy-configure: deps out-of-source
+	CC=clang CXX=clang++ cmake -S . -B $(TIDY_DIR) -G Ninja -DDRAWLET_BENCHMARKS=OFF -DDRAWLET_PRECOMPILED_HEADERS=OFF $(CMAKE_ARGS) >/dev/null
+
+tidy: tidy-configure
+	bash scripts/tidy.sh $(TIDY_DIR) $(TIDY_FILES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TIDY_DIR)

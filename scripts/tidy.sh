@@ -4,9 +4,9 @@
 # `make sanitize` configures it). Prints each finding once, however many
 # files include the header it is in, and exits 1 if there is any.
 #   scripts/tidy.sh [BUILD_DIR] [FILE_REGEX]
-# FILE_REGEX narrows the sources, e.g. '/shell/' (default: platform/ shell/
-# client/ sim/ tests/ bench/; the unity sources CMake writes into the build
-# folder only repeat the tests' files). TIDY_JOBS sets the parallel runs (2).
+# FILE_REGEX narrows the sources, e.g. '/shell/'; `all` (the default) is
+# platform/ shell/ client/ sim/ tests/ bench/, `deliverables` is shell/ and
+# client/ alone. TIDY_JOBS sets the parallel runs (2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -21,8 +21,15 @@ if [ -z "$runner" ] || [ -z "$binary" ]; then
     echo "tidy.sh: clang-tidy is not installed (Debian: apt-get install clang-tidy-14)" >&2
     exit 2
 fi
-escaped_root=$(printf '%s' "$root" | sed 's/[][\.*^$+?(){}|]/\\&/g')
-files=${2:-^$escaped_root/(platform|shell|client|sim|tests|bench)/}
+escape() { printf '%s' "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g'; }
+# Our folders, and the units CMake writes for them in the build folder (where
+# files compile several to a unit, the database lists only the units).
+places="($(escape "$root")|$(escape "$(cd "$build" && pwd)"))"
+case ${2:-all} in
+all) files="^$places/(platform|shell|client|sim|tests|bench)/" ;;
+deliverables) files="^$places/(shell|client)/" ;;
+*) files=$2 ;;
+esac
 
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
