@@ -6,6 +6,7 @@
 #include "TouchViews.h"
 
 #include "DevicePaths.h"
+#include "ProcessClock.h"
 
 #include "activator/ActivatorRemote.h"
 #include "dispatch/Dispatch.h"
@@ -21,24 +22,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 
 namespace apps {
-
-namespace fs = std::filesystem;
 
 namespace {
 
 void complain(const std::string& message)
 {
     std::fprintf(stderr, "drawlet-app: %s\n", message.c_str());
-}
-
-std::string absolute(const std::string& path)
-{
-    std::error_code error;
-    auto result = fs::absolute(path, error);
-    return error ? path : result.lexically_normal().string();
 }
 
 // Draws what changed and, while the scene is in the foreground, hands the
@@ -155,7 +146,7 @@ int runAppProcess(const AppOptions& options)
 {
     // Nothing reads the log back, and an application may run for hours.
     systemlog::setKeepsMessages(false);
-    std::string const root = absolute(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
+    std::string const root = sim::absolutePath(options.root.empty() ? sim::defaultDeviceRoot() : options.root);
     foundation::setDeviceRoot(root);
     // The shell has said so in the log when it happens.
     sim::borrowApplicationsWhenMissing(root);
@@ -172,7 +163,7 @@ int runAppProcess(const AppOptions& options)
         // The screen may read files of the home and log as it is made.
         systemlog::setProcessName(application->executableName);
         if (!options.home.empty())
-            foundation::setHomeDirectory(absolute(options.home));
+            foundation::setHomeDirectory(sim::absolutePath(options.home));
     }
     auto screen = application ? makeAppScreen(options.bundleIdentifier) : nullptr;
     if (!screen) {
@@ -183,12 +174,7 @@ int runAppProcess(const AppOptions& options)
         return 1;
     }
 
-    auto& loop = dispatch::RunLoop::main();
-    loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
-    loop.restartClock();
-    systemlog::setClock([&loop] { return loop.now(); });
-    if (!options.wallClock.empty())
-        foundation::setWallClockStart(foundation::parseWallClock(options.wallClock));
+    sim::startProcessClock(options.headless, options.wallClock);
 
     uikit::setMainScreenSize(options.screenWidth, options.screenHeight);
     uikit::setMainScreenScale(options.scale);

@@ -29,4 +29,11 @@ std::string defaultDeviceRoot()
     return fs::weakly_canonical(candidates[0], error).string();
 }
 
+std::string absolutePath(const std::string& path)
+{
+    std::error_code error;
+    auto result = fs::absolute(path, error);
+    return error ? path : result.lexically_normal().string();
+}
+
 }

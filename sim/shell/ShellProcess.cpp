@@ -9,6 +9,7 @@
 #include "HostedContent.h"
 #include "InstalledApplications.h"
 #include "PinnedApplicationNotice.h"
+#include "ProcessClock.h"
 #include "ScreenRecorder.h"
 #include "ScriptRunner.h"
 #include "SimulatorWindow.h"
@@ -22,7 +23,6 @@
 #include "foundation/NSHomeDirectory.h"
 #include "foundation/NSNumber.h"
 #include "foundation/SystemLog.h"
-#include "foundation/WallClock.h"
 #include "frontboard/ApplicationProcesses.h"
 #include "notifications/Bus.h"
 #include "settings/SettingsPaths.h"
@@ -46,13 +46,6 @@ namespace sim {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string absolute(const std::string& path)
-{
-    std::error_code error;
-    auto result = fs::absolute(path, error);
-    return error ? path : result.lexically_normal().string();
-}
 
 void complain(const std::string& message)
 {
@@ -182,14 +175,14 @@ void setUpApplicationLauncher(const SimulatorOptions& options, const std::string
     if (options.headless)
         launcher.arguments.push_back("--headless");
     if (!options.log.empty())
-        launcher.arguments.insert(launcher.arguments.end(), { "--log", absolute(options.log) });
+        launcher.arguments.insert(launcher.arguments.end(), { "--log", sim::absolutePath(options.log) });
     for (auto const& name : options.appWithoutClasses)
         launcher.arguments.insert(launcher.arguments.end(), { "--app-without-class", name });
     if (!options.wallClock.empty())
         launcher.arguments.insert(launcher.arguments.end(), { "--wall-clock", options.wallClock });
     for (auto const& appProgram : options.appPrograms) {
         auto const equals = appProgram.find('=');
-        launcher.programsByBundleIdentifier[appProgram.substr(0, equals)] = absolute(appProgram.substr(equals + 1));
+        launcher.programsByBundleIdentifier[appProgram.substr(0, equals)] = sim::absolutePath(appProgram.substr(equals + 1));
     }
     frontboard::ApplicationProcesses::shared().setLauncher(std::move(launcher));
 }
@@ -235,7 +228,7 @@ bool startRecording(const SimulatorOptions& options, std::unique_ptr<ScreenRecor
 {
     std::string const name = options.script.empty() ? "recording" : fs::path(options.script).stem().string();
     std::string error;
-    *recorder = ScreenRecorder::start(absolute(options.record), name, options.recordFramesPerSecond, &error);
+    *recorder = ScreenRecorder::start(sim::absolutePath(options.record), name, options.recordFramesPerSecond, &error);
     if (!*recorder) {
         systemlog::write(kCFLogLevelError, "drawlet-sim: cannot record: " + error);
         return false;
@@ -260,8 +253,8 @@ bool finishRecording(ScreenRecorder& recorder)
 
 int runShellProcess(const SimulatorOptions& options, const Script& script)
 {
-    std::string const home = absolute(options.home.empty() ? settings::defaultHomeDirectory() : options.home);
-    std::string const root = absolute(options.root.empty() ? defaultDeviceRoot() : options.root);
+    std::string const home = sim::absolutePath(options.home.empty() ? settings::defaultHomeDirectory() : options.home);
+    std::string const root = sim::absolutePath(options.root.empty() ? defaultDeviceRoot() : options.root);
 
     systemlog::setProcessName("SpringBoard");
     // Nothing reads the log back, and a shell may run for hours.
@@ -280,12 +273,7 @@ int runShellProcess(const SimulatorOptions& options, const Script& script)
     foundation::setDeviceRoot(root);
 
     // Virtual time stands still while the shell starts, so 0 is the end of launch.
-    auto& loop = dispatch::RunLoop::main();
-    loop.setClockMode(options.headless ? dispatch::RunLoop::ClockMode::Virtual : dispatch::RunLoop::ClockMode::Real);
-    loop.restartClock();
-    systemlog::setClock([&loop] { return loop.now(); });
-    if (!options.wallClock.empty())
-        foundation::setWallClockStart(foundation::parseWallClock(options.wallClock));
+    sim::startProcessClock(options.headless, options.wallClock);
 
     uikit::registerClasses();
     springboard::registerClasses();
