@@ -79,7 +79,7 @@ UIApplication* sharedApplication() { return applicationState().shared; }
 
 void resetApplication() { applicationState().shared = nullptr; }
 
-UIApplication* launchApplicationOfClass(Class cls)
+UIApplication* launchApplication(Class cls)
 {
     if (applicationState().shared)
         return applicationState().shared;
