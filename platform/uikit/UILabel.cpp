@@ -10,7 +10,7 @@ UILabel* asUILabel(id self) { return static_cast<UILabel*>(self); }
 id labelText(id self, SEL) { return asUILabel(self)->text; }
 void setLabelText(id self, SEL, id text)
 {
-    asUILabel(self)->text = static_cast<NSString*>(uikit::acceptOnly(text, foundation::NSStringClass(), "-[UILabel setText:]"));
+    asUILabel(self)->text = uikit::acceptString(text, "-[UILabel setText:]");
 }
 
 id textColor(id self, SEL)

@@ -28,7 +28,7 @@ void fieldTapped(id, SEL, id recognizer)
 
 NSString* checkedString(id value, const char* what)
 {
-    auto* string = static_cast<NSString*>(uikit::acceptOnly(value, foundation::NSStringClass(), what));
+    auto* string = uikit::acceptString(value, what);
     return string ? NSString::make(uikit::printableText(string->value)) : nullptr;
 }
 
@@ -64,7 +64,7 @@ bool hasText(id self, SEL) { return asUITextField(self)->text && !asUITextField(
 
 void insertText(id self, SEL, id value)
 {
-    auto* inserted = static_cast<NSString*>(uikit::acceptOnly(value, foundation::NSStringClass(), "-[UITextField insertText:]"));
+    auto* inserted = uikit::acceptString(value, "-[UITextField insertText:]");
     if (!inserted)
         return;
     std::string const printable = uikit::printableText(inserted->value);

@@ -97,7 +97,7 @@ void setTintColor(id self, SEL, id color)
 id accessibilityHint(id self, SEL) { return asUIView(self)->accessibilityHint; }
 void setAccessibilityHint(id self, SEL, id hint)
 {
-    asUIView(self)->accessibilityHint = static_cast<NSString*>(uikit::acceptOnly(hint, foundation::NSStringClass(), "-[UIView setAccessibilityHint:]"));
+    asUIView(self)->accessibilityHint = uikit::acceptString(hint, "-[UIView setAccessibilityHint:]");
 }
 
 id layer(id self, SEL) { return asUIView(self)->layer; }
