@@ -10,7 +10,7 @@ namespace activator {
 
 namespace {
 
-ActivatorRemote*& instance()
+ActivatorRemote*& remoteInstance()
 {
     static ActivatorRemote* remote = nullptr;
     return remote;
@@ -20,7 +20,7 @@ ActivatorRemote*& instance()
 
 ActivatorRemote& ActivatorRemote::shared()
 {
-    auto*& remote = instance();
+    auto*& remote = remoteInstance();
     if (!remote)
         remote = new ActivatorRemote;
     return *remote;
@@ -28,8 +28,8 @@ ActivatorRemote& ActivatorRemote::shared()
 
 void ActivatorRemote::reset()
 {
-    delete instance();
-    instance() = nullptr;
+    delete remoteInstance();
+    remoteInstance() = nullptr;
 }
 
 bool ActivatorRemote::connect()
@@ -43,7 +43,7 @@ bool ActivatorRemote::connect()
         wire::kListenersMember, notifications::BusConnection::Addressing::ToThisConnection,
         [](sdbus::Message& message) {
             // The handler outlives a reset instance: the one current takes it.
-            if (auto* remote = instance())
+            if (auto* remote = remoteInstance())
                 remote->answerArrived(message);
         },
         true);

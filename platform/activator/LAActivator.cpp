@@ -15,9 +15,9 @@ namespace {
 
 Class g_LAActivator;
 
-LAActivator* self_(id self) { return static_cast<LAActivator*>(self); }
+LAActivator* asLAActivator(id self) { return static_cast<LAActivator*>(self); }
 
-const std::string* text(id object)
+const std::string* stringValueOrNull(id object)
 {
     if (!foundation::isKindOf(object, foundation::NSStringClass()))
         return nullptr;
@@ -28,7 +28,7 @@ const std::string* eventName(id event)
 {
     if (!foundation::isKindOf(event, activator::LAEventClass()))
         return nullptr;
-    return text(static_cast<LAEvent*>(event)->name.get());
+    return stringValueOrNull(static_cast<LAEvent*>(event)->name.get());
 }
 
 activator::ActivatorPreferences& preferences(LAActivator* activator)
@@ -50,12 +50,12 @@ void makeSharedActivator()
 
 void registerListener(id self, SEL, id listener, id name)
 {
-    auto const* listenerName = text(name);
+    auto const* listenerName = stringValueOrNull(name);
     if (!listenerName || !listener) {
         CFLog(kCFLogLevelError, "activator: refused a listener without a name or without an object");
         return;
     }
-    auto* activator = self_(self);
+    auto* activator = asLAActivator(self);
     auto existing = std::find_if(activator->listeners.begin(), activator->listeners.end(), [&](auto const& entry) { return entry.first == *listenerName; });
     if (existing != activator->listeners.end())
         existing->second = listener;
@@ -70,19 +70,19 @@ void registerListener(id self, SEL, id listener, id name)
 
 bool hasSeenListenerWithName(id self, SEL, id name)
 {
-    auto const* listenerName = text(name);
-    return listenerName && preferences(self_(self)).hasSeen(*listenerName);
+    auto const* listenerName = stringValueOrNull(name);
+    return listenerName && preferences(asLAActivator(self)).hasSeen(*listenerName);
 }
 
 void assignEvent(id self, SEL, id event, id listenerName)
 {
     auto const* event_ = eventName(event);
-    auto const* listener = text(listenerName);
+    auto const* listener = stringValueOrNull(listenerName);
     if (!event_ || !listener) {
         CFLog(kCFLogLevelError, "activator: refused an assignment without an event name or a listener name");
         return;
     }
-    preferences(self_(self)).assign(*event_, *listener);
+    preferences(asLAActivator(self)).assign(*event_, *listener);
 }
 
 void unassignEvent(id self, SEL, id event)
@@ -90,7 +90,7 @@ void unassignEvent(id self, SEL, id event)
     auto const* event_ = eventName(event);
     if (!event_)
         return;
-    preferences(self_(self)).unassign(*event_);
+    preferences(asLAActivator(self)).unassign(*event_);
 }
 
 id assignedListenerNameForEvent(id self, SEL, id event)
@@ -98,16 +98,16 @@ id assignedListenerNameForEvent(id self, SEL, id event)
     auto const* event_ = eventName(event);
     if (!event_)
         return nullptr;
-    auto const listener = preferences(self_(self)).listenerForEvent(*event_);
+    auto const listener = preferences(asLAActivator(self)).listenerForEvent(*event_);
     return listener ? NSString::make(*listener) : nullptr;
 }
 
 id listenerForName(id self, SEL, id name)
 {
-    auto const* listenerName = text(name);
+    auto const* listenerName = stringValueOrNull(name);
     if (!listenerName)
         return nullptr;
-    for (auto const& [registered, listener] : self_(self)->listeners) {
+    for (auto const& [registered, listener] : asLAActivator(self)->listeners) {
         if (registered == *listenerName)
             return listener;
     }
@@ -117,7 +117,7 @@ id listenerForName(id self, SEL, id name)
 id availableListenerNames(id self, SEL)
 {
     NSArray* names = NSArray::array();
-    for (auto const& entry : self_(self)->listeners)
+    for (auto const& entry : asLAActivator(self)->listeners)
         names->items.emplace_back(NSString::make(entry.first));
     return names;
 }
@@ -135,7 +135,7 @@ bool takesEventsIn(id listener, id listenerName, NSString* mode)
         return true;
     auto const& items = static_cast<NSArray*>(modes)->items;
     return std::any_of(items.begin(), items.end(), [&](const Strong<objc_object>& item) {
-        auto const* name = text(item.get());
+        auto const* name = stringValueOrNull(item.get());
         return name && *name == mode->value;
     });
 }

@@ -4,7 +4,7 @@ namespace {
 
 Class g_LAEvent;
 
-LAEvent* self_(id self) { return static_cast<LAEvent*>(self); }
+LAEvent* asLAEvent(id self) { return static_cast<LAEvent*>(self); }
 
 NSString* acceptString(id object)
 {
@@ -24,10 +24,10 @@ id eventWithName(id cls, SEL, id name)
     return eventWithNameMode(cls, nullptr, name, nullptr);
 }
 
-id name(id self, SEL) { return self_(self)->name; }
-id mode(id self, SEL) { return self_(self)->mode; }
-bool handled(id self, SEL) { return self_(self)->handled; }
-void setHandled(id self, SEL, bool handled) { self_(self)->handled = handled; }
+id name(id self, SEL) { return asLAEvent(self)->name; }
+id mode(id self, SEL) { return asLAEvent(self)->mode; }
+bool handled(id self, SEL) { return asLAEvent(self)->handled; }
+void setHandled(id self, SEL, bool handled) { asLAEvent(self)->handled = handled; }
 
 }
 

@@ -6,7 +6,7 @@ namespace {
 Class g_NSArray;
 Class g_NSMutableArray;
 
-NSArray* self_(id self) { return static_cast<NSArray*>(self); }
+NSArray* asNSArray(id self) { return static_cast<NSArray*>(self); }
 
 NSArray* makeArray(Class cls)
 {
@@ -26,31 +26,31 @@ id arrayWithObjectsCount(id self, SEL, const id* objects, unsigned long count)
     return result;
 }
 
-unsigned long count(id self, SEL) { return self_(self)->items.size(); }
+unsigned long arrayCount(id self, SEL) { return asNSArray(self)->items.size(); }
 
 id objectAtIndex(id self, SEL, unsigned long index)
 {
-    auto& items = self_(self)->items;
+    auto& items = asNSArray(self)->items;
     return index < items.size() ? items[index].get() : nullptr;
 }
 
 void addObject(id self, SEL, id object)
 {
     if (object)
-        self_(self)->items.emplace_back(object);
+        asNSArray(self)->items.emplace_back(object);
 }
 
-id mutableCopy(id self, SEL)
+id arrayMutableCopy(id self, SEL)
 {
     auto* copy = static_cast<NSArray*>(class_createInstance(g_NSMutableArray, 0));
-    copy->items = self_(self)->items;
+    copy->items = asNSArray(self)->items;
     return copy;
 }
 
-id description(id self, SEL)
+id arrayDescription(id self, SEL)
 {
     std::string text = "(";
-    for (auto const& item : self_(self)->items)
+    for (auto const& item : asNSArray(self)->items)
         text += (text.size() > 1 ? ", " : "") + foundation::describe(item);
     return NSString::make(text + ")");
 }
@@ -71,11 +71,11 @@ void registerNSArray()
     g_NSMutableArray = runtime::defineClass("NSMutableArray", g_NSArray, nullptr);
     addClassMethod(g_NSArray, "array"_sel, array);
     addClassMethod(g_NSArray, "arrayWithObjects:count:"_sel, arrayWithObjectsCount);
-    addMethod(g_NSArray, "count"_sel, count);
+    addMethod(g_NSArray, "count"_sel, arrayCount);
     addMethod(g_NSArray, "objectAtIndex:"_sel, objectAtIndex);
     addMethod(g_NSArray, "objectAtIndexedSubscript:"_sel, objectAtIndex);
-    addMethod(g_NSArray, "mutableCopy"_sel, mutableCopy);
-    addMethod(g_NSArray, "description"_sel, description);
+    addMethod(g_NSArray, "mutableCopy"_sel, arrayMutableCopy);
+    addMethod(g_NSArray, "description"_sel, arrayDescription);
     addMethod(g_NSMutableArray, "addObject:"_sel, addObject);
 }
 

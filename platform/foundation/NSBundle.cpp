@@ -9,9 +9,7 @@ namespace {
 
 Class g_NSBundle;
 
-NSBundle* self_(id self) { return static_cast<NSBundle*>(self); }
-
-bool isString(id object) { return foundation::isKindOf(object, foundation::NSStringClass()); }
+NSBundle* asNSBundle(id self) { return static_cast<NSBundle*>(self); }
 
 bool isDirectory(const std::string& path)
 {
@@ -22,14 +20,14 @@ bool isDirectory(const std::string& path)
 // As Foundation: nil (and the receiver released) unless the path names a folder.
 id initWithPath(id self, SEL, id path)
 {
-    if (!isString(path) || !isDirectory(foundation::devicePath(static_cast<NSString*>(path)->value))) {
+    if (!foundation::isString(path) || !isDirectory(foundation::devicePath(static_cast<NSString*>(path)->value))) {
         objc_release(self);
         return nullptr;
     }
     std::string given = static_cast<NSString*>(path)->value;
     while (given.size() > 1 && given.back() == '/')
         given.pop_back();
-    self_(self)->path = std::move(given);
+    asNSBundle(self)->path = std::move(given);
     return self;
 }
 
@@ -38,31 +36,31 @@ id bundleWithPath(id self, SEL, id path)
     return objc_autorelease(send<id>(send<id>(self, "alloc"_sel), "initWithPath:"_sel, path));
 }
 
-id bundlePath(id self, SEL) { return NSString::make(self_(self)->path); }
+id bundlePath(id self, SEL) { return NSString::make(asNSBundle(self)->path); }
 
 // "name" of type "png" is the file "name.png" in the bundle's folder; a type of
 // nil or "" takes the name as the whole file name.
 id pathForResourceOfType(id self, SEL, id name, id type)
 {
-    if (!isString(name) || static_cast<NSString*>(name)->value.empty())
+    if (!foundation::isString(name) || static_cast<NSString*>(name)->value.empty())
         return nullptr;
     std::string fileName = static_cast<NSString*>(name)->value;
-    if (isString(type)) {
+    if (foundation::isString(type)) {
         std::string_view extension = static_cast<NSString*>(type)->value;
         if (extension.starts_with('.'))
             extension.remove_prefix(1);
         if (!extension.empty())
             fileName += "." + std::string(extension);
     }
-    std::string full = self_(self)->path + "/" + fileName;
+    std::string full = asNSBundle(self)->path + "/" + fileName;
     if (!NSFileManager::fileExists(full))
         return nullptr;
     return NSString::make(full);
 }
 
-id description(id self, SEL)
+id bundleDescription(id self, SEL)
 {
-    return NSString::make("NSBundle <" + self_(self)->path + ">");
+    return NSString::make("NSBundle <" + asNSBundle(self)->path + ">");
 }
 
 }
@@ -78,7 +76,7 @@ void registerNSBundle()
     addMethod(g_NSBundle, "initWithPath:"_sel, initWithPath);
     addMethod(g_NSBundle, "bundlePath"_sel, bundlePath);
     addMethod(g_NSBundle, "pathForResource:ofType:"_sel, pathForResourceOfType);
-    addMethod(g_NSBundle, "description"_sel, description);
+    addMethod(g_NSBundle, "description"_sel, bundleDescription);
 }
 
 }

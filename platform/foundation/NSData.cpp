@@ -4,7 +4,7 @@ namespace {
 
 Class g_NSData;
 
-unsigned long length(id self, SEL) { return static_cast<NSData*>(self)->bytes.size(); }
+unsigned long dataLength(id self, SEL) { return static_cast<NSData*>(self)->bytes.size(); }
 
 }
 
@@ -22,7 +22,7 @@ Class NSDataClass() { return g_NSData; }
 void registerNSData()
 {
     g_NSData = runtime::defineClass("NSData", NSObjectClass(), runtime::makeInstance<NSData>);
-    addMethod(g_NSData, "length"_sel, length);
+    addMethod(g_NSData, "length"_sel, dataLength);
 }
 
 }

@@ -11,26 +11,26 @@ Class g_NSDate;
 // Seconds from the Unix epoch to the reference date.
 constexpr double kReferenceDateUnixSeconds = 978307200;
 
-NSDate* self_(id self) { return static_cast<NSDate*>(self); }
+NSDate* asNSDate(id self) { return static_cast<NSDate*>(self); }
 
 id dateWithTimeIntervalSinceReferenceDate(id, SEL, double seconds)
 {
     return NSDate::dateWithTimeIntervalSinceReferenceDate(seconds);
 }
 
-double timeIntervalSinceReferenceDate(id self, SEL) { return self_(self)->timeIntervalSinceReferenceDate; }
+double timeIntervalSinceReferenceDate(id self, SEL) { return asNSDate(self)->timeIntervalSinceReferenceDate; }
 
-bool isEqual(id self, SEL, id other)
+bool dateIsEqual(id self, SEL, id other)
 {
     if (!foundation::isKindOf(other, g_NSDate))
         return false;
-    return self_(self)->timeIntervalSinceReferenceDate == self_(other)->timeIntervalSinceReferenceDate;
+    return asNSDate(self)->timeIntervalSinceReferenceDate == asNSDate(other)->timeIntervalSinceReferenceDate;
 }
 
 // Foundation's form: "2001-01-01 00:00:00 +0000".
-id description(id self, SEL)
+id dateDescription(id self, SEL)
 {
-    double unixSeconds = std::floor(self_(self)->timeIntervalSinceReferenceDate + kReferenceDateUnixSeconds);
+    double unixSeconds = std::floor(asNSDate(self)->timeIntervalSinceReferenceDate + kReferenceDateUnixSeconds);
     if (!std::isfinite(unixSeconds) || std::fabs(unixSeconds) > 1e15)
         return NSString::make("(invalid date)");
     std::time_t time = static_cast<std::time_t>(unixSeconds);
@@ -59,8 +59,8 @@ void registerNSDate()
     g_NSDate = runtime::defineClass("NSDate", NSObjectClass(), runtime::makeInstance<NSDate>);
     addClassMethod(g_NSDate, "dateWithTimeIntervalSinceReferenceDate:"_sel, dateWithTimeIntervalSinceReferenceDate);
     addMethod(g_NSDate, "timeIntervalSinceReferenceDate"_sel, timeIntervalSinceReferenceDate);
-    addMethod(g_NSDate, "isEqual:"_sel, isEqual);
-    addMethod(g_NSDate, "description"_sel, description);
+    addMethod(g_NSDate, "isEqual:"_sel, dateIsEqual);
+    addMethod(g_NSDate, "description"_sel, dateDescription);
 }
 
 }

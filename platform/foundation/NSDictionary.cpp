@@ -10,28 +10,26 @@ namespace {
 Class g_NSDictionary;
 Class g_NSMutableDictionary;
 
-NSDictionary* self_(id self) { return static_cast<NSDictionary*>(self); }
+NSDictionary* asNSDictionary(id self) { return static_cast<NSDictionary*>(self); }
 
 NSDictionary* makeDictionary(Class cls)
 {
     return static_cast<NSDictionary*>(objc_autorelease(class_createInstance(cls, 0)));
 }
 
-bool isString(id object) { return foundation::isKindOf(object, foundation::NSStringClass()); }
-
 id dictionary(id self, SEL) { return makeDictionary(reinterpret_cast<Class>(self)); }
 
 id dictionaryWithObjectForKey(id self, SEL, id object, id key)
 {
     auto* dictionary = makeDictionary(reinterpret_cast<Class>(self));
-    if (object && isString(key))
+    if (object && foundation::isString(key))
         dictionary->setObject(object, static_cast<NSString*>(key));
     return dictionary;
 }
 
 id dictionaryWithContentsOfFile(id self, SEL, id path)
 {
-    if (!isString(path))
+    if (!foundation::isString(path))
         return nullptr;
     auto* read = foundation::readPropertyListDictionary(static_cast<NSString*>(path)->value);
     if (!read)
@@ -43,55 +41,55 @@ id dictionaryWithContentsOfFile(id self, SEL, id path)
 
 id objectForKey(id self, SEL, id key)
 {
-    if (!isString(key))
+    if (!foundation::isString(key))
         return nullptr;
-    return self_(self)->objectForKey(static_cast<NSString*>(key)->value);
+    return asNSDictionary(self)->objectForKey(static_cast<NSString*>(key)->value);
 }
 
 void setObjectForKey(id self, SEL, id object, id key)
 {
     // Foundation raises on a nil object or key; the stand-in refuses quietly.
-    if (!object || !isString(key)) {
+    if (!object || !foundation::isString(key)) {
         runtime::runtimeError("-[NSMutableDictionary setObject:forKey:]: nil object or non-string key ignored");
         return;
     }
-    self_(self)->setObject(object, static_cast<NSString*>(key));
+    asNSDictionary(self)->setObject(object, static_cast<NSString*>(key));
 }
 
 void removeObjectForKey(id self, SEL, id key)
 {
-    if (isString(key))
-        self_(self)->removeObject(static_cast<NSString*>(key)->value);
+    if (foundation::isString(key))
+        asNSDictionary(self)->removeObject(static_cast<NSString*>(key)->value);
 }
 
-unsigned long count(id self, SEL) { return self_(self)->entries.size(); }
+unsigned long dictionaryCount(id self, SEL) { return asNSDictionary(self)->entries.size(); }
 
 id allKeys(id self, SEL)
 {
     auto* keys = NSArray::array();
-    for (auto const& [key, value] : self_(self)->entries)
+    for (auto const& [key, value] : asNSDictionary(self)->entries)
         keys->items.emplace_back(key.get());
     return keys;
 }
 
-id mutableCopy(id self, SEL)
+id dictionaryMutableCopy(id self, SEL)
 {
     auto* copy = static_cast<NSDictionary*>(class_createInstance(g_NSMutableDictionary, 0));
-    copy->entries = self_(self)->entries;
+    copy->entries = asNSDictionary(self)->entries;
     return copy;
 }
 
 bool writeToFileAtomically(id self, SEL, id path, bool atomically)
 {
-    if (!isString(path))
+    if (!foundation::isString(path))
         return false;
-    return foundation::writePropertyListDictionary(self_(self), static_cast<NSString*>(path)->value, atomically);
+    return foundation::writePropertyListDictionary(asNSDictionary(self), static_cast<NSString*>(path)->value, atomically);
 }
 
-id description(id self, SEL)
+id dictionaryDescription(id self, SEL)
 {
     std::string text = "{";
-    for (auto const& [key, value] : self_(self)->entries)
+    for (auto const& [key, value] : asNSDictionary(self)->entries)
         text += "\n    " + key->value + " = " + foundation::describe(value) + ";";
     return NSString::make(text + "\n}");
 }
@@ -139,11 +137,11 @@ void registerNSDictionary()
     addMethod(g_NSDictionary, "objectForKey:"_sel, objectForKey);
     // For string keys, key-value coding on a dictionary is objectForKey:.
     addMethod(g_NSDictionary, "valueForKey:"_sel, objectForKey);
-    addMethod(g_NSDictionary, "count"_sel, count);
+    addMethod(g_NSDictionary, "count"_sel, dictionaryCount);
     addMethod(g_NSDictionary, "allKeys"_sel, allKeys);
-    addMethod(g_NSDictionary, "mutableCopy"_sel, mutableCopy);
+    addMethod(g_NSDictionary, "mutableCopy"_sel, dictionaryMutableCopy);
     addMethod(g_NSDictionary, "writeToFile:atomically:"_sel, writeToFileAtomically);
-    addMethod(g_NSDictionary, "description"_sel, description);
+    addMethod(g_NSDictionary, "description"_sel, dictionaryDescription);
     addMethod(g_NSMutableDictionary, "setObject:forKey:"_sel, setObjectForKey);
     addMethod(g_NSMutableDictionary, "removeObjectForKey:"_sel, removeObjectForKey);
 }

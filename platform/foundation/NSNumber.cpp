@@ -8,7 +8,7 @@ namespace {
 
 Class g_NSNumber;
 
-NSNumber* self_(id self) { return static_cast<NSNumber*>(self); }
+NSNumber* asNSNumber(id self) { return static_cast<NSNumber*>(self); }
 
 NSNumber* makeNumber(NSNumber::Kind kind, long long integer, double real)
 {
@@ -24,19 +24,19 @@ id numberWithInt(id, SEL, int value) { return NSNumber::numberWithInteger(value)
 id numberWithInteger(id, SEL, long value) { return NSNumber::numberWithInteger(value); }
 id numberWithDouble(id, SEL, double value) { return NSNumber::numberWithDouble(value); }
 id numberWithFloat(id, SEL, float value) { return NSNumber::numberWithDouble(value); }
-bool boolValue(id self, SEL) { return self_(self)->boolValue(); }
-int intValue(id self, SEL)
+bool numberBoolValue(id self, SEL) { return asNSNumber(self)->boolValue(); }
+int numberIntValue(id self, SEL)
 {
-    auto* number = self_(self);
+    auto* number = asNSNumber(self);
     return foundation::saturatingInt32(number->kind == NSNumber::Kind::Real ? number->real : static_cast<double>(number->integer));
 }
-long integerValue(id self, SEL) { return static_cast<long>(self_(self)->integerValue()); }
-double doubleValue(id self, SEL) { return self_(self)->doubleValue(); }
-float floatValue(id self, SEL) { return static_cast<float>(self_(self)->doubleValue()); }
+long numberIntegerValue(id self, SEL) { return static_cast<long>(asNSNumber(self)->integerValue()); }
+double numberDoubleValue(id self, SEL) { return asNSNumber(self)->doubleValue(); }
+float floatValue(id self, SEL) { return static_cast<float>(asNSNumber(self)->doubleValue()); }
 
-id description(id self, SEL)
+id numberDescription(id self, SEL)
 {
-    auto* number = self_(self);
+    auto* number = asNSNumber(self);
     if (number->kind != NSNumber::Kind::Real)
         return NSString::make(std::to_string(number->integerValue()));
     char text[64];
@@ -44,11 +44,11 @@ id description(id self, SEL)
     return NSString::make(text);
 }
 
-bool isEqual(id self, SEL, id other)
+bool numberIsEqual(id self, SEL, id other)
 {
     if (!other || !foundation::isKindOf(other, g_NSNumber))
         return false;
-    return self_(self)->doubleValue() == self_(other)->doubleValue() && self_(self)->integerValue() == self_(other)->integerValue();
+    return asNSNumber(self)->doubleValue() == asNSNumber(other)->doubleValue() && asNSNumber(self)->integerValue() == asNSNumber(other)->integerValue();
 }
 
 }
@@ -103,14 +103,14 @@ void registerNSNumber()
     addClassMethod(g_NSNumber, "numberWithInteger:"_sel, numberWithInteger);
     addClassMethod(g_NSNumber, "numberWithDouble:"_sel, numberWithDouble);
     addClassMethod(g_NSNumber, "numberWithFloat:"_sel, numberWithFloat);
-    addMethod(g_NSNumber, "boolValue"_sel, boolValue);
-    addMethod(g_NSNumber, "intValue"_sel, intValue);
-    addMethod(g_NSNumber, "integerValue"_sel, integerValue);
-    addMethod(g_NSNumber, "doubleValue"_sel, doubleValue);
+    addMethod(g_NSNumber, "boolValue"_sel, numberBoolValue);
+    addMethod(g_NSNumber, "intValue"_sel, numberIntValue);
+    addMethod(g_NSNumber, "integerValue"_sel, numberIntegerValue);
+    addMethod(g_NSNumber, "doubleValue"_sel, numberDoubleValue);
     addMethod(g_NSNumber, "floatValue"_sel, floatValue);
-    addMethod(g_NSNumber, "description"_sel, description);
-    addMethod(g_NSNumber, "stringValue"_sel, description);
-    addMethod(g_NSNumber, "isEqual:"_sel, isEqual);
+    addMethod(g_NSNumber, "description"_sel, numberDescription);
+    addMethod(g_NSNumber, "stringValue"_sel, numberDescription);
+    addMethod(g_NSNumber, "isEqual:"_sel, numberIsEqual);
 }
 
 }

@@ -17,22 +17,22 @@ id newObject(id self, SEL)
     return send<id>(send<id>(self, "alloc"_sel), "init"_sel);
 }
 
-id init(id self, SEL) { return self; }
+id initObject(id self, SEL) { return self; }
 id retain(id self, SEL) { return objc_retain(self); }
 void release(id self, SEL) { objc_release(self); }
 id autorelease(id self, SEL) { return objc_autorelease(self); }
 id classOf(id self, SEL) { return self->isa->isMetaClass ? self : self->isa; }
 id copy(id self, SEL) { return objc_retain(self); }
 
-id description(id self, SEL)
+id objectDescription(id self, SEL)
 {
     char text[128];
     std::snprintf(text, sizeof text, "<%s: %p>", class_getName(self->isa), static_cast<void*>(self));
     return NSString::make(text);
 }
 
-bool isEqual(id self, SEL, id other) { return self == other; }
-unsigned long hash(id self, SEL) { return reinterpret_cast<uintptr_t>(self); }
+bool objectIsEqual(id self, SEL, id other) { return self == other; }
+unsigned long objectHash(id self, SEL) { return reinterpret_cast<uintptr_t>(self); }
 
 bool isKindOfClass(id self, SEL, id cls)
 {
@@ -95,15 +95,15 @@ void registerClasses()
     Class meta = g_NSObject->isa;
     addMethod(meta, "alloc"_sel, alloc);
     addMethod(meta, "new"_sel, newObject);
-    addMethod(g_NSObject, "init"_sel, init);
+    addMethod(g_NSObject, "init"_sel, initObject);
     addMethod(g_NSObject, "retain"_sel, retain);
     addMethod(g_NSObject, "release"_sel, release);
     addMethod(g_NSObject, "autorelease"_sel, autorelease);
     addMethod(g_NSObject, "class"_sel, classOf);
     addMethod(g_NSObject, "copy"_sel, copy);
-    addMethod(g_NSObject, "description"_sel, description);
-    addMethod(g_NSObject, "isEqual:"_sel, isEqual);
-    addMethod(g_NSObject, "hash"_sel, hash);
+    addMethod(g_NSObject, "description"_sel, objectDescription);
+    addMethod(g_NSObject, "isEqual:"_sel, objectIsEqual);
+    addMethod(g_NSObject, "hash"_sel, objectHash);
     addMethod(g_NSObject, "isKindOfClass:"_sel, isKindOfClass);
     addMethod(g_NSObject, "respondsToSelector:"_sel, respondsToSelector);
     registerNSString();

@@ -8,7 +8,7 @@ namespace {
 
 Class g_NSString;
 
-NSString* self_(id self) { return static_cast<NSString*>(self); }
+NSString* asNSString(id self) { return static_cast<NSString*>(self); }
 
 id stringWithUTF8String(id, SEL, const char* text)
 {
@@ -16,39 +16,39 @@ id stringWithUTF8String(id, SEL, const char* text)
 }
 
 id string(id, SEL) { return NSString::make(""); }
-const char* UTF8String(id self, SEL) { return self_(self)->value.c_str(); }
-unsigned long length(id self, SEL)
+const char* UTF8String(id self, SEL) { return asNSString(self)->value.c_str(); }
+unsigned long stringLength(id self, SEL)
 {
     // Counts UTF-16 code units as Foundation does.
     unsigned long units = 0;
-    for (unsigned char c : self_(self)->value) {
+    for (unsigned char c : asNSString(self)->value) {
         if ((c & 0xC0) != 0x80)
             units += (c >= 0xF0) ? 2 : 1;
     }
     return units;
 }
-id description(id self, SEL) { return self; }
+id stringDescription(id self, SEL) { return self; }
 
 bool isEqualToString(id self, SEL, id other)
 {
     if (!other || !foundation::isKindOf(other, g_NSString))
         return false;
-    return self_(self)->value == self_(other)->value;
+    return asNSString(self)->value == asNSString(other)->value;
 }
 
-bool isEqual(id self, SEL selector, id other) { return isEqualToString(self, selector, other); }
-unsigned long hash(id self, SEL) { return std::hash<std::string> {}(self_(self)->value); }
-bool boolValue(id self, SEL) { return foundation::stringBoolValue(self_(self)->value); }
+bool stringIsEqual(id self, SEL selector, id other) { return isEqualToString(self, selector, other); }
+unsigned long stringHash(id self, SEL) { return std::hash<std::string> {}(asNSString(self)->value); }
+bool stringBoolValueMethod(id self, SEL) { return foundation::stringBoolValue(asNSString(self)->value); }
 
-long long integerValue(id self, SEL)
+long long stringIntegerValue(id self, SEL)
 {
-    return std::strtoll(self_(self)->value.c_str(), nullptr, 10);
+    return std::strtoll(asNSString(self)->value.c_str(), nullptr, 10);
 }
 
-int intValue(id self, SEL)
+int stringIntValue(id self, SEL)
 {
     // Foundation clamps out-of-range values rather than wrapping them.
-    long long value = integerValue(self, nullptr);
+    long long value = stringIntegerValue(self, nullptr);
     if (value > INT32_MAX)
         return INT32_MAX;
     if (value < INT32_MIN)
@@ -56,7 +56,7 @@ int intValue(id self, SEL)
     return static_cast<int>(value);
 }
 
-double doubleValue(id self, SEL) { return std::strtod(self_(self)->value.c_str(), nullptr); }
+double stringDoubleValue(id self, SEL) { return std::strtod(asNSString(self)->value.c_str(), nullptr); }
 
 }
 
@@ -79,6 +79,7 @@ NSString* NSString::makeConstant(std::string_view text)
 namespace foundation {
 
 Class NSStringClass() { return g_NSString; }
+bool isString(id object) { return isKindOf(object, g_NSString); }
 
 bool stringBoolValue(std::string_view text)
 {
@@ -102,15 +103,15 @@ void registerNSString()
     addClassMethod(g_NSString, "stringWithUTF8String:"_sel, stringWithUTF8String);
     addClassMethod(g_NSString, "string"_sel, string);
     addMethod(g_NSString, "UTF8String"_sel, UTF8String);
-    addMethod(g_NSString, "length"_sel, length);
-    addMethod(g_NSString, "description"_sel, description);
+    addMethod(g_NSString, "length"_sel, stringLength);
+    addMethod(g_NSString, "description"_sel, stringDescription);
     addMethod(g_NSString, "isEqualToString:"_sel, isEqualToString);
-    addMethod(g_NSString, "isEqual:"_sel, isEqual);
-    addMethod(g_NSString, "hash"_sel, hash);
-    addMethod(g_NSString, "boolValue"_sel, boolValue);
-    addMethod(g_NSString, "intValue"_sel, intValue);
-    addMethod(g_NSString, "integerValue"_sel, integerValue);
-    addMethod(g_NSString, "doubleValue"_sel, doubleValue);
+    addMethod(g_NSString, "isEqual:"_sel, stringIsEqual);
+    addMethod(g_NSString, "hash"_sel, stringHash);
+    addMethod(g_NSString, "boolValue"_sel, stringBoolValueMethod);
+    addMethod(g_NSString, "intValue"_sel, stringIntValue);
+    addMethod(g_NSString, "integerValue"_sel, stringIntegerValue);
+    addMethod(g_NSString, "doubleValue"_sel, stringDoubleValue);
 }
 
 }

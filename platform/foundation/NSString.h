@@ -19,6 +19,8 @@ using CFStringRef = NSString*;
 
 namespace foundation {
 Class NSStringClass();
+// Whether `object` is a string, so a wrongly typed argument can be refused.
+bool isString(id object);
 // Foundation's -boolValue of a string: skips leading white space and an optional
 // sign and zeros, then true for Y, y, T, t or a digit 1 to 9.
 bool stringBoolValue(std::string_view text);

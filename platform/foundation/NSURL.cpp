@@ -7,7 +7,7 @@ namespace {
 
 Class g_NSURL;
 
-NSURL* self_(id self) { return static_cast<NSURL*>(self); }
+NSURL* asNSURL(id self) { return static_cast<NSURL*>(self); }
 
 bool isAddressCharacter(unsigned char c)
 {
@@ -35,15 +35,15 @@ id URLWithString(id, SEL, id string)
     return NSURL::make(static_cast<NSString*>(string)->value);
 }
 
-id absoluteString(id self, SEL) { return NSString::make(self_(self)->text); }
+id absoluteString(id self, SEL) { return NSString::make(asNSURL(self)->text); }
 
 id scheme(id self, SEL)
 {
-    auto const& text = self_(self)->scheme;
+    auto const& text = asNSURL(self)->scheme;
     return text.empty() ? nil : NSString::make(text);
 }
 
-id description(id self, SEL) { return NSString::make(self_(self)->text); }
+id urlDescription(id self, SEL) { return NSString::make(asNSURL(self)->text); }
 
 }
 
@@ -90,7 +90,7 @@ void registerNSURL()
     addClassMethod(g_NSURL, "URLWithString:"_sel, URLWithString);
     addMethod(g_NSURL, "absoluteString"_sel, absoluteString);
     addMethod(g_NSURL, "scheme"_sel, scheme);
-    addMethod(g_NSURL, "description"_sel, description);
+    addMethod(g_NSURL, "description"_sel, urlDescription);
 }
 
 }

@@ -7,19 +7,19 @@ namespace {
 
 Class g_NSValue;
 
-NSValue* self_(id self) { return static_cast<NSValue*>(self); }
+NSValue* asNSValue(id self) { return static_cast<NSValue*>(self); }
 
 id valueWithCGRect(id, SEL, CGRect rect) { return NSValue::valueWithCGRect(rect); }
-CGRect rectValue(id self, SEL) { return self_(self)->rect; }
+CGRect rectValue(id self, SEL) { return asNSValue(self)->rect; }
 
-id description(id self, SEL)
+id valueDescription(id self, SEL)
 {
-    return NSString::make("NSRect: " + foundation::describeRect(self_(self)->rect));
+    return NSString::make("NSRect: " + foundation::describeRect(asNSValue(self)->rect));
 }
 
-bool isEqual(id self, SEL, id other)
+bool valueIsEqual(id self, SEL, id other)
 {
-    return other && foundation::isKindOf(other, g_NSValue) && self_(self)->rect == self_(other)->rect;
+    return other && foundation::isKindOf(other, g_NSValue) && asNSValue(self)->rect == asNSValue(other)->rect;
 }
 
 }
@@ -47,8 +47,8 @@ void registerNSValue()
     g_NSValue = runtime::defineClass("NSValue", NSObjectClass(), runtime::makeInstance<NSValue>);
     addClassMethod(g_NSValue, "valueWithCGRect:"_sel, valueWithCGRect);
     addMethod(g_NSValue, "CGRectValue"_sel, rectValue);
-    addMethod(g_NSValue, "description"_sel, description);
-    addMethod(g_NSValue, "isEqual:"_sel, isEqual);
+    addMethod(g_NSValue, "description"_sel, valueDescription);
+    addMethod(g_NSValue, "isEqual:"_sel, valueIsEqual);
 }
 
 }

@@ -17,7 +17,7 @@ namespace foundation {
 
 namespace {
 
-std::string systemError() { return std::strerror(errno); }
+std::string lastSystemError() { return std::strerror(errno); }
 
 class FileDescriptor {
 public:
@@ -53,12 +53,12 @@ bool readFile(const std::string& path, std::vector<uint8_t>* bytes, std::string*
 {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) {
-        *error = systemError();
+        *error = lastSystemError();
         return false;
     }
     struct stat status { };
     if (::fstat(file.get(), &status) != 0) {
-        *error = systemError();
+        *error = lastSystemError();
         return false;
     }
     if (S_ISDIR(status.st_mode)) {
@@ -87,7 +87,7 @@ bool readFile(const std::string& path, std::vector<uint8_t>* bytes, std::string*
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            *error = systemError();
+            *error = lastSystemError();
             return false;
         }
         if (n == 0)
@@ -130,7 +130,7 @@ plistconvert::Node parse(const uint8_t* bytes, size_t length, std::string* error
     return plistconvert::Node(root);
 }
 
-bool writeAll(int fd, const std::vector<uint8_t>& bytes)
+bool writeAllBytes(int fd, const std::vector<uint8_t>& bytes)
 {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -196,7 +196,7 @@ int createTemporaryFile(const std::string& path, std::string* temporaryPath, std
         if (errno != EEXIST)
             break;
     }
-    *error = systemError();
+    *error = lastSystemError();
     return -1;
 }
 
@@ -206,9 +206,9 @@ bool writeAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
     FileDescriptor file(createTemporaryFile(path, &temporaryPath, error));
     if (file.get() < 0)
         return false;
-    bool const written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    bool const written = writeAllBytes(file.get(), bytes) && ::fsync(file.get()) == 0;
     if (!written || !file.close() || ::rename(temporaryPath.c_str(), path.c_str()) != 0) {
-        *error = systemError();
+        *error = lastSystemError();
         ::unlink(temporaryPath.c_str());
         return false;
     }
@@ -222,8 +222,8 @@ bool writeAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
 bool writeDirectly(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error)
 {
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666));
-    if (file.get() < 0 || !writeAll(file.get(), bytes) || !file.close()) {
-        *error = systemError();
+    if (file.get() < 0 || !writeAllBytes(file.get(), bytes) || !file.close()) {
+        *error = lastSystemError();
         return false;
     }
     return true;

@@ -18,7 +18,7 @@ struct State {
     std::vector<Entry> captured;
 };
 
-State& state()
+State& logState()
 {
     static auto* instance = new State;
     return *instance;
@@ -30,7 +30,7 @@ double realSecondsSinceStart()
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void writeAll(int fd, const std::string& line)
+void writeLine(int fd, const std::string& line)
 {
     size_t done = 0;
     while (done < line.size()) {
@@ -45,7 +45,7 @@ void writeAll(int fd, const std::string& line)
 
 void write(int level, std::string message)
 {
-    auto& s = state();
+    auto& s = logState();
     double seconds = s.clock ? s.clock() : realSecondsSinceStart();
     char prefix[64];
     std::snprintf(prefix, sizeof prefix, "%.3f ", seconds);
@@ -53,22 +53,22 @@ void write(int level, std::string message)
     // processes sharing a log file never interleave within a line.
     std::string line = prefix + s.processName + "[" + std::to_string(getpid()) + "]: " + message + "\n";
     if (s.toStandardError)
-        writeAll(STDERR_FILENO, line);
+        writeLine(STDERR_FILENO, line);
     if (s.logFile >= 0)
-        writeAll(s.logFile, line);
+        writeLine(s.logFile, line);
     if (s.keepsMessages)
         s.captured.push_back({ level, std::move(message) });
 }
 
-void setProcessName(std::string name) { state().processName = std::move(name); }
-const std::string& processName() { return state().processName; }
-void setClock(std::function<double()> seconds) { state().clock = std::move(seconds); }
-void setWritesToStandardError(bool enabled) { state().toStandardError = enabled; }
-void setKeepsMessages(bool enabled) { state().keepsMessages = enabled; }
+void setProcessName(std::string name) { logState().processName = std::move(name); }
+const std::string& processName() { return logState().processName; }
+void setClock(std::function<double()> seconds) { logState().clock = std::move(seconds); }
+void setWritesToStandardError(bool enabled) { logState().toStandardError = enabled; }
+void setKeepsMessages(bool enabled) { logState().keepsMessages = enabled; }
 
 bool setLogFile(const std::string& path)
 {
-    auto& s = state();
+    auto& s = logState();
     if (s.logFile >= 0)
         ::close(s.logFile);
     s.logFile = -1;
@@ -78,19 +78,19 @@ bool setLogFile(const std::string& path)
     return s.logFile >= 0;
 }
 
-const std::vector<Entry>& captured() { return state().captured; }
+const std::vector<Entry>& captured() { return logState().captured; }
 
 std::vector<std::string> capturedMessages()
 {
     std::vector<std::string> messages;
-    for (auto const& entry : state().captured)
+    for (auto const& entry : logState().captured)
         messages.push_back(entry.message);
     return messages;
 }
 
 void reset()
 {
-    auto& s = state();
+    auto& s = logState();
     s.captured.clear();
     s.clock = nullptr;
     s.toStandardError = true;

@@ -15,7 +15,7 @@ struct WallClockState {
     bool fixed = false;
 };
 
-WallClockState& state()
+WallClockState& wallClockState()
 {
     static WallClockState shared;
     return shared;
@@ -30,7 +30,7 @@ double hostNow()
 
 double wallClockNow()
 {
-    auto& shared = state();
+    auto& shared = wallClockState();
     double const sinceStart = dispatch::RunLoop::main().now();
     if (!shared.atLoopStart)
         shared.atLoopStart = hostNow() - sinceStart;
@@ -40,7 +40,7 @@ double wallClockNow()
 std::tm wallClockLocalTime(std::time_t time)
 {
     std::tm parts {};
-    if (state().fixed)
+    if (wallClockState().fixed)
         gmtime_r(&time, &parts);
     else
         localtime_r(&time, &parts);
@@ -49,7 +49,7 @@ std::tm wallClockLocalTime(std::time_t time)
 
 void setWallClockStart(std::optional<double> unixSeconds, double at)
 {
-    auto& shared = state();
+    auto& shared = wallClockState();
     shared.fixed = unixSeconds.has_value();
     shared.atLoopStart.reset();
     if (unixSeconds)
@@ -81,7 +81,7 @@ std::optional<double> parseWallClock(const std::string& text)
 
 void resetWallClock()
 {
-    state() = {};
+    wallClockState() = {};
 }
 
 }

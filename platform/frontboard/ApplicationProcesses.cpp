@@ -24,7 +24,7 @@ namespace frontboard {
 
 namespace {
 
-ApplicationProcesses*& instance()
+ApplicationProcesses*& processesInstance()
 {
     static ApplicationProcesses* processes = nullptr;
     return processes;
@@ -73,7 +73,7 @@ std::string describeExit(int status)
 
 ApplicationProcesses& ApplicationProcesses::shared()
 {
-    auto*& processes = instance();
+    auto*& processes = processesInstance();
     if (!processes)
         processes = new ApplicationProcesses;
     return *processes;
@@ -81,7 +81,7 @@ ApplicationProcesses& ApplicationProcesses::shared()
 
 void ApplicationProcesses::reset()
 {
-    auto*& processes = instance();
+    auto*& processes = processesInstance();
     if (!processes)
         return;
     processes->terminateAll();
@@ -304,7 +304,7 @@ bool ApplicationProcesses::launch(const std::string& bundleIdentifier, SceneStat
     process.scene = scene;
     process.launchedAtNanoseconds = dispatch::RunLoop::main().nowNanoseconds();
     process.exitWatch = ProcessExitWatch::start(pid, [] {
-        if (auto* processes = instance())
+        if (auto* processes = processesInstance())
             processes->reapExited();
     });
     m_processes.emplace(bundleIdentifier, std::move(process));

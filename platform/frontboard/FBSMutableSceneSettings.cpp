@@ -4,11 +4,11 @@ namespace {
 
 Class g_FBSMutableSceneSettings;
 
-FBSMutableSceneSettings* self_(id self) { return static_cast<FBSMutableSceneSettings*>(self); }
+FBSMutableSceneSettings* asFBSMutableSceneSettings(id self) { return static_cast<FBSMutableSceneSettings*>(self); }
 
-id mutableCopy(id self, SEL) { return frontboard::makeSceneSettings(self_(self)->backgrounded); }
-void setBackgrounded(id self, SEL, bool backgrounded) { self_(self)->backgrounded = backgrounded; }
-bool isBackgrounded(id self, SEL) { return self_(self)->backgrounded; }
+id sceneSettingsMutableCopy(id self, SEL) { return frontboard::makeSceneSettings(asFBSMutableSceneSettings(self)->backgrounded); }
+void setBackgrounded(id self, SEL, bool backgrounded) { asFBSMutableSceneSettings(self)->backgrounded = backgrounded; }
+bool isBackgrounded(id self, SEL) { return asFBSMutableSceneSettings(self)->backgrounded; }
 
 }
 
@@ -26,7 +26,7 @@ FBSMutableSceneSettings* makeSceneSettings(bool backgrounded)
 void registerFBSMutableSceneSettings()
 {
     g_FBSMutableSceneSettings = runtime::defineClass("FBSMutableSceneSettings", foundation::NSObjectClass(), runtime::makeInstance<FBSMutableSceneSettings>);
-    addMethod(g_FBSMutableSceneSettings, "mutableCopy"_sel, mutableCopy);
+    addMethod(g_FBSMutableSceneSettings, "mutableCopy"_sel, sceneSettingsMutableCopy);
     addMethod(g_FBSMutableSceneSettings, "setBackgrounded:"_sel, setBackgrounded);
     addMethod(g_FBSMutableSceneSettings, "isBackgrounded"_sel, isBackgrounded);
 }

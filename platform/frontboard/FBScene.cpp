@@ -10,7 +10,7 @@ namespace {
 
 Class g_FBScene;
 
-FBScene* self_(id self) { return static_cast<FBScene*>(self); }
+FBScene* asFBScene(id self) { return static_cast<FBScene*>(self); }
 
 std::map<std::string, Strong<FBScene>>& scenes()
 {
@@ -24,13 +24,13 @@ std::function<bool(const std::string&)>& foregroundKeeper()
     return *keeper;
 }
 
-id mutableSettings(id self, SEL) { return self_(self)->settings; }
-id contextHostManager(id self, SEL) { return self_(self)->contextHostManager; }
-id identifier(id self, SEL) { return self_(self)->identifier; }
+id mutableSettings(id self, SEL) { return asFBScene(self)->settings; }
+id contextHostManager(id self, SEL) { return asFBScene(self)->contextHostManager; }
+id identifier(id self, SEL) { return asFBScene(self)->identifier; }
 
 void applyMutableSettings(id self, SEL, id settings, id, id)
 {
-    auto* scene = self_(self);
+    auto* scene = asFBScene(self);
     if (!foundation::isKindOf(settings, frontboard::FBSMutableSceneSettingsClass())) {
         CFLog(kCFLogLevelError, "frontboard: ignored scene settings that are not scene settings");
         return;

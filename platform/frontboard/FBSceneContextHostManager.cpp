@@ -8,7 +8,7 @@ namespace {
 
 Class g_FBSceneContextHostManager;
 
-FBSceneContextHostManager* self_(id self) { return static_cast<FBSceneContextHostManager*>(self); }
+FBSceneContextHostManager* asFBSceneContextHostManager(id self) { return static_cast<FBSceneContextHostManager*>(self); }
 
 // The requester arrives from the caller; only a string names one.
 bool readRequester(id requester, std::string* name)
@@ -25,7 +25,7 @@ void enable(id self, id requester)
 {
     std::string name;
     if (readRequester(requester, &name))
-        self_(self)->enabledRequesters.insert(name);
+        asFBSceneContextHostManager(self)->enabledRequesters.insert(name);
 }
 
 void enableOrderFront(id self, SEL, id requester, bool) { enable(self, requester); }
@@ -35,14 +35,14 @@ void disable(id self, SEL, id requester)
 {
     std::string name;
     if (readRequester(requester, &name))
-        self_(self)->enabledRequesters.erase(name);
+        asFBSceneContextHostManager(self)->enabledRequesters.erase(name);
 }
 
 id hostView(id self, SEL, id requester, bool enableAndOrderFront)
 {
     if (enableAndOrderFront)
         enable(self, requester);
-    return objc_autorelease(frontboard::makeSceneHostView(self_(self)));
+    return objc_autorelease(frontboard::makeSceneHostView(asFBSceneContextHostManager(self)));
 }
 
 }

@@ -6,7 +6,7 @@
 
 namespace {
 
-std::optional<std::string> nameOf(CFStringRef name)
+std::optional<std::string> observedName(CFStringRef name)
 {
     if (!name)
         return std::nullopt;
@@ -34,13 +34,13 @@ void CFNotificationCenterAddObserver(CFNotificationCenterRef center, const void*
     const void* object, CFNotificationSuspensionBehavior suspensionBehavior)
 {
     if (auto* known = notifications::NotificationCenter::from(center))
-        known->addObserver(observer, callback, nameOf(name), object, suspensionBehavior);
+        known->addObserver(observer, callback, observedName(name), object, suspensionBehavior);
 }
 
 void CFNotificationCenterRemoveObserver(CFNotificationCenterRef center, const void* observer, CFStringRef name, const void* object)
 {
     if (auto* known = notifications::NotificationCenter::from(center))
-        known->removeObserver(observer, nameOf(name), object);
+        known->removeObserver(observer, observedName(name), object);
 }
 
 void CFNotificationCenterPostNotification(CFNotificationCenterRef center, CFStringRef name, const void* object, CFDictionaryRef userInfo,

@@ -15,7 +15,7 @@ Strong<objc_object>& defaultCenterObject()
     return *center;
 }
 
-NSNotificationCenter* self_(id self) { return static_cast<NSNotificationCenter*>(self); }
+NSNotificationCenter* asNSNotificationCenter(id self) { return static_cast<NSNotificationCenter*>(self); }
 
 id defaultCenter(id, SEL)
 {
@@ -25,26 +25,24 @@ id defaultCenter(id, SEL)
     return center;
 }
 
-bool isString(id value) { return foundation::isKindOf(value, foundation::NSStringClass()); }
-
 void addObserver(id self, SEL, id observer, SEL selector, id name, id object)
 {
-    if (!observer || !selector || (name && !isString(name))) {
+    if (!observer || !selector || (name && !foundation::isString(name))) {
         CFLog(kCFLogLevelError, "NSNotificationCenter: refused an observer without an object or selector, or with a name that is not a string");
         return;
     }
-    self_(self)->observations.push_back({ observer, selector, static_cast<NSString*>(name), object });
+    asNSNotificationCenter(self)->observations.push_back({ observer, selector, static_cast<NSString*>(name), object });
 }
 
 void removeObserver(id self, SEL, id observer)
 {
-    std::erase_if(self_(self)->observations, [observer](const auto& observation) { return observation.observer == observer; });
+    std::erase_if(asNSNotificationCenter(self)->observations, [observer](const auto& observation) { return observation.observer == observer; });
 }
 
 void post(id self, NSNotification* notification)
 {
     // A copy: an observer may add or remove observers while it runs.
-    auto const observations = self_(self)->observations;
+    auto const observations = asNSNotificationCenter(self)->observations;
     for (auto const& observation : observations) {
         if (observation.name && (!notification->name || observation.name->value != notification->name->value))
             continue;
@@ -56,7 +54,7 @@ void post(id self, NSNotification* notification)
 
 void postNotificationName(id self, SEL, id name, id object, id userInfo)
 {
-    if (!isString(name))
+    if (!foundation::isString(name))
         return;
     auto notification = adopt(static_cast<NSNotification*>(class_createInstance(g_NSNotification, 0)));
     notification->name = static_cast<NSString*>(name);

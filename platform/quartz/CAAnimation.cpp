@@ -4,18 +4,18 @@ namespace {
 
 Class g_CAAnimation;
 
-CAAnimation* self_(id self) { return static_cast<CAAnimation*>(self); }
+CAAnimation* asCAAnimation(id self) { return static_cast<CAAnimation*>(self); }
 
 id animation(id self, SEL) { return objc_autorelease(class_createInstance(reinterpret_cast<Class>(self), 0)); }
-double duration(id self, SEL) { return self_(self)->duration; }
-void setDuration(id self, SEL, double seconds) { self_(self)->duration = seconds; }
-id timingFunction(id self, SEL) { return self_(self)->timingFunction; }
-bool removedOnCompletion(id self, SEL) { return self_(self)->removedOnCompletion; }
-void setRemovedOnCompletion(id self, SEL, bool removed) { self_(self)->removedOnCompletion = removed; }
+double duration(id self, SEL) { return asCAAnimation(self)->duration; }
+void setDuration(id self, SEL, double seconds) { asCAAnimation(self)->duration = seconds; }
+id timingFunction(id self, SEL) { return asCAAnimation(self)->timingFunction; }
+bool removedOnCompletion(id self, SEL) { return asCAAnimation(self)->removedOnCompletion; }
+void setRemovedOnCompletion(id self, SEL, bool removed) { asCAAnimation(self)->removedOnCompletion = removed; }
 
 void setTimingFunction(id self, SEL, id function)
 {
-    self_(self)->timingFunction = static_cast<CAMediaTimingFunction*>(
+    asCAAnimation(self)->timingFunction = static_cast<CAMediaTimingFunction*>(
         foundation::isKindOf(function, quartz::CAMediaTimingFunctionClass()) ? function : nullptr);
 }
 

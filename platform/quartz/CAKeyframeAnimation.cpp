@@ -4,17 +4,17 @@ namespace {
 
 Class g_CAKeyframeAnimation;
 
-CAKeyframeAnimation* self_(id self) { return static_cast<CAKeyframeAnimation*>(self); }
+CAKeyframeAnimation* asCAKeyframeAnimation(id self) { return static_cast<CAKeyframeAnimation*>(self); }
 
 NSArray* arrayOrNil(id object)
 {
     return static_cast<NSArray*>(foundation::isKindOf(object, foundation::NSArrayClass()) ? object : nullptr);
 }
 
-id values(id self, SEL) { return self_(self)->values; }
-void setValues(id self, SEL, id array) { self_(self)->values = arrayOrNil(array); }
-id keyTimes(id self, SEL) { return self_(self)->keyTimes; }
-void setKeyTimes(id self, SEL, id array) { self_(self)->keyTimes = arrayOrNil(array); }
+id values(id self, SEL) { return asCAKeyframeAnimation(self)->values; }
+void setValues(id self, SEL, id array) { asCAKeyframeAnimation(self)->values = arrayOrNil(array); }
+id keyTimes(id self, SEL) { return asCAKeyframeAnimation(self)->keyTimes; }
+void setKeyTimes(id self, SEL, id array) { asCAKeyframeAnimation(self)->keyTimes = arrayOrNil(array); }
 
 }
 

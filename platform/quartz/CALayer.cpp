@@ -7,19 +7,19 @@ namespace {
 
 Class g_CALayer;
 
-CALayer* self_(id self) { return static_cast<CALayer*>(self); }
+CALayer* asCALayer(id self) { return static_cast<CALayer*>(self); }
 
-CGFloat cornerRadius(id self, SEL) { return self_(self)->cornerRadius; }
-void setCornerRadius(id self, SEL, CGFloat radius) { self_(self)->cornerRadius = radius; }
-CGFloat shadowRadius(id self, SEL) { return self_(self)->shadowRadius; }
-void setShadowRadius(id self, SEL, CGFloat radius) { self_(self)->shadowRadius = radius; }
-float shadowOpacity(id self, SEL) { return self_(self)->shadowOpacity; }
-void setShadowOpacity(id self, SEL, float opacity) { self_(self)->shadowOpacity = opacity; }
-CGSize shadowOffset(id self, SEL) { return self_(self)->shadowOffset; }
-void setShadowOffset(id self, SEL, CGSize offset) { self_(self)->shadowOffset = offset; }
-bool masksToBounds(id self, SEL) { return self_(self)->masksToBounds; }
-void setMasksToBounds(id self, SEL, bool masks) { self_(self)->masksToBounds = masks; }
-id delegate(id self, SEL) { return self_(self)->delegate; }
+CGFloat cornerRadius(id self, SEL) { return asCALayer(self)->cornerRadius; }
+void setCornerRadius(id self, SEL, CGFloat radius) { asCALayer(self)->cornerRadius = radius; }
+CGFloat shadowRadius(id self, SEL) { return asCALayer(self)->shadowRadius; }
+void setShadowRadius(id self, SEL, CGFloat radius) { asCALayer(self)->shadowRadius = radius; }
+float shadowOpacity(id self, SEL) { return asCALayer(self)->shadowOpacity; }
+void setShadowOpacity(id self, SEL, float opacity) { asCALayer(self)->shadowOpacity = opacity; }
+CGSize shadowOffset(id self, SEL) { return asCALayer(self)->shadowOffset; }
+void setShadowOffset(id self, SEL, CGSize offset) { asCALayer(self)->shadowOffset = offset; }
+bool masksToBounds(id self, SEL) { return asCALayer(self)->masksToBounds; }
+void setMasksToBounds(id self, SEL, bool masks) { asCALayer(self)->masksToBounds = masks; }
+id layerDelegate(id self, SEL) { return asCALayer(self)->delegate; }
 
 }
 
@@ -53,7 +53,7 @@ void registerClasses()
     addMethod(g_CALayer, "setShadowOffset:"_sel, setShadowOffset);
     addMethod(g_CALayer, "masksToBounds"_sel, masksToBounds);
     addMethod(g_CALayer, "setMasksToBounds:"_sel, setMasksToBounds);
-    addMethod(g_CALayer, "delegate"_sel, delegate);
+    addMethod(g_CALayer, "delegate"_sel, layerDelegate);
     addLayerAnimationMethods(g_CALayer);
 }
 

@@ -4,13 +4,13 @@ namespace {
 
 Class g_CAPropertyAnimation;
 
-CAPropertyAnimation* self_(id self) { return static_cast<CAPropertyAnimation*>(self); }
+CAPropertyAnimation* asCAPropertyAnimation(id self) { return static_cast<CAPropertyAnimation*>(self); }
 
-id keyPath(id self, SEL) { return self_(self)->keyPath; }
+id keyPath(id self, SEL) { return asCAPropertyAnimation(self)->keyPath; }
 
 void setKeyPath(id self, SEL, id path)
 {
-    self_(self)->keyPath = static_cast<NSString*>(foundation::isKindOf(path, foundation::NSStringClass()) ? path : nullptr);
+    asCAPropertyAnimation(self)->keyPath = static_cast<NSString*>(foundation::isKindOf(path, foundation::NSStringClass()) ? path : nullptr);
 }
 
 id animationWithKeyPath(id self, SEL, id path)

@@ -14,9 +14,9 @@ namespace {
 constexpr std::string_view kTranslationX = "transform.translation.x";
 constexpr std::string_view kTranslationY = "transform.translation.y";
 
-CALayer* self_(id self) { return static_cast<CALayer*>(self); }
+CALayer* animatedLayer(id self) { return static_cast<CALayer*>(self); }
 
-int64_t now() { return dispatch::RunLoop::main().nowNanoseconds(); }
+int64_t layerClockNow() { return dispatch::RunLoop::main().nowNanoseconds(); }
 
 int64_t durationNanoseconds(const KeyframeTrack& track) { return std::llround(track.seconds * 1e9); }
 
@@ -44,7 +44,7 @@ void removeSerial(CALayer* layer, uint64_t serial)
 
 void removeAnimationForKey(id self, SEL, id key)
 {
-    auto* layer = self_(self);
+    auto* layer = animatedLayer(self);
     NSString* wanted = keyOrNil(key);
     std::vector<LayerAnimation> removed;
     std::erase_if(layer->animations, [&](LayerAnimation& running) {
@@ -70,12 +70,12 @@ void addAnimation(id self, SEL, id animation, id key)
     if (track->keyPath != kTranslationX && track->keyPath != kTranslationY)
         systemlog::write(kCFLogLevelWarning, "-[CALayer addAnimation:forKey:]: \"" + track->keyPath + "\" is not drawn on this platform; the animation only runs");
 
-    auto* layer = self_(self);
+    auto* layer = animatedLayer(self);
     NSString* name = keyOrNil(key);
     if (name)
         removeAnimationForKey(self, nullptr, name);
     uint64_t const serial = layer->nextAnimationSerial++;
-    int64_t const begin = now();
+    int64_t const begin = layerClockNow();
     bool const removedOnCompletion = track->removedOnCompletion;
     int64_t const end = begin + durationNanoseconds(*track);
     layer->animations.push_back({ name, animation, std::move(*track), begin, serial });
@@ -89,7 +89,7 @@ void addAnimation(id self, SEL, id animation, id key)
 id animationForKey(id self, SEL, id key)
 {
     NSString* wanted = keyOrNil(key);
-    for (auto const& running : self_(self)->animations) {
+    for (auto const& running : animatedLayer(self)->animations) {
         if (sameKey(running.key.get(), wanted))
             return running.animation;
     }
@@ -98,13 +98,13 @@ id animationForKey(id self, SEL, id key)
 
 void removeAllAnimations(id self, SEL)
 {
-    auto removed = std::move(self_(self)->animations);
-    self_(self)->animations.clear();
+    auto removed = std::move(animatedLayer(self)->animations);
+    animatedLayer(self)->animations.clear();
 }
 
 id animationKeys(id self, SEL)
 {
-    auto const& animations = self_(self)->animations;
+    auto const& animations = animatedLayer(self)->animations;
     bool const anyKey = std::any_of(animations.begin(), animations.end(), [](const LayerAnimation& running) { return running.key; });
     if (!anyKey)
         return nullptr;
@@ -131,7 +131,7 @@ std::optional<double> presentationValue(const CALayer* layer, std::string_view k
 {
     if (!layer || layer->animations.empty())
         return std::nullopt;
-    int64_t const instant = now();
+    int64_t const instant = layerClockNow();
     for (auto running = layer->animations.rbegin(); running != layer->animations.rend(); ++running) {
         auto const& track = running->track;
         if (track.keyPath != keyPath)

@@ -62,7 +62,7 @@ size_t slotBytes(int stride, int height)
     return static_cast<size_t>(stride) * static_cast<size_t>(height);
 }
 
-std::string systemError(const char* what)
+std::string frameBufferError(const char* what)
 {
     return std::string(what) + ": " + std::strerror(errno);
 }
@@ -136,18 +136,18 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::create(int width, int heig
     size_t const slotsSize = kSlotCount * slotBytes(stride, height);
     int fd = memfd_create("drawlet-frames", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0) {
-        *error = systemError("memfd_create");
+        *error = frameBufferError("memfd_create");
         return nullptr;
     }
     if (ftruncate(fd, static_cast<off_t>(kHeaderBytes + slotsSize)) != 0 || fcntl(fd, F_ADD_SEALS, kRequiredSeals | F_SEAL_SEAL) != 0) {
-        *error = systemError("sizing and sealing the frames");
+        *error = frameBufferError("sizing and sealing the frames");
         close(fd);
         return nullptr;
     }
     void* headerMemory = mmap(nullptr, kHeaderBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     void* slots = headerMemory == MAP_FAILED ? MAP_FAILED : mmap(nullptr, slotsSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, kHeaderBytes);
     if (slots == MAP_FAILED) {
-        *error = systemError("mmap");
+        *error = frameBufferError("mmap");
         if (headerMemory != MAP_FAILED)
             munmap(headerMemory, kHeaderBytes);
         close(fd);
@@ -172,7 +172,7 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* e
 {
     int own = fcntl(fd, F_DUPFD_CLOEXEC, 0);
     if (own < 0) {
-        *error = systemError("dup");
+        *error = frameBufferError("dup");
         return nullptr;
     }
     auto fail = [&](std::string reason, void* headerMemory = nullptr) -> std::unique_ptr<SharedFrameBuffer> {
@@ -190,7 +190,7 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* e
         return fail("the frames' file is too small to hold its header");
     void* headerMemory = mmap(nullptr, kHeaderBytes, PROT_READ | PROT_WRITE, MAP_SHARED, own, 0);
     if (headerMemory == MAP_FAILED)
-        return fail(systemError("mmap"));
+        return fail(frameBufferError("mmap"));
     auto const* header = static_cast<const SharedFrameHeader*>(headerMemory);
     int const width = header->width;
     int const height = header->height;
@@ -204,7 +204,7 @@ std::unique_ptr<SharedFrameBuffer> SharedFrameBuffer::map(int fd, std::string* e
     // Read-only: the shell can never change the application's frames.
     void* slots = mmap(nullptr, slotsSize, PROT_READ, MAP_SHARED, own, kHeaderBytes);
     if (slots == MAP_FAILED)
-        return fail(systemError("mmap"), headerMemory);
+        return fail(frameBufferError("mmap"), headerMemory);
     return std::unique_ptr<SharedFrameBuffer>(new SharedFrameBuffer(own, headerMemory, slots, slotsSize, width, height, stride));
 }
 

@@ -19,7 +19,7 @@ struct ClassTable {
     std::unordered_map<std::string, uint32_t> encodingIds;
 };
 
-ClassTable& table()
+ClassTable& classTable()
 {
     static auto* instance = new ClassTable;
     return *instance;
@@ -30,7 +30,7 @@ objc_method const g_notFound { nullptr, nullptr, 0 };
 
 Class findClass(std::string_view name)
 {
-    auto& t = table();
+    auto& t = classTable();
     auto it = t.byName.find(name);
     return it == t.byName.end() ? nullptr : it->second;
 }
@@ -83,7 +83,7 @@ void resetRuntimeErrors() { runtimeErrors() = {}; }
 
 uint32_t internEncoding(const std::string& encoding)
 {
-    auto& t = table();
+    auto& t = classTable();
     if (auto it = t.encodingIds.find(encoding); it != t.encodingIds.end())
         return it->second;
     auto encodingId = static_cast<uint32_t>(t.encodings.size());
@@ -94,7 +94,7 @@ uint32_t internEncoding(const std::string& encoding)
 
 const char* encodingString(uint32_t encodingId)
 {
-    auto& t = table();
+    auto& t = classTable();
     return encodingId < t.encodings.size() ? t.encodings[encodingId].c_str() : "?";
 }
 
@@ -139,17 +139,17 @@ Class defineClass(const char* name, Class superclass, InstanceFactory factory)
 
 void hideClassName(const std::string& name)
 {
-    table().hiddenNames.insert(name);
+    classTable().hiddenNames.insert(name);
 }
 
 void clearHiddenClassNames()
 {
-    table().hiddenNames.clear();
+    classTable().hiddenNames.clear();
 }
 
 bool isClassNameHidden(const std::string& name)
 {
-    return table().hiddenNames.contains(name);
+    return classTable().hiddenNames.contains(name);
 }
 
 }
@@ -187,7 +187,7 @@ void objc_registerClassPair(Class cls)
 {
     if (!cls || findClass(cls->name))
         return;
-    table().byName.emplace(cls->name, cls);
+    classTable().byName.emplace(cls->name, cls);
     // Like the phone's runtime, a class's own +load runs when it is registered.
     if (auto* load = ownMethod(cls->isa, "load"_sel))
         reinterpret_cast<void (*)(id, SEL)>(load->imp)(cls, "load"_sel);

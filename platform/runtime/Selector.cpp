@@ -13,7 +13,7 @@ struct SelectorTable {
 };
 
 // Selectors are names, never forgotten: the table only grows, like the phone's.
-SelectorTable& table()
+SelectorTable& selectorTable()
 {
     static auto* instance = new SelectorTable;
     return *instance;
@@ -25,7 +25,7 @@ SEL sel_registerName(const char* name)
 {
     if (!name)
         return nullptr;
-    auto& t = table();
+    auto& t = selectorTable();
     if (auto it = t.byName.find(name); it != t.byName.end())
         return it->second;
     auto& stored = t.names.emplace_back(name);
@@ -46,5 +46,5 @@ const char* sel_getName(SEL selector)
 
 size_t sel_count()
 {
-    return table().selectors.size();
+    return selectorTable().selectors.size();
 }

@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kAlertWidth = 270;
 constexpr double kButtonHeight = 44;
-constexpr double kMargin = 16;
+constexpr double kAlertMargin = 16;
 // The message's height is reckoned from an average glyph width of the 13-point
 // face, with a line to spare; the label centres its lines in it.
 constexpr double kMessageFontSize = 13;
@@ -46,13 +46,13 @@ struct AlertQueueState {
     ShownAlert shown;
 };
 
-AlertQueueState& state()
+AlertQueueState& alertQueueState()
 {
     static AlertQueueState shared;
     return shared;
 }
 
-std::string text(NSString* value)
+std::string plainText(NSString* value)
 {
     return value ? value->value : std::string();
 }
@@ -61,7 +61,7 @@ double messageHeight(const std::string& message)
 {
     if (message.empty())
         return 0;
-    double const perLine = std::floor((kAlertWidth - 2 * kMargin) / kAverageGlyphWidth);
+    double const perLine = std::floor((kAlertWidth - 2 * kAlertMargin) / kAverageGlyphWidth);
     double const lines = std::ceil(static_cast<double>(message.size()) / perLine) + 1;
     return lines * kMessageLineHeight;
 }
@@ -82,8 +82,8 @@ ShownAlert makeAlertWindow(SBUserNotificationAlert* item)
     CGSize const screen = uikit::mainScreenBounds().size;
     addView(shown.window.get(), { { 0, 0 }, screen }, UIColor::make(0, 0, 0, 0.4));
 
-    std::string const header = text(item->alertHeader);
-    std::string const message = text(item->alertMessage);
+    std::string const header = plainText(item->alertHeader);
+    std::string const message = plainText(item->alertMessage);
     double const bodyHeight = messageHeight(message);
     double const height = 20 + 22 + 8 + bodyHeight + 20 + kButtonHeight;
     CGRect const box { { std::round((screen.width - kAlertWidth) / 2), std::round((screen.height - height) / 2) }, { kAlertWidth, height } };
@@ -94,14 +94,14 @@ ShownAlert makeAlertWindow(SBUserNotificationAlert* item)
     send(static_cast<id>(shown.window.get()), "addSubview:"_sel, static_cast<id>(shown.view.get()));
 
     UIColor* black = UIColor::make(0, 0, 0, 1);
-    addLabel(shown.view.get(), { { kMargin, 20 }, { kAlertWidth - 2 * kMargin, 22 } }, header, { 17, true, black });
-    addLabel(shown.view.get(), { { kMargin, 50 }, { kAlertWidth - 2 * kMargin, bodyHeight } }, message, { kMessageFontSize, false, black, NSTextAlignmentCenter, 0 });
+    addLabel(shown.view.get(), { { kAlertMargin, 20 }, { kAlertWidth - 2 * kAlertMargin, 22 } }, header, { 17, true, black });
+    addLabel(shown.view.get(), { { kAlertMargin, 50 }, { kAlertWidth - 2 * kAlertMargin, bodyHeight } }, message, { kMessageFontSize, false, black, NSTextAlignmentCenter, 0 });
 
     double const buttonsTop = height - kButtonHeight;
     UIColor* separator = UIColor::make(0.8, 0.8, 0.8, 1);
     addView(shown.view.get(), { { 0, buttonsTop - 0.5 }, { kAlertWidth, 0.5 } }, separator);
-    std::string const defaultTitle = text(item->defaultButtonTitle);
-    std::string const alternateTitle = text(item->alternateButtonTitle);
+    std::string const defaultTitle = plainText(item->defaultButtonTitle);
+    std::string const alternateTitle = plainText(item->alternateButtonTitle);
     if (alternateTitle.empty()) {
         addButton(&shown, { { 0, buttonsTop }, { kAlertWidth, kButtonHeight } }, defaultTitle, kDefaultButtonIndex, true);
         return shown;
@@ -115,7 +115,7 @@ ShownAlert makeAlertWindow(SBUserNotificationAlert* item)
 
 void hideShown()
 {
-    auto& shown = state().shown;
+    auto& shown = alertQueueState().shown;
     if (shown.window)
         send(static_cast<id>(shown.window.get()), "setHidden:"_sel, true);
     shown = {};
@@ -123,7 +123,7 @@ void hideShown()
 
 void showFirst()
 {
-    auto& shared = state();
+    auto& shared = alertQueueState();
     if (shared.shown.window || shared.items.empty())
         return;
     shared.shown = makeAlertWindow(static_cast<SBUserNotificationAlert*>(shared.items.front().get()));
@@ -138,14 +138,14 @@ void enqueueAlert(id item)
         systemlog::write(kCFLogLevelError, "springboard: activateAlertItem: refused " + foundation::describe(item) + ", which is not an SBUserNotificationAlert");
         return;
     }
-    state().items.emplace_back(item);
+    alertQueueState().items.emplace_back(item);
     showFirst();
     frontApplicationStopsReceivingEvents();
 }
 
 bool answerAlertAtIndex(long index)
 {
-    auto& shared = state();
+    auto& shared = alertQueueState();
     if (!shared.shown.window)
         return false;
     // Held until its answer has been handled, whatever the handler releases.
@@ -161,7 +161,7 @@ bool answerAlertAtIndex(long index)
 
 bool answerAlert(const std::string& title, std::string* error)
 {
-    auto const& shown = state().shown;
+    auto const& shown = alertQueueState().shown;
     if (!shown.window) {
         *error = "no alert is showing";
         return false;
@@ -173,7 +173,7 @@ bool answerAlert(const std::string& title, std::string* error)
     std::string titles;
     for (auto const& button : shown.buttons)
         titles += (titles.empty() ? "\"" : ", \"") + button.title + "\"";
-    *error = "the alert \"" + text(shown.view->title) + "\" has no button \"" + title + "\" (its buttons: " + titles + ")";
+    *error = "the alert \"" + plainText(shown.view->title) + "\" has no button \"" + title + "\" (its buttons: " + titles + ")";
     return false;
 }
 
@@ -191,18 +191,18 @@ void postAlert(const std::string& header, const std::string& message, const std:
 std::vector<std::string> queuedAlertHeaders()
 {
     std::vector<std::string> headers;
-    for (auto const& item : state().items)
-        headers.push_back(text(static_cast<SBUserNotificationAlert*>(item.get())->alertHeader));
+    for (auto const& item : alertQueueState().items)
+        headers.push_back(plainText(static_cast<SBUserNotificationAlert*>(item.get())->alertHeader));
     return headers;
 }
 
 std::vector<std::string> shownAlertButtonTitles()
 {
     std::vector<std::string> titles;
-    if (state().items.empty())
+    if (alertQueueState().items.empty())
         return titles;
-    auto const* item = static_cast<SBUserNotificationAlert*>(state().items.front().get());
-    for (auto const& title : { text(item->alternateButtonTitle), text(item->defaultButtonTitle) }) {
+    auto const* item = static_cast<SBUserNotificationAlert*>(alertQueueState().items.front().get());
+    for (auto const& title : { plainText(item->alternateButtonTitle), plainText(item->defaultButtonTitle) }) {
         if (!title.empty())
             titles.push_back(title);
     }
@@ -211,7 +211,7 @@ std::vector<std::string> shownAlertButtonTitles()
 
 void layOutAlert()
 {
-    if (!state().shown.window)
+    if (!alertQueueState().shown.window)
         return;
     hideShown();
     showFirst();
@@ -220,7 +220,7 @@ void layOutAlert()
 void resetAlertQueue()
 {
     hideShown();
-    state().items.clear();
+    alertQueueState().items.clear();
 }
 
 void alertButtonTapped(id recognizer)
@@ -228,7 +228,7 @@ void alertButtonTapped(id recognizer)
     auto* tap = static_cast<UIGestureRecognizer*>(recognizer);
     if (tap->state != UIGestureRecognizerStateEnded)
         return;
-    for (auto const& button : state().shown.buttons) {
+    for (auto const& button : alertQueueState().shown.buttons) {
         if (button.view == tap->view) {
             answerAlertAtIndex(button.index);
             return;

@@ -52,7 +52,7 @@ struct SwitcherState {
     uint64_t generation = 0;
 };
 
-SwitcherState& state()
+SwitcherState& switcherState()
 {
     static SwitcherState shared;
     return shared;
@@ -69,7 +69,7 @@ std::string displayIdentifierOf(const Card& card)
     return card.bundleIdentifier.empty() ? kHomeScreenDisplayIdentifier : card.bundleIdentifier;
 }
 
-std::string nameOf(const std::string& bundleIdentifier)
+std::string applicationName(const std::string& bundleIdentifier)
 {
     if (bundleIdentifier.empty())
         return "Home Screen";
@@ -97,7 +97,7 @@ std::vector<std::string> cardTargets()
     return targets;
 }
 
-void animate(double seconds, std::function<void()> changes, std::function<void()> completion)
+void animateSwitcher(double seconds, std::function<void()> changes, std::function<void()> completion)
 {
     id block = makeBlock(std::move(changes));
     id done = makeCompletionBlock([completion = std::move(completion)](bool) { completion(); });
@@ -108,7 +108,7 @@ UIView* addCard(UIView* root, CGRect frame, const std::string& bundleIdentifier)
 {
     UIColor* white = UIColor::make(1, 1, 1, 1);
     CGRect const nameFrame { { frame.origin.x - 6, frame.origin.y - kSwitcherNameHeight - 4 }, { frame.size.width + 12, kSwitcherNameHeight } };
-    addLabel(root, nameFrame, nameOf(bundleIdentifier), { 13, false, white });
+    addLabel(root, nameFrame, applicationName(bundleIdentifier), { 13, false, white });
 
     id card = send<id>(send<id>(SBAppSwitcherSnapshotViewClass(), "alloc"_sel), "initWithFrame:"_sel, frame);
     static_cast<SBAppSwitcherSnapshotView*>(card)->displayItem = makeDisplayItem(bundleIdentifier);
@@ -146,20 +146,20 @@ std::vector<std::string> targetsOf(const std::vector<Card>& cards)
 std::string cardList()
 {
     std::string list;
-    for (auto const& card : state().cards)
+    for (auto const& card : switcherState().cards)
         list += (list.empty() ? "" : ", ") + displayIdentifierOf(card);
     return list;
 }
 
 bool hasCard(const std::string& bundleIdentifier)
 {
-    auto const& cards = state().cards;
+    auto const& cards = switcherState().cards;
     return std::any_of(cards.begin(), cards.end(), [&](const Card& card) { return card.bundleIdentifier == bundleIdentifier; });
 }
 
 void finishDismissal()
 {
-    auto& shared = state();
+    auto& shared = switcherState();
     if (shared.window)
         send(static_cast<id>(shared.window.get()), "setHidden:"_sel, true);
     uint64_t const generation = shared.generation;
@@ -173,7 +173,7 @@ void finishDismissal()
 
 bool presentAppSwitcher(std::string* error)
 {
-    auto& shared = state();
+    auto& shared = switcherState();
     if (isDeviceLocked()) {
         *error = "the phone is locked";
         return false;
@@ -200,8 +200,8 @@ bool presentAppSwitcher(std::string* error)
     send(static_cast<id>(window.get()), "setHidden:"_sel, false);
     frontApplicationStopsReceivingEvents();
     auto const fadeIn = [window] { send(static_cast<id>(window.get()), "setAlpha:"_sel, 1.0); };
-    animate(kAppSwitcherFadeSeconds, fadeIn, [generation] {
-        auto& current = state();
+    animateSwitcher(kAppSwitcherFadeSeconds, fadeIn, [generation] {
+        auto& current = switcherState();
         // Dismissed (or reset) while it faded in: it never appeared.
         if (current.generation != generation || current.phase != Phase::Appearing)
             return;
@@ -223,7 +223,7 @@ bool dismissAppSwitcher(const std::string& bundleIdentifier, std::string* error)
 
 bool openThroughAppSwitcher(const std::string& bundleIdentifier, std::string* error)
 {
-    auto& shared = state();
+    auto& shared = switcherState();
     if (!isAppSwitcherPresented()) {
         *error = "the switcher is not showing";
         return false;
@@ -256,13 +256,13 @@ bool openThroughAppSwitcher(const std::string& bundleIdentifier, std::string* er
 
 bool isAppSwitcherPresented()
 {
-    auto const phase = state().phase;
+    auto const phase = switcherState().phase;
     return phase == Phase::Appearing || phase == Phase::Shown;
 }
 
 void animateAppSwitcherAway(id controller, id completion)
 {
-    auto& shared = state();
+    auto& shared = switcherState();
     Strong<objc_object> heldCompletion = completion;
     if (!controller || shared.controller.get() != controller || !shared.window) {
         invokeBlock(completion);
@@ -276,8 +276,8 @@ void animateAppSwitcherAway(id controller, id completion)
     uint64_t const generation = shared.generation;
     Strong<UIWindow> window = shared.window;
     auto const fadeOut = [window] { send(static_cast<id>(window.get()), "setAlpha:"_sel, 0.0); };
-    animate(kAppSwitcherFadeSeconds, fadeOut, [generation, heldCompletion] {
-        if (state().generation == generation && state().phase == Phase::Dismissing)
+    animateSwitcher(kAppSwitcherFadeSeconds, fadeOut, [generation, heldCompletion] {
+        if (switcherState().generation == generation && switcherState().phase == Phase::Dismissing)
             finishDismissal();
         invokeBlock(heldCompletion.get());
     });
@@ -288,7 +288,7 @@ void appSwitcherCardTapped(id recognizer)
     auto* tap = static_cast<UIGestureRecognizer*>(recognizer);
     if (tap->state != UIGestureRecognizerStateEnded || !isAppSwitcherPresented())
         return;
-    for (auto const& card : state().cards) {
+    for (auto const& card : switcherState().cards) {
         if (card.view != tap->view)
             continue;
         std::string const target = card.bundleIdentifier;
@@ -301,7 +301,7 @@ void appSwitcherCardTapped(id recognizer)
 
 void layOutAppSwitcher()
 {
-    auto& shared = state();
+    auto& shared = switcherState();
     // Going away, it fades out as it is.
     if (!isAppSwitcherPresented() || !shared.window)
         return;
@@ -312,7 +312,7 @@ void layOutAppSwitcher()
 
 void resetAppSwitcher()
 {
-    auto& shared = state();
+    auto& shared = switcherState();
     if (shared.window)
         send(static_cast<id>(shared.window.get()), "setHidden:"_sel, true);
     uint64_t const generation = shared.generation + 1;

@@ -7,7 +7,7 @@ namespace springboard {
 
 namespace {
 
-constexpr double kMargin = 16;
+constexpr double kSwitcherMargin = 16;
 constexpr double kGap = 14;
 constexpr double kNameGap = 4;
 constexpr double kLargestScale = 0.5;
@@ -16,8 +16,8 @@ constexpr double kLargestScale = 0.5;
 double scaleFor(CGSize screen, size_t count, size_t columns)
 {
     size_t const rows = (count + columns - 1) / columns;
-    double const width = (screen.width - 2 * kMargin - kGap * static_cast<double>(columns - 1)) / static_cast<double>(columns);
-    double const rowsHeight = screen.height - 2 * kMargin - kGap * static_cast<double>(rows - 1) - (kSwitcherNameHeight + kNameGap) * static_cast<double>(rows);
+    double const width = (screen.width - 2 * kSwitcherMargin - kGap * static_cast<double>(columns - 1)) / static_cast<double>(columns);
+    double const rowsHeight = screen.height - 2 * kSwitcherMargin - kGap * static_cast<double>(rows - 1) - (kSwitcherNameHeight + kNameGap) * static_cast<double>(rows);
     double const height = rowsHeight / static_cast<double>(rows);
     return std::min({ width / screen.width, height / screen.height, kLargestScale });
 }

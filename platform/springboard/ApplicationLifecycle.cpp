@@ -21,13 +21,13 @@ struct LifecycleState {
     std::vector<std::string> recent;
 };
 
-LifecycleState& state()
+LifecycleState& lifecycleState()
 {
     static LifecycleState shared;
     return shared;
 }
 
-id frontApplication()
+id frontApplicationObject()
 {
     id shell = uikit::sharedApplication();
     if (!shell || !foundation::isKindOf(shell, SpringBoardClass()))
@@ -40,15 +40,15 @@ void rememberRecent(id application)
     auto const* bundleIdentifier = static_cast<SBApplication*>(application)->bundleIdentifier.get();
     if (!bundleIdentifier)
         return;
-    auto& recent = state().recent;
+    auto& recent = lifecycleState().recent;
     std::erase(recent, bundleIdentifier->value);
     recent.insert(recent.begin(), bundleIdentifier->value);
 }
 
 void deactivate(id application)
 {
-    if (state().eventsStopped.get() == application)
-        state().eventsStopped = nullptr;
+    if (lifecycleState().eventsStopped.get() == application)
+        lifecycleState().eventsStopped = nullptr;
     send(application, "willDeactivateForEventsOnly:"_sel, false);
 }
 
@@ -58,7 +58,7 @@ void applicationCameToFront(id application, id previous)
 {
     if (!application)
         return;
-    bool const wasActive = previous == application && state().eventsStopped.get() != application;
+    bool const wasActive = previous == application && lifecycleState().eventsStopped.get() != application;
     // Held: a replacement may change what the shell holds.
     Strong<objc_object> heldPrevious = previous;
     Strong<objc_object> heldApplication = application;
@@ -67,8 +67,8 @@ void applicationCameToFront(id application, id previous)
     rememberRecent(application);
     if (wasActive)
         return;
-    if (state().eventsStopped.get() == application)
-        state().eventsStopped = nullptr;
+    if (lifecycleState().eventsStopped.get() == application)
+        lifecycleState().eventsStopped = nullptr;
     send(application, "willActivate"_sel);
 }
 
@@ -82,10 +82,10 @@ void applicationLeftFront(id previous)
 
 void frontApplicationStopsReceivingEvents()
 {
-    Strong<objc_object> front = frontApplication();
-    if (!front || state().eventsStopped.get() == front.get())
+    Strong<objc_object> front = frontApplicationObject();
+    if (!front || lifecycleState().eventsStopped.get() == front.get())
         return;
-    state().eventsStopped = front;
+    lifecycleState().eventsStopped = front;
     send(front.get(), "willDeactivateForEventsOnly:"_sel, true);
 }
 
@@ -93,17 +93,17 @@ void frontApplicationMayReceiveEventsAgain()
 {
     if (isDeviceLocked() || !queuedAlertHeaders().empty() || isAppSwitcherPresented())
         return;
-    state().eventsStopped = nullptr;
+    lifecycleState().eventsStopped = nullptr;
 }
 
 std::vector<std::string> recentApplications()
 {
-    return state().recent;
+    return lifecycleState().recent;
 }
 
 void resetApplicationLifecycle()
 {
-    state() = {};
+    lifecycleState() = {};
 }
 
 }

@@ -6,25 +6,20 @@ namespace {
 
 Class g_BBBulletin;
 
-BBBulletin* self_(id self) { return static_cast<BBBulletin*>(self); }
+BBBulletin* asBBBulletin(id self) { return static_cast<BBBulletin*>(self); }
 
-NSString* acceptText(id text, const char* where)
-{
-    return static_cast<NSString*>(uikit::acceptOnly(text, foundation::NSStringClass(), where));
-}
-
-id sectionID(id self, SEL) { return self_(self)->sectionID; }
-void setSectionID(id self, SEL, id text) { self_(self)->sectionID = acceptText(text, "-[BBBulletin setSectionID:]"); }
-id title(id self, SEL) { return self_(self)->title; }
-void setTitle(id self, SEL, id text) { self_(self)->title = acceptText(text, "-[BBBulletin setTitle:]"); }
-id message(id self, SEL) { return self_(self)->message; }
-void setMessage(id self, SEL, id text) { self_(self)->message = acceptText(text, "-[BBBulletin setMessage:]"); }
+id sectionID(id self, SEL) { return asBBBulletin(self)->sectionID; }
+void setSectionID(id self, SEL, id text) { asBBBulletin(self)->sectionID = uikit::acceptString(text, "-[BBBulletin setSectionID:]"); }
+id bulletinTitle(id self, SEL) { return asBBBulletin(self)->title; }
+void setTitle(id self, SEL, id text) { asBBBulletin(self)->title = uikit::acceptString(text, "-[BBBulletin setTitle:]"); }
+id message(id self, SEL) { return asBBBulletin(self)->message; }
+void setMessage(id self, SEL, id text) { asBBBulletin(self)->message = uikit::acceptString(text, "-[BBBulletin setMessage:]"); }
 
 // Named by its section and text, with no address, so log lines that print
 // it repeat.
-id description(id self, SEL)
+id bulletinDescription(id self, SEL)
 {
-    return NSString::make("<BBBulletin: " + foundation::describe(self_(self)->sectionID) + " \"" + foundation::describe(self_(self)->message) + "\">");
+    return NSString::make("<BBBulletin: " + foundation::describe(asBBBulletin(self)->sectionID) + " \"" + foundation::describe(asBBBulletin(self)->message) + "\">");
 }
 
 }
@@ -38,11 +33,11 @@ void registerBBBulletin()
     g_BBBulletin = runtime::defineClass("BBBulletin", foundation::NSObjectClass(), runtime::makeInstance<BBBulletin>);
     addMethod(g_BBBulletin, "sectionID"_sel, sectionID);
     addMethod(g_BBBulletin, "setSectionID:"_sel, setSectionID);
-    addMethod(g_BBBulletin, "title"_sel, title);
+    addMethod(g_BBBulletin, "title"_sel, bulletinTitle);
     addMethod(g_BBBulletin, "setTitle:"_sel, setTitle);
     addMethod(g_BBBulletin, "message"_sel, message);
     addMethod(g_BBBulletin, "setMessage:"_sel, setMessage);
-    addMethod(g_BBBulletin, "description"_sel, description);
+    addMethod(g_BBBulletin, "description"_sel, bulletinDescription);
 }
 
 }

@@ -36,13 +36,13 @@ struct BannerState {
     uint64_t generation = 0;
 };
 
-BannerState& state()
+BannerState& bannerState()
 {
     static BannerState shared;
     return shared;
 }
 
-std::string text(NSString* value)
+std::string bannerText(NSString* value)
 {
     return value ? value->value : std::string();
 }
@@ -55,7 +55,7 @@ SBApplication* applicationFor(NSString* sectionID)
 
 void hideWindow()
 {
-    auto& shared = state();
+    auto& shared = bannerState();
     if (shared.window)
         send(static_cast<id>(shared.window.get()), "setHidden:"_sel, true);
     shared.window = nullptr;
@@ -80,7 +80,7 @@ Strong<UIWindow> makeBannerWindow(BBBulletin* bulletin)
     send(layer, "setShadowOffset:"_sel, CGSizeMake(0, 2));
 
     SBApplication* application = applicationFor(bulletin->sectionID.get());
-    std::string const name = application ? text(application->displayName) : text(bulletin->sectionID);
+    std::string const name = application ? bannerText(application->displayName) : bannerText(bulletin->sectionID);
     auto icon = adopt(send<id>(send<id>(uikit::UIImageViewClass(), "alloc"_sel), "initWithFrame:"_sel, CGRectMake(kInset, 10, kIconSize, kIconSize)));
     if (application)
         send(icon.get(), "setImage:"_sel, static_cast<id>(application->iconImage.get()));
@@ -92,7 +92,7 @@ Strong<UIWindow> makeBannerWindow(BBBulletin* bulletin)
     double const textLeft = kInset + kIconSize + 8;
     addLabel(card, { { textLeft, 10 }, { size.width - textLeft - kInset, kIconSize } }, name,
         { 13, true, UIColor::make(0.25, 0.25, 0.28, 1), NSTextAlignmentLeft });
-    addLabel(card, { { kInset, 36 }, { size.width - 2 * kInset, 20 } }, text(bulletin->message),
+    addLabel(card, { { kInset, 36 }, { size.width - 2 * kInset, 20 } }, bannerText(bulletin->message),
         { 15, false, UIColor::make(0, 0, 0, 1), NSTextAlignmentLeft });
 
     send(static_cast<id>(card), "setUserInteractionEnabled:"_sel, true);
@@ -102,7 +102,7 @@ Strong<UIWindow> makeBannerWindow(BBBulletin* bulletin)
 
 void show(BBBulletin* bulletin)
 {
-    auto& shared = state();
+    auto& shared = bannerState();
     hideWindow();
     shared.bulletin = bulletin;
     shared.window = makeBannerWindow(bulletin);
@@ -129,42 +129,42 @@ void showBanner(id bulletin)
     }
     auto* shown = static_cast<BBBulletin*>(bulletin);
     show(shown);
-    systemlog::write(kCFLogLevelNotice, "springboard: banner for " + text(shown->sectionID) + ": " + text(shown->message));
-    uint64_t const generation = ++state().generation;
+    systemlog::write(kCFLogLevelNotice, "springboard: banner for " + bannerText(shown->sectionID) + ": " + bannerText(shown->message));
+    uint64_t const generation = ++bannerState().generation;
     dispatch_after(dispatch_time(DISPATCH_TIME_NOW, std::llround(kBannerSeconds * 1e9)), dispatch_get_main_queue(), [generation] {
-        if (generation != state().generation)
+        if (generation != bannerState().generation)
             return;
         hideWindow();
-        state().bulletin = nullptr;
+        bannerState().bulletin = nullptr;
     });
 }
 
 std::string shownBannerSection()
 {
-    auto const& shared = state();
-    return shared.window && shared.bulletin ? text(shared.bulletin->sectionID) : std::string();
+    auto const& shared = bannerState();
+    return shared.window && shared.bulletin ? bannerText(shared.bulletin->sectionID) : std::string();
 }
 
 UIWindow* bannerWindow()
 {
-    return state().window.get();
+    return bannerState().window.get();
 }
 
 void bannerTapped(id recognizer)
 {
     auto* tap = static_cast<UIGestureRecognizer*>(recognizer);
-    if (tap->state != UIGestureRecognizerStateEnded || !state().window)
+    if (tap->state != UIGestureRecognizerStateEnded || !bannerState().window)
         return;
     std::string const bundleIdentifier = shownBannerSection();
-    ++state().generation;
+    ++bannerState().generation;
     hideWindow();
-    state().bulletin = nullptr;
+    bannerState().bulletin = nullptr;
     openFromBanner(bundleIdentifier);
 }
 
 void layOutBanner()
 {
-    auto& shared = state();
+    auto& shared = bannerState();
     if (!shared.window)
         return;
     Strong<BBBulletin> bulletin = shared.bulletin;
@@ -174,7 +174,7 @@ void layOutBanner()
 void resetBanner()
 {
     hideWindow();
-    auto& shared = state();
+    auto& shared = bannerState();
     uint64_t const generation = shared.generation + 1;
     shared = {};
     shared.generation = generation;

@@ -41,7 +41,7 @@ struct DeviceLockState {
     uint64_t generation = 0;
 };
 
-DeviceLockState& state()
+DeviceLockState& deviceLockState()
 {
     static DeviceLockState shared;
     return shared;
@@ -54,7 +54,7 @@ void postDarwin(const char* name)
 
 void showTime()
 {
-    auto& screen = state().screen;
+    auto& screen = deviceLockState().screen;
     std::time_t const now = static_cast<std::time_t>(foundation::wallClockNow());
     std::tm const local = foundation::wallClockLocalTime(now);
     std::array<char, 16> time {};
@@ -71,7 +71,7 @@ void scheduleClockUpdate(uint64_t generation)
     double const now = foundation::wallClockNow();
     double const untilNextMinute = std::floor(now / 60) * 60 + 60 - now;
     dispatch_after(dispatch_time(DISPATCH_TIME_NOW, static_cast<int64_t>(untilNextMinute * 1e9) + 1), dispatch_get_main_queue(), [generation] {
-        if (generation != state().generation || !state().locked)
+        if (generation != deviceLockState().generation || !deviceLockState().locked)
             return;
         showTime();
         scheduleClockUpdate(generation);
@@ -81,7 +81,7 @@ void scheduleClockUpdate(uint64_t generation)
 // The lock screen's views, laid out for the screen as it is now.
 void buildLockScreen()
 {
-    auto& screen = state().screen;
+    auto& screen = deviceLockState().screen;
     if (!screen.viewController)
         screen.viewController = adopt(send<id>(send<id>(SBLockScreenViewControllerClass(), "alloc"_sel), "init"_sel));
     screen.window = makeShellWindow(kLockScreenWindowLevel);
@@ -101,12 +101,12 @@ void buildLockScreen()
 
 bool isDeviceLocked()
 {
-    return state().locked;
+    return deviceLockState().locked;
 }
 
 bool lockDevice()
 {
-    auto& shared = state();
+    auto& shared = deviceLockState();
     if (shared.locked)
         return false;
     shared.locked = true;
@@ -124,7 +124,7 @@ bool lockDevice()
 
 bool unlockDevice(int source)
 {
-    auto& shared = state();
+    auto& shared = deviceLockState();
     if (!shared.locked)
         return false;
     id viewController = shared.screen.viewController.get();
@@ -146,12 +146,12 @@ bool unlockDevice(int source)
 
 id lockScreenViewController()
 {
-    return state().screen.viewController.get();
+    return deviceLockState().screen.viewController.get();
 }
 
 void layOutLockScreen()
 {
-    auto& shared = state();
+    auto& shared = deviceLockState();
     if (!shared.locked)
         return;
     send(static_cast<id>(shared.screen.window.get()), "setHidden:"_sel, true);
@@ -161,7 +161,7 @@ void layOutLockScreen()
 
 void resetDeviceLock()
 {
-    auto& shared = state();
+    auto& shared = deviceLockState();
     if (shared.screen.window)
         send(static_cast<id>(shared.screen.window.get()), "setHidden:"_sel, true);
     uint64_t const generation = shared.generation + 1;

@@ -14,7 +14,7 @@ namespace springboard {
 
 namespace {
 
-std::optional<frontboard::TouchDestination> frontApplication(UITouch*)
+std::optional<frontboard::TouchDestination> frontApplicationDestination(UITouch*)
 {
     auto* shell = uikit::sharedApplication();
     if (!shell || !foundation::isKindOf(shell, SpringBoardClass()))
@@ -37,7 +37,7 @@ bool hasFrontApplication()
 
 void routeUnclaimedTouchesToFrontApplication(std::function<void(UITouch*)> homeScreen)
 {
-    auto toApplication = frontboard::makeApplicationTouchSink(frontApplication);
+    auto toApplication = frontboard::makeApplicationTouchSink(frontApplicationDestination);
     if (!homeScreen) {
         uikit::TouchInput::shared().setUnclaimedTouchSink(std::move(toApplication));
         return;

@@ -9,7 +9,7 @@ namespace springboard {
 
 namespace {
 
-void animate(std::function<void()> changes, std::function<void()> completion)
+void animateKeyboard(std::function<void()> changes, std::function<void()> completion)
 {
     id block = makeBlock(std::move(changes));
     id done = makeCompletionBlock([completion = std::move(completion)](bool) { completion(); });
@@ -46,7 +46,7 @@ void KeyboardWindow::slideIn(CGRect begin, CGRect end)
     if (begin == end)
         return;
     Strong<UIWindow> held = m_window;
-    animate([held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); }, [] {});
+    animateKeyboard([held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); }, [] {});
 }
 
 void KeyboardWindow::slideOut(CGRect end)
@@ -54,7 +54,7 @@ void KeyboardWindow::slideOut(CGRect end)
     uint64_t const slide = ++*m_slides;
     Strong<UIWindow> held = m_window;
     auto const moveOut = [held, end] { send(static_cast<id>(held.get()), "setFrame:"_sel, end); };
-    animate(moveOut, [slides = m_slides, held, slide] {
+    animateKeyboard(moveOut, [slides = m_slides, held, slide] {
         // Unless the window has been shown or hidden again since.
         if (slide == *slides)
             send(static_cast<id>(held.get()), "setHidden:"_sel, true);

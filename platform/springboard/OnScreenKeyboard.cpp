@@ -46,7 +46,7 @@ struct KeyboardState {
     bool started = false;
 };
 
-KeyboardState& state()
+KeyboardState& keyboardState()
 {
     static auto* shared = new KeyboardState;
     return *shared;
@@ -56,7 +56,7 @@ void keyTyped(const std::string& text);
 
 KeyboardWindow& keyboardWindow()
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (!shared.window)
         shared.window = std::make_unique<KeyboardWindow>(keyTyped);
     return *shared.window;
@@ -97,7 +97,7 @@ void announce(NSString* name, const Editor& editor, CGRect begin, CGRect end)
 
 void takeFocus(const Editor& editor)
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (!shared.shown) {
         shared.shown = true;
         shared.editor = editor;
@@ -125,7 +125,7 @@ void takeFocus(const Editor& editor)
 // `editorEnded`: the editor ended editing itself, so it is not told to.
 bool hide(bool editorEnded)
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (!shared.shown)
         return false;
     Editor const editor = shared.editor;
@@ -177,7 +177,7 @@ void focusArrived(sdbus::Message& message)
     }
     Editor const editor { bundleIdentifier, pid };
     if (!editing) {
-        if (state().shown && state().editor == editor)
+        if (keyboardState().shown && keyboardState().editor == editor)
             hide(true);
         return;
     }
@@ -195,7 +195,7 @@ void focusArrived(sdbus::Message& message)
 
 void applicationChanged(const std::string& bundleIdentifier, pid_t pid, frontboard::ApplicationState now)
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (!shared.shown || !(shared.editor == Editor { bundleIdentifier, pid }) || now == frontboard::ApplicationState::Foreground)
         return;
     hide(now == frontboard::ApplicationState::NotRunning);
@@ -205,7 +205,7 @@ void applicationChanged(const std::string& bundleIdentifier, pid_t pid, frontboa
 
 bool startKeyboard()
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (shared.started)
         return true;
     auto* connection = notifications::BusSession::connection();
@@ -219,7 +219,7 @@ bool startKeyboard()
 
 bool isKeyboardShown()
 {
-    return state().shown;
+    return keyboardState().shown;
 }
 
 bool showKeyboard(std::string* error)
@@ -228,7 +228,7 @@ bool showKeyboard(std::string* error)
         *error = "the phone is locked";
         return false;
     }
-    takeFocus(state().shown ? state().editor : applicationInFront());
+    takeFocus(keyboardState().shown ? keyboardState().editor : applicationInFront());
     return true;
 }
 
@@ -239,7 +239,7 @@ bool hideKeyboard()
 
 bool typeOnKeyboard(const std::string& text, std::string* error)
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (!shared.shown) {
         *error = "the keyboard is not up";
         return false;
@@ -263,7 +263,7 @@ bool typeOnKeyboard(const std::string& text, std::string* error)
 
 void keyboardFollowsTurn()
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     if (!shared.shown || shared.turning)
         return;
     // The frames of the screen as it was, which the keyboard leaves at once.
@@ -274,7 +274,7 @@ void keyboardFollowsTurn()
     // replaces its handling, so observers find the screen laid out turned.
     uint64_t const turn = ++shared.turns;
     dispatch::RunLoop::main().post([turn] {
-        auto& current = state();
+        auto& current = keyboardState();
         if (turn != current.turns || !current.shown || !current.turning)
             return;
         current.turning = false;
@@ -287,7 +287,7 @@ void keyboardFollowsTurn()
 
 void resetKeyboard()
 {
-    auto& shared = state();
+    auto& shared = keyboardState();
     // A show still due after a turn finds itself stale.
     uint64_t const turns = shared.turns + 1;
     shared = {};

@@ -8,21 +8,21 @@ namespace {
 
 Class g_SBApplication;
 
-SBApplication* self_(id self) { return static_cast<SBApplication*>(self); }
+SBApplication* asSBApplication(id self) { return static_cast<SBApplication*>(self); }
 
-void willActivate(id self, SEL) { ++self_(self)->activationCount; }
+void willActivate(id self, SEL) { ++asSBApplication(self)->activationCount; }
 
 void willDeactivateForEventsOnly(id self, SEL, bool eventsOnly)
 {
-    ++self_(self)->deactivationCount;
-    self_(self)->lastDeactivationForEventsOnly = eventsOnly;
+    ++asSBApplication(self)->deactivationCount;
+    asSBApplication(self)->lastDeactivationForEventsOnly = eventsOnly;
 }
 
-id bundleIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
+id bundleIdentifier(id self, SEL) { return asSBApplication(self)->bundleIdentifier; }
 // On this shell version the display identifier is the bundle identifier.
-id displayIdentifier(id self, SEL) { return self_(self)->bundleIdentifier; }
-id displayName(id self, SEL) { return self_(self)->displayName; }
-id badgeNumberOrString(id self, SEL) { return self_(self)->badge; }
+id applicationDisplayIdentifier(id self, SEL) { return asSBApplication(self)->bundleIdentifier; }
+id displayName(id self, SEL) { return asSBApplication(self)->displayName; }
+id badgeNumberOrString(id self, SEL) { return asSBApplication(self)->badge; }
 
 // As on the phone, a badge of 0 is no badge.
 void setBadge(id self, SEL, id badge)
@@ -32,12 +32,12 @@ void setBadge(id self, SEL, id badge)
         return;
     }
     bool const zero = foundation::isKindOf(badge, foundation::NSNumberClass()) && static_cast<NSNumber*>(badge)->doubleValue() == 0;
-    self_(self)->badge = zero ? nullptr : badge;
+    asSBApplication(self)->badge = zero ? nullptr : badge;
 }
 
 id mainScene(id self, SEL)
 {
-    auto const& identifier = self_(self)->bundleIdentifier;
+    auto const& identifier = asSBApplication(self)->bundleIdentifier;
     return identifier ? frontboard::sceneForApplication(identifier->value) : nullptr;
 }
 
@@ -61,7 +61,7 @@ void registerSBApplication()
     addMethod(g_SBApplication, "willActivate"_sel, willActivate);
     addMethod(g_SBApplication, "willDeactivateForEventsOnly:"_sel, willDeactivateForEventsOnly);
     addMethod(g_SBApplication, "bundleIdentifier"_sel, bundleIdentifier);
-    addMethod(g_SBApplication, "displayIdentifier"_sel, displayIdentifier);
+    addMethod(g_SBApplication, "displayIdentifier"_sel, applicationDisplayIdentifier);
     addMethod(g_SBApplication, "displayName"_sel, displayName);
     addMethod(g_SBApplication, "badgeNumberOrString"_sel, badgeNumberOrString);
     addMethod(g_SBApplication, "setBadge:"_sel, setBadge);

@@ -7,14 +7,14 @@ namespace {
 
 Class g_SBApplicationController;
 
-SBApplicationController* self_(id self) { return static_cast<SBApplicationController*>(self); }
+SBApplicationController* asSBApplicationController(id self) { return static_cast<SBApplicationController*>(self); }
 
 id applicationWithBundleIdentifier(id self, SEL, id bundleIdentifier)
 {
     if (!foundation::isKindOf(bundleIdentifier, foundation::NSStringClass()))
         return nullptr;
     auto const& wanted = static_cast<NSString*>(bundleIdentifier)->value;
-    for (auto const& application : self_(self)->applications) {
+    for (auto const& application : asSBApplicationController(self)->applications) {
         if (application->bundleIdentifier && application->bundleIdentifier->value == wanted)
             return application;
     }

@@ -6,19 +6,19 @@ namespace {
 
 Class g_SBApplicationIcon;
 
-SBApplicationIcon* self_(id self) { return static_cast<SBApplicationIcon*>(self); }
+SBApplicationIcon* asSBApplicationIcon(id self) { return static_cast<SBApplicationIcon*>(self); }
 
 id initWithApplication(id self, SEL, id application)
 {
-    self_(self)->application = static_cast<SBApplication*>(uikit::acceptOnly(application, springboard::SBApplicationClass(), "-[SBApplicationIcon initWithApplication:]"));
+    asSBApplicationIcon(self)->application = static_cast<SBApplication*>(uikit::acceptOnly(application, springboard::SBApplicationClass(), "-[SBApplicationIcon initWithApplication:]"));
     return self;
 }
 
-id application(id self, SEL) { return self_(self)->application; }
+id application(id self, SEL) { return asSBApplicationIcon(self)->application; }
 
 id getIconImage(id self, SEL, int)
 {
-    auto* icon = self_(self);
+    auto* icon = asSBApplicationIcon(self);
     return icon->application ? static_cast<id>(icon->application->iconImage) : nullptr;
 }
 

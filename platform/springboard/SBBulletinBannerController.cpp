@@ -6,11 +6,11 @@ namespace {
 
 Class g_SBBulletinBannerController;
 
-SBBulletinBannerController* self_(id self) { return static_cast<SBBulletinBannerController*>(self); }
+SBBulletinBannerController* asSBBulletinBannerController(id self) { return static_cast<SBBulletinBannerController*>(self); }
 
 void addBulletin(id self, SEL, id, id bulletin, unsigned long, bool, id)
 {
-    auto* controller = self_(self);
+    auto* controller = asSBBulletinBannerController(self);
     ++controller->bulletinCount;
     controller->lastBulletin = bulletin;
     springboard::showBanner(bulletin);

@@ -5,16 +5,16 @@ namespace {
 
 Class g_SBDeckSwitcherViewController;
 
-SBDeckSwitcherViewController* self_(id self) { return static_cast<SBDeckSwitcherViewController*>(self); }
+SBDeckSwitcherViewController* asSBDeckSwitcherViewController(id self) { return static_cast<SBDeckSwitcherViewController*>(self); }
 
-void viewDidAppear(id self, SEL, bool)
+void switcherViewDidAppear(id self, SEL, bool)
 {
-    self_(self)->switcherVisible = true;
+    asSBDeckSwitcherViewController(self)->switcherVisible = true;
 }
 
 void animateDismissal(id self, SEL, id, id, id completion)
 {
-    auto* controller = self_(self);
+    auto* controller = asSBDeckSwitcherViewController(self);
     controller->switcherVisible = false;
     ++controller->dismissalCount;
     springboard::animateAppSwitcherAway(self, completion);
@@ -29,7 +29,7 @@ Class SBDeckSwitcherViewControllerClass() { return g_SBDeckSwitcherViewControlle
 void registerSBDeckSwitcherViewController()
 {
     g_SBDeckSwitcherViewController = runtime::defineClass("SBDeckSwitcherViewController", uikit::UIViewControllerClass(), runtime::makeInstance<SBDeckSwitcherViewController>);
-    addMethod(g_SBDeckSwitcherViewController, "viewDidAppear:"_sel, viewDidAppear);
+    addMethod(g_SBDeckSwitcherViewController, "viewDidAppear:"_sel, switcherViewDidAppear);
     addMethod(g_SBDeckSwitcherViewController, "animateDismissalToDisplayItem:forTransitionRequest:withCompletion:"_sel, animateDismissal);
 }
 

@@ -4,7 +4,7 @@ namespace {
 
 Class g_SBDisplayItem;
 
-SBDisplayItem* self_(id self) { return static_cast<SBDisplayItem*>(self); }
+SBDisplayItem* asSBDisplayItem(id self) { return static_cast<SBDisplayItem*>(self); }
 
 id displayItemWithType(id cls, SEL, id type, id displayIdentifier)
 {
@@ -14,8 +14,8 @@ id displayItemWithType(id cls, SEL, id type, id displayIdentifier)
     return objc_autorelease(item);
 }
 
-id type(id self, SEL) { return self_(self)->type; }
-id displayIdentifier(id self, SEL) { return self_(self)->displayIdentifier; }
+id displayItemType(id self, SEL) { return asSBDisplayItem(self)->type; }
+id displayItemIdentifier(id self, SEL) { return asSBDisplayItem(self)->displayIdentifier; }
 
 }
 
@@ -32,8 +32,8 @@ void registerSBDisplayItem()
 {
     g_SBDisplayItem = runtime::defineClass("SBDisplayItem", foundation::NSObjectClass(), runtime::makeInstance<SBDisplayItem>);
     addClassMethod(g_SBDisplayItem, "displayItemWithType:displayIdentifier:"_sel, displayItemWithType);
-    addMethod(g_SBDisplayItem, "type"_sel, type);
-    addMethod(g_SBDisplayItem, "displayIdentifier"_sel, displayIdentifier);
+    addMethod(g_SBDisplayItem, "type"_sel, displayItemType);
+    addMethod(g_SBDisplayItem, "displayIdentifier"_sel, displayItemIdentifier);
 }
 
 SBDisplayItem* makeDisplayItem(const std::string& bundleIdentifier)

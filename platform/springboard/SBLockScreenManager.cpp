@@ -6,12 +6,12 @@ namespace {
 
 Class g_SBLockScreenManager;
 
-SBLockScreenManager* self_(id self) { return static_cast<SBLockScreenManager*>(self); }
+SBLockScreenManager* asSBLockScreenManager(id self) { return static_cast<SBLockScreenManager*>(self); }
 
 void finishUIUnlockFromSourceWithOptions(id self, SEL, int source, id)
 {
-    ++self_(self)->finishedUnlockCount;
-    self_(self)->lastUnlockSource = source;
+    ++asSBLockScreenManager(self)->finishedUnlockCount;
+    asSBLockScreenManager(self)->lastUnlockSource = source;
 }
 
 bool isUILocked(id, SEL) { return springboard::isDeviceLocked(); }

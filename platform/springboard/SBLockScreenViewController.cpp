@@ -7,14 +7,14 @@ namespace {
 
 Class g_SBLockScreenViewController;
 
-SBLockScreenViewController* self_(id self) { return static_cast<SBLockScreenViewController*>(self); }
+SBLockScreenViewController* asSBLockScreenViewController(id self) { return static_cast<SBLockScreenViewController*>(self); }
 
-void prepareForUIUnlock(id self, SEL) { ++self_(self)->preparedUnlockCount; }
+void prepareForUIUnlock(id self, SEL) { ++asSBLockScreenViewController(self)->preparedUnlockCount; }
 
 void finishUIUnlockFromSource(id self, SEL, int source)
 {
-    ++self_(self)->finishedUnlockCount;
-    self_(self)->lastUnlockSource = source;
+    ++asSBLockScreenViewController(self)->finishedUnlockCount;
+    asSBLockScreenViewController(self)->lastUnlockSource = source;
 }
 
 void handleUnlockSwipe(id, SEL, id recognizer)

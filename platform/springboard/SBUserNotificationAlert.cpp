@@ -6,38 +6,33 @@ namespace {
 
 Class g_SBUserNotificationAlert;
 
-SBUserNotificationAlert* self_(id self) { return static_cast<SBUserNotificationAlert*>(self); }
+SBUserNotificationAlert* asSBUserNotificationAlert(id self) { return static_cast<SBUserNotificationAlert*>(self); }
 
 void alertViewClickedButtonAtIndex(id self, SEL, id, long index)
 {
-    ++self_(self)->clickCount;
-    self_(self)->lastClickedButtonIndex = index;
+    ++asSBUserNotificationAlert(self)->clickCount;
+    asSBUserNotificationAlert(self)->lastClickedButtonIndex = index;
 }
 
-NSString* acceptText(id text, const char* where)
-{
-    return static_cast<NSString*>(uikit::acceptOnly(text, foundation::NSStringClass(), where));
-}
-
-id alertHeader(id self, SEL) { return self_(self)->alertHeader; }
-void setAlertHeader(id self, SEL, id text) { self_(self)->alertHeader = acceptText(text, "-[SBUserNotificationAlert setAlertHeader:]"); }
-id alertMessage(id self, SEL) { return self_(self)->alertMessage; }
-void setAlertMessage(id self, SEL, id text) { self_(self)->alertMessage = acceptText(text, "-[SBUserNotificationAlert setAlertMessage:]"); }
-id defaultButtonTitle(id self, SEL) { return self_(self)->defaultButtonTitle; }
+id alertHeader(id self, SEL) { return asSBUserNotificationAlert(self)->alertHeader; }
+void setAlertHeader(id self, SEL, id text) { asSBUserNotificationAlert(self)->alertHeader = uikit::acceptString(text, "-[SBUserNotificationAlert setAlertHeader:]"); }
+id alertMessage(id self, SEL) { return asSBUserNotificationAlert(self)->alertMessage; }
+void setAlertMessage(id self, SEL, id text) { asSBUserNotificationAlert(self)->alertMessage = uikit::acceptString(text, "-[SBUserNotificationAlert setAlertMessage:]"); }
+id defaultButtonTitle(id self, SEL) { return asSBUserNotificationAlert(self)->defaultButtonTitle; }
 void setDefaultButtonTitle(id self, SEL, id text)
 {
-    self_(self)->defaultButtonTitle = acceptText(text, "-[SBUserNotificationAlert setDefaultButtonTitle:]");
+    asSBUserNotificationAlert(self)->defaultButtonTitle = uikit::acceptString(text, "-[SBUserNotificationAlert setDefaultButtonTitle:]");
 }
-id alternateButtonTitle(id self, SEL) { return self_(self)->alternateButtonTitle; }
+id alternateButtonTitle(id self, SEL) { return asSBUserNotificationAlert(self)->alternateButtonTitle; }
 void setAlternateButtonTitle(id self, SEL, id text)
 {
-    self_(self)->alternateButtonTitle = acceptText(text, "-[SBUserNotificationAlert setAlternateButtonTitle:]");
+    asSBUserNotificationAlert(self)->alternateButtonTitle = uikit::acceptString(text, "-[SBUserNotificationAlert setAlternateButtonTitle:]");
 }
 
 // Named by its header, with no address, so log lines that print it repeat.
-id description(id self, SEL)
+id alertDescription(id self, SEL)
 {
-    return NSString::make("<SBUserNotificationAlert: \"" + foundation::describe(self_(self)->alertHeader) + "\">");
+    return NSString::make("<SBUserNotificationAlert: \"" + foundation::describe(asSBUserNotificationAlert(self)->alertHeader) + "\">");
 }
 
 }
@@ -58,7 +53,7 @@ void registerSBUserNotificationAlert()
     addMethod(g_SBUserNotificationAlert, "setDefaultButtonTitle:"_sel, setDefaultButtonTitle);
     addMethod(g_SBUserNotificationAlert, "alternateButtonTitle"_sel, alternateButtonTitle);
     addMethod(g_SBUserNotificationAlert, "setAlternateButtonTitle:"_sel, setAlternateButtonTitle);
-    addMethod(g_SBUserNotificationAlert, "description"_sel, description);
+    addMethod(g_SBUserNotificationAlert, "description"_sel, alertDescription);
 }
 
 }

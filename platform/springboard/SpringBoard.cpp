@@ -19,11 +19,11 @@ namespace {
 
 Class g_SpringBoard;
 
-SpringBoard* self_(id self) { return static_cast<SpringBoard*>(self); }
+SpringBoard* asSpringBoard(id self) { return static_cast<SpringBoard*>(self); }
 
 void applicationDidFinishLaunching(id self, SEL, id)
 {
-    self_(self)->finishedLaunching = true;
+    asSpringBoard(self)->finishedLaunching = true;
 }
 
 SBApplication* installedApplication(id identifier)
@@ -47,7 +47,7 @@ void handleMenuButtonEvent(id self, SEL)
     // Locked, the home button only wakes the screen, which is already on.
     if (springboard::isDeviceLocked())
         return;
-    auto* shell = self_(self);
+    auto* shell = asSpringBoard(self);
     ++shell->homePressCount;
     std::string error;
     if (springboard::isAppSwitcherPresented() && springboard::dismissAppSwitcher({}, &error))
@@ -55,13 +55,13 @@ void handleMenuButtonEvent(id self, SEL)
     springboard::showHomeScreen();
 }
 
-id frontMostApplication(id self, SEL) { return self_(self)->frontMostApplication; }
+id frontMostApplication(id self, SEL) { return asSpringBoard(self)->frontMostApplication; }
 
-id displayIdentifier(id, SEL) { return NSSTR("com.apple.springboard"); }
+id springBoardDisplayIdentifier(id, SEL) { return NSSTR("com.apple.springboard"); }
 
 // Starts the application's process when it is not running, with its scene as
 // its settings say, without bringing it to the front.
-bool launchApplication(id, SEL, id identifier, bool)
+bool springBoardLaunchApplication(id, SEL, id identifier, bool)
 {
     SBApplication* application = installedApplication(identifier);
     if (!application) {
@@ -90,7 +90,7 @@ const std::string* frontBundleIdentifier(SpringBoard* shell)
 // up, follows.
 void noteInterfaceOrientationChanged(id self, SEL, long orientation, double duration)
 {
-    auto* shell = self_(self);
+    auto* shell = asSpringBoard(self);
     long const previous = uikit::mainScreenOrientation();
     if (!uikit::setMainScreenOrientation(orientation)) {
         CFLog(kCFLogLevelError, "springboard: ignored the interface orientation %ld, which is not 1, 2, 3 or 4", orientation);
@@ -142,9 +142,9 @@ void registerSpringBoard()
     addMethod(g_SpringBoard, "applicationDidFinishLaunching:"_sel, applicationDidFinishLaunching);
     addMethod(g_SpringBoard, "_handleMenuButtonEvent"_sel, handleMenuButtonEvent);
     addMethod(g_SpringBoard, "noteInterfaceOrientationChanged:duration:"_sel, noteInterfaceOrientationChanged);
-    addMethod(g_SpringBoard, "launchApplicationWithIdentifier:suspended:"_sel, launchApplication);
+    addMethod(g_SpringBoard, "launchApplicationWithIdentifier:suspended:"_sel, springBoardLaunchApplication);
     addMethod(g_SpringBoard, "_accessibilityFrontMostApplication"_sel, frontMostApplication);
-    addMethod(g_SpringBoard, "displayIdentifier"_sel, displayIdentifier);
+    addMethod(g_SpringBoard, "displayIdentifier"_sel, springBoardDisplayIdentifier);
     addMethod(g_SpringBoard, "openURL:"_sel, openURL);
     frontboard::setSceneForegroundKeeper([](const std::string& bundleIdentifier) {
         auto* shell = uikit::sharedApplication();

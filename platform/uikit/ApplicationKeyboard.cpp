@@ -14,7 +14,7 @@ namespace uikit {
 
 namespace {
 
-ApplicationKeyboard*& instance()
+ApplicationKeyboard*& keyboardInstance()
 {
     static ApplicationKeyboard* keyboard = nullptr;
     return keyboard;
@@ -31,7 +31,7 @@ void tellDelegate(UITextField* field, SEL selector)
 
 ApplicationKeyboard& ApplicationKeyboard::shared()
 {
-    auto*& keyboard = instance();
+    auto*& keyboard = keyboardInstance();
     if (!keyboard)
         keyboard = new ApplicationKeyboard;
     return *keyboard;
@@ -39,8 +39,8 @@ ApplicationKeyboard& ApplicationKeyboard::shared()
 
 void ApplicationKeyboard::reset()
 {
-    delete instance();
-    instance() = nullptr;
+    delete keyboardInstance();
+    keyboardInstance() = nullptr;
 }
 
 bool ApplicationKeyboard::connect(const std::string& bundleIdentifier)

@@ -20,7 +20,7 @@ namespace uikit {
 
 namespace {
 
-ApplicationScene*& instance()
+ApplicationScene*& sceneInstance()
 {
     static ApplicationScene* scene = nullptr;
     return scene;
@@ -30,7 +30,7 @@ ApplicationScene*& instance()
 
 ApplicationScene& ApplicationScene::shared()
 {
-    auto*& scene = instance();
+    auto*& scene = sceneInstance();
     if (!scene)
         scene = new ApplicationScene;
     return *scene;
@@ -38,8 +38,8 @@ ApplicationScene& ApplicationScene::shared()
 
 void ApplicationScene::reset()
 {
-    delete instance();
-    instance() = nullptr;
+    delete sceneInstance();
+    sceneInstance() = nullptr;
 }
 
 bool ApplicationScene::connect(const std::string& bundleIdentifier, int width, int height, bool foreground, std::string* error)

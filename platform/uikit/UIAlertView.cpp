@@ -4,13 +4,13 @@ namespace {
 
 Class g_UIAlertView;
 
-UIAlertView* self_(id self) { return static_cast<UIAlertView*>(self); }
+UIAlertView* asUIAlertView(id self) { return static_cast<UIAlertView*>(self); }
 
-id title(id self, SEL) { return self_(self)->title; }
+id alertViewTitle(id self, SEL) { return asUIAlertView(self)->title; }
 
-id description(id self, SEL)
+id alertViewDescription(id self, SEL)
 {
-    return NSString::make("<UIAlertView: \"" + foundation::describe(self_(self)->title) + "\">");
+    return NSString::make("<UIAlertView: \"" + foundation::describe(asUIAlertView(self)->title) + "\">");
 }
 
 }
@@ -22,8 +22,8 @@ Class UIAlertViewClass() { return g_UIAlertView; }
 void registerUIAlertView()
 {
     g_UIAlertView = runtime::defineClass("UIAlertView", UIViewClass(), runtime::makeInstance<UIAlertView>);
-    addMethod(g_UIAlertView, "title"_sel, title);
-    addMethod(g_UIAlertView, "description"_sel, description);
+    addMethod(g_UIAlertView, "title"_sel, alertViewTitle);
+    addMethod(g_UIAlertView, "description"_sel, alertViewDescription);
 }
 
 }

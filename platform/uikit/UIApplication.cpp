@@ -12,19 +12,19 @@ struct ApplicationState {
     Strong<UIApplication> shared;
 };
 
-ApplicationState& state()
+ApplicationState& applicationState()
 {
     static auto* application = new ApplicationState;
     return *application;
 }
 
-UIApplication* self_(id self) { return static_cast<UIApplication*>(self); }
+UIApplication* asUIApplication(id self) { return static_cast<UIApplication*>(self); }
 
-id init(id self, SEL)
+id initApplication(id self, SEL)
 {
-    auto& application = state();
+    auto& application = applicationState();
     if (!application.shared) {
-        application.shared = self_(self);
+        application.shared = asUIApplication(self);
         return self;
     }
     // The phone refuses a second application object; here it simply stays
@@ -33,23 +33,23 @@ id init(id self, SEL)
     return self;
 }
 
-id sharedApplicationMethod(id, SEL) { return state().shared; }
+id sharedApplicationMethod(id, SEL) { return applicationState().shared; }
 
 void handleDeviceOrientationChangedEvent(id self, SEL, id event)
 {
-    auto* application = self_(self);
+    auto* application = asUIApplication(self);
     ++application->deviceOrientationEventCount;
     application->lastDeviceOrientationEvent = event;
 }
 
 void handleApplicationActivation(id self, SEL, id, id, id)
 {
-    ++self_(self)->activationCount;
+    ++asUIApplication(self)->activationCount;
 }
 
 void willChangeStatusBarOrientation(id self, SEL, id application, long orientation, double duration)
 {
-    auto* receiver = self_(self);
+    auto* receiver = asUIApplication(self);
     ++receiver->statusBarOrientationChangeCount;
     receiver->lastStatusBarOrientationApplication = application;
     receiver->lastStatusBarOrientation = orientation;
@@ -61,7 +61,7 @@ id accessibilityFrontMostApplication(id, SEL) { return nullptr; }
 
 id keyWindowMethod(id, SEL) { return uikit::keyWindow(); }
 
-id windows(id, SEL)
+id applicationWindows(id, SEL)
 {
     NSArray* list = NSArray::array();
     for (UIWindow* window : uikit::visibleWindowsBackToFront())
@@ -75,23 +75,23 @@ namespace uikit {
 
 Class UIApplicationClass() { return g_UIApplication; }
 
-UIApplication* sharedApplication() { return state().shared; }
+UIApplication* sharedApplication() { return applicationState().shared; }
 
-void resetApplication() { state().shared = nullptr; }
+void resetApplication() { applicationState().shared = nullptr; }
 
 UIApplication* launchApplication(Class cls)
 {
-    if (state().shared)
-        return state().shared;
+    if (applicationState().shared)
+        return applicationState().shared;
     id made = send<id>(send<id>(cls, "alloc"_sel), "init"_sel);
     // init made it the shared application, which holds it from now on.
     objc_release(made);
-    return state().shared;
+    return applicationState().shared;
 }
 
 void activateApplication(id scene, id transitionContext, id completion)
 {
-    UIApplication* application = state().shared;
+    UIApplication* application = applicationState().shared;
     if (!application)
         return;
     send(application, "_handleApplicationActivationWithScene:transitionContext:completion:"_sel, scene, transitionContext, completion);
@@ -99,7 +99,7 @@ void activateApplication(id scene, id transitionContext, id completion)
 
 void changeStatusBarOrientation(long orientation, double duration)
 {
-    UIApplication* application = state().shared;
+    UIApplication* application = applicationState().shared;
     if (!application)
         return;
     send(application, "application:willChangeStatusBarOrientation:duration:"_sel, static_cast<id>(application), orientation, duration);
@@ -109,11 +109,11 @@ void registerUIApplication()
 {
     g_UIApplication = runtime::defineClass("UIApplication", UIResponderClass(), runtime::makeInstance<UIApplication>);
     addClassMethod(g_UIApplication, "sharedApplication"_sel, sharedApplicationMethod);
-    addMethod(g_UIApplication, "init"_sel, init);
+    addMethod(g_UIApplication, "init"_sel, initApplication);
     addMethod(g_UIApplication, "_handleDeviceOrientationChangedEvent:"_sel, handleDeviceOrientationChangedEvent);
     addMethod(g_UIApplication, "_accessibilityFrontMostApplication"_sel, accessibilityFrontMostApplication);
     addMethod(g_UIApplication, "keyWindow"_sel, keyWindowMethod);
-    addMethod(g_UIApplication, "windows"_sel, windows);
+    addMethod(g_UIApplication, "windows"_sel, applicationWindows);
     addMethod(g_UIApplication, "_handleApplicationActivationWithScene:transitionContext:completion:"_sel, handleApplicationActivation);
     addMethod(g_UIApplication, "application:willChangeStatusBarOrientation:duration:"_sel, willChangeStatusBarOrientation);
 }

@@ -9,7 +9,7 @@ namespace {
 
 Class g_UIColor;
 
-UIColor* self_(id self) { return static_cast<UIColor*>(self); }
+UIColor* asUIColor(id self) { return static_cast<UIColor*>(self); }
 
 id colorWithRedGreenBlueAlpha(id, SEL, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha)
 {
@@ -23,7 +23,7 @@ id colorWithWhiteAlpha(id, SEL, CGFloat white, CGFloat alpha)
 
 id initWithRedGreenBlueAlpha(id self, SEL, CGFloat red, CGFloat green, CGFloat blue, CGFloat alpha)
 {
-    auto* color = self_(self);
+    auto* color = asUIColor(self);
     color->red = red;
     color->green = green;
     color->blue = blue;
@@ -36,26 +36,26 @@ id blackColor(id, SEL) { return UIColor::make(0, 0, 0, 1); }
 id redColor(id, SEL) { return UIColor::make(1, 0, 0, 1); }
 id clearColor(id, SEL) { return UIColor::make(0, 0, 0, 0); }
 
-bool isEqual(id self, SEL, id other)
+bool colorIsEqual(id self, SEL, id other)
 {
     if (!foundation::isKindOf(other, g_UIColor))
         return false;
-    auto const* a = self_(self);
-    auto const* b = self_(other);
+    auto const* a = asUIColor(self);
+    auto const* b = asUIColor(other);
     return a->red == b->red && a->green == b->green && a->blue == b->blue && a->alpha == b->alpha;
 }
 
-unsigned long hash(id self, SEL)
+unsigned long colorHash(id self, SEL)
 {
-    auto const* color = self_(self);
+    auto const* color = asUIColor(self);
     // Equal colours have equal components, so they hash alike (0.0 and -0.0 included).
     auto component = [](CGFloat value) { return std::hash<CGFloat> {}(value == 0 ? 0.0 : value); };
     return component(color->red) ^ (component(color->green) << 1) ^ (component(color->blue) << 2) ^ (component(color->alpha) << 3);
 }
 
-id description(id self, SEL)
+id colorDescription(id self, SEL)
 {
-    auto const* color = self_(self);
+    auto const* color = asUIColor(self);
     char text[128];
     std::snprintf(text, sizeof text, "UIExtendedSRGBColorSpace %g %g %g %g", color->red, color->green, color->blue, color->alpha);
     return NSString::make(text);
@@ -84,9 +84,9 @@ void registerUIColor()
     addClassMethod(g_UIColor, "redColor"_sel, redColor);
     addClassMethod(g_UIColor, "clearColor"_sel, clearColor);
     addMethod(g_UIColor, "initWithRed:green:blue:alpha:"_sel, initWithRedGreenBlueAlpha);
-    addMethod(g_UIColor, "isEqual:"_sel, isEqual);
-    addMethod(g_UIColor, "hash"_sel, hash);
-    addMethod(g_UIColor, "description"_sel, description);
+    addMethod(g_UIColor, "isEqual:"_sel, colorIsEqual);
+    addMethod(g_UIColor, "hash"_sel, colorHash);
+    addMethod(g_UIColor, "description"_sel, colorDescription);
 }
 
 }

@@ -11,14 +11,14 @@ namespace {
 
 Class g_UIDeviceOrientationEvent;
 
-UIDeviceOrientationEvent* self_(id self) { return static_cast<UIDeviceOrientationEvent*>(self); }
+UIDeviceOrientationEvent* asUIDeviceOrientationEvent(id self) { return static_cast<UIDeviceOrientationEvent*>(self); }
 
-long orientation(id self, SEL) { return self_(self)->orientation; }
+long orientation(id self, SEL) { return asUIDeviceOrientationEvent(self)->orientation; }
 
-id description(id self, SEL)
+id orientationEventDescription(id self, SEL)
 {
     char text[128];
-    std::snprintf(text, sizeof text, "<%s: %p; orientation = %ld>", class_getName(self->isa), static_cast<void*>(self), self_(self)->orientation);
+    std::snprintf(text, sizeof text, "<%s: %p; orientation = %ld>", class_getName(self->isa), static_cast<void*>(self), asUIDeviceOrientationEvent(self)->orientation);
     return NSString::make(text);
 }
 
@@ -32,7 +32,7 @@ void registerUIDeviceOrientationEvent()
 {
     g_UIDeviceOrientationEvent = runtime::defineClass("UIDeviceOrientationEvent", UIEventClass(), runtime::makeInstance<UIDeviceOrientationEvent>);
     addMethod(g_UIDeviceOrientationEvent, "orientation"_sel, orientation);
-    addMethod(g_UIDeviceOrientationEvent, "description"_sel, description);
+    addMethod(g_UIDeviceOrientationEvent, "description"_sel, orientationEventDescription);
 }
 
 bool sendDeviceOrientationEvent(long orientation)

@@ -4,8 +4,8 @@ namespace {
 
 Class g_UIEvent;
 
-long type(id self, SEL) { return static_cast<UIEvent*>(self)->type; }
-double timestamp(id self, SEL) { return static_cast<UIEvent*>(self)->timestamp; }
+long eventType(id self, SEL) { return static_cast<UIEvent*>(self)->type; }
+double eventTimestamp(id self, SEL) { return static_cast<UIEvent*>(self)->timestamp; }
 
 }
 
@@ -16,8 +16,8 @@ Class UIEventClass() { return g_UIEvent; }
 void registerUIEvent()
 {
     g_UIEvent = runtime::defineClass("UIEvent", foundation::NSObjectClass(), runtime::makeInstance<UIEvent>);
-    addMethod(g_UIEvent, "type"_sel, type);
-    addMethod(g_UIEvent, "timestamp"_sel, timestamp);
+    addMethod(g_UIEvent, "type"_sel, eventType);
+    addMethod(g_UIEvent, "timestamp"_sel, eventTimestamp);
 }
 
 }

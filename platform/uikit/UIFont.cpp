@@ -18,24 +18,24 @@ UIFont* makeFont(const char* name, CGFloat pointSize)
     return static_cast<UIFont*>(objc_autorelease(font));
 }
 
-UIFont* self_(id self) { return static_cast<UIFont*>(self); }
+UIFont* asUIFont(id self) { return static_cast<UIFont*>(self); }
 
 id systemFontOfSize(id, SEL, CGFloat size) { return UIFont::systemFont(size); }
 id boldSystemFontOfSize(id, SEL, CGFloat size) { return UIFont::boldSystemFont(size); }
-CGFloat pointSize(id self, SEL) { return self_(self)->pointSize; }
-id fontName(id self, SEL) { return self_(self)->fontName; }
+CGFloat pointSize(id self, SEL) { return asUIFont(self)->pointSize; }
+id fontName(id self, SEL) { return asUIFont(self)->fontName; }
 
-bool isEqual(id self, SEL, id other)
+bool fontIsEqual(id self, SEL, id other)
 {
     if (!foundation::isKindOf(other, g_UIFont))
         return false;
-    return self_(self)->pointSize == self_(other)->pointSize && send<bool>(self_(self)->fontName, "isEqual:"_sel, static_cast<id>(self_(other)->fontName));
+    return asUIFont(self)->pointSize == asUIFont(other)->pointSize && send<bool>(asUIFont(self)->fontName, "isEqual:"_sel, static_cast<id>(asUIFont(other)->fontName));
 }
 
-id description(id self, SEL)
+id fontDescription(id self, SEL)
 {
     char text[160];
-    std::snprintf(text, sizeof text, "<UIFont: %p> font-family: \"%s\"; font-size: %gpt", static_cast<void*>(self), foundation::describe(self_(self)->fontName).c_str(), self_(self)->pointSize);
+    std::snprintf(text, sizeof text, "<UIFont: %p> font-family: \"%s\"; font-size: %gpt", static_cast<void*>(self), foundation::describe(asUIFont(self)->fontName).c_str(), asUIFont(self)->pointSize);
     return NSString::make(text);
 }
 
@@ -55,8 +55,8 @@ void registerUIFont()
     addClassMethod(g_UIFont, "boldSystemFontOfSize:"_sel, boldSystemFontOfSize);
     addMethod(g_UIFont, "pointSize"_sel, pointSize);
     addMethod(g_UIFont, "fontName"_sel, fontName);
-    addMethod(g_UIFont, "isEqual:"_sel, isEqual);
-    addMethod(g_UIFont, "description"_sel, description);
+    addMethod(g_UIFont, "isEqual:"_sel, fontIsEqual);
+    addMethod(g_UIFont, "description"_sel, fontDescription);
 }
 
 }

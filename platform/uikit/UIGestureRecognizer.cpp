@@ -10,7 +10,7 @@ namespace {
 
 Class g_UIGestureRecognizer;
 
-UIGestureRecognizer* self_(id self) { return static_cast<UIGestureRecognizer*>(self); }
+UIGestureRecognizer* asUIGestureRecognizer(id self) { return static_cast<UIGestureRecognizer*>(self); }
 
 bool isRunning(long state)
 {
@@ -30,7 +30,7 @@ void addTarget(id self, SEL, id target, SEL action)
         systemlog::write(kCFLogLevelError, std::string("-[") + class_getName(self->isa) + " addTarget:action:]: refused a nil target or action");
         return;
     }
-    self_(self)->targets.push_back({ target, action, false });
+    asUIGestureRecognizer(self)->targets.push_back({ target, action, false });
 }
 
 id initWithTarget(id self, SEL, id target, SEL action)
@@ -40,25 +40,25 @@ id initWithTarget(id self, SEL, id target, SEL action)
     return initialised;
 }
 
-long state(id self, SEL) { return self_(self)->state; }
-id view(id self, SEL) { return self_(self)->view; }
-bool isEnabled(id self, SEL) { return self_(self)->enabled; }
+long recognizerState(id self, SEL) { return asUIGestureRecognizer(self)->state; }
+id recognizerView(id self, SEL) { return asUIGestureRecognizer(self)->view; }
+bool isEnabled(id self, SEL) { return asUIGestureRecognizer(self)->enabled; }
 
 void setEnabled(id self, SEL, bool enabled)
 {
-    auto* recognizer = self_(self);
+    auto* recognizer = asUIGestureRecognizer(self);
     recognizer->enabled = enabled;
     if (!enabled)
         recognizer->abandon();
 }
 
-CGPoint locationInView(id self, SEL, id view)
+CGPoint recognizerLocationInView(id self, SEL, id view)
 {
     auto* inView = static_cast<UIView*>(uikit::acceptOnly(view, uikit::UIViewClass(), "-[UIGestureRecognizer locationInView:]"));
-    return self_(self)->location(inView);
+    return asUIGestureRecognizer(self)->location(inView);
 }
 
-unsigned long numberOfTouches(id self, SEL) { return self_(self)->touches.size(); }
+unsigned long numberOfTouches(id self, SEL) { return asUIGestureRecognizer(self)->touches.size(); }
 
 }
 
@@ -208,12 +208,12 @@ void registerUIGestureRecognizer()
     g_UIGestureRecognizer = runtime::defineClass("UIGestureRecognizer", foundation::NSObjectClass(), runtime::makeInstance<UIGestureRecognizer>);
     addMethod(g_UIGestureRecognizer, "initWithTarget:action:"_sel, initWithTarget);
     addMethod(g_UIGestureRecognizer, "addTarget:action:"_sel, addTarget);
-    addMethod(g_UIGestureRecognizer, "state"_sel, state);
-    addMethod(g_UIGestureRecognizer, "view"_sel, view);
+    addMethod(g_UIGestureRecognizer, "state"_sel, recognizerState);
+    addMethod(g_UIGestureRecognizer, "view"_sel, recognizerView);
     addMethod(g_UIGestureRecognizer, "enabled"_sel, isEnabled);
     addMethod(g_UIGestureRecognizer, "isEnabled"_sel, isEnabled);
     addMethod(g_UIGestureRecognizer, "setEnabled:"_sel, setEnabled);
-    addMethod(g_UIGestureRecognizer, "locationInView:"_sel, locationInView);
+    addMethod(g_UIGestureRecognizer, "locationInView:"_sel, recognizerLocationInView);
     addMethod(g_UIGestureRecognizer, "numberOfTouches"_sel, numberOfTouches);
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 Class g_UIImage;
 
-UIImage* self_(id self) { return static_cast<UIImage*>(self); }
+UIImage* asUIImage(id self) { return static_cast<UIImage*>(self); }
 
 void diagnose(const std::string& path, const std::string& problem)
 {
@@ -59,7 +59,7 @@ id imageWithContentsOfFile(id, SEL, id path)
 
 id imageWithRenderingMode(id self, SEL, long mode)
 {
-    auto const* image = self_(self);
+    auto const* image = asUIImage(self);
     if (mode < UIImageRenderingModeAutomatic || mode > UIImageRenderingModeAlwaysTemplate)
         return self;
     // The copy shares the pixels; only the way it is drawn differs.
@@ -70,9 +70,9 @@ id imageWithRenderingMode(id self, SEL, long mode)
     return objc_autorelease(copy);
 }
 
-long renderingMode(id self, SEL) { return self_(self)->renderingMode; }
-CGSize size(id self, SEL) { return self_(self)->size(); }
-CGFloat scale(id self, SEL) { return self_(self)->scale; }
+long renderingMode(id self, SEL) { return asUIImage(self)->renderingMode; }
+CGSize size(id self, SEL) { return asUIImage(self)->size(); }
+CGFloat imageScale(id self, SEL) { return asUIImage(self)->scale; }
 
 }
 
@@ -133,7 +133,7 @@ void registerUIImage()
     addMethod(g_UIImage, "imageWithRenderingMode:"_sel, imageWithRenderingMode);
     addMethod(g_UIImage, "renderingMode"_sel, renderingMode);
     addMethod(g_UIImage, "size"_sel, size);
-    addMethod(g_UIImage, "scale"_sel, scale);
+    addMethod(g_UIImage, "scale"_sel, imageScale);
 }
 
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length)
+cairo_status_t appendPNGBytes(void* closure, const unsigned char* data, unsigned int length)
 {
     auto* bytes = static_cast<std::vector<uint8_t>*>(closure);
     bytes->insert(bytes->end(), data, data + length);
@@ -22,7 +22,7 @@ NSData* UIImagePNGRepresentation(id image)
     if (!pixels)
         return nullptr;
     std::vector<uint8_t> bytes;
-    if (cairo_surface_write_to_png_stream(pixels.get(), appendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
+    if (cairo_surface_write_to_png_stream(pixels.get(), appendPNGBytes, &bytes) != CAIRO_STATUS_SUCCESS)
         return nullptr;
     return NSData::make(std::move(bytes));
 }

@@ -4,7 +4,7 @@ namespace {
 
 Class g_UIImageView;
 
-UIImageView* self_(id self) { return static_cast<UIImageView*>(self); }
+UIImageView* asUIImageView(id self) { return static_cast<UIImageView*>(self); }
 
 id initWithImage(id self, SEL, id image)
 {
@@ -15,11 +15,11 @@ id initWithImage(id self, SEL, id image)
     return view;
 }
 
-id image(id self, SEL) { return self_(self)->image; }
+id image(id self, SEL) { return asUIImageView(self)->image; }
 
 void setImage(id self, SEL, id image)
 {
-    self_(self)->image = static_cast<UIImage*>(uikit::acceptOnly(image, uikit::UIImageClass(), "-[UIImageView setImage:]"));
+    asUIImageView(self)->image = static_cast<UIImage*>(uikit::acceptOnly(image, uikit::UIImageClass(), "-[UIImageView setImage:]"));
 }
 
 }

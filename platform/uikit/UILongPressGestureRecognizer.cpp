@@ -10,9 +10,9 @@ namespace {
 
 Class g_UILongPressGestureRecognizer;
 
-UILongPressGestureRecognizer* self_(id self) { return static_cast<UILongPressGestureRecognizer*>(self); }
+UILongPressGestureRecognizer* asUILongPressGestureRecognizer(id self) { return static_cast<UILongPressGestureRecognizer*>(self); }
 
-double minimumPressDuration(id self, SEL) { return self_(self)->minimumPressDuration; }
+double minimumPressDuration(id self, SEL) { return asUILongPressGestureRecognizer(self)->minimumPressDuration; }
 
 void setMinimumPressDuration(id self, SEL, double seconds)
 {
@@ -20,7 +20,7 @@ void setMinimumPressDuration(id self, SEL, double seconds)
         systemlog::write(kCFLogLevelError, "-[UILongPressGestureRecognizer setMinimumPressDuration:]: refused a duration that is not a finite number of seconds from 0 up");
         return;
     }
-    self_(self)->minimumPressDuration = seconds;
+    asUILongPressGestureRecognizer(self)->minimumPressDuration = seconds;
 }
 
 }

@@ -12,7 +12,7 @@ namespace {
 
 Class g_UIPanGestureRecognizer;
 
-UIPanGestureRecognizer* self_(id self) { return static_cast<UIPanGestureRecognizer*>(self); }
+UIPanGestureRecognizer* asUIPanGestureRecognizer(id self) { return static_cast<UIPanGestureRecognizer*>(self); }
 
 UIView* viewArgument(id view, const char* what)
 {
@@ -21,7 +21,7 @@ UIView* viewArgument(id view, const char* what)
 
 CGPoint translationInView(id self, SEL, id view)
 {
-    return self_(self)->translation(viewArgument(view, "-[UIPanGestureRecognizer translationInView:]"));
+    return asUIPanGestureRecognizer(self)->translation(viewArgument(view, "-[UIPanGestureRecognizer translationInView:]"));
 }
 
 void setTranslationInView(id self, SEL, CGPoint translation, id view)
@@ -30,18 +30,18 @@ void setTranslationInView(id self, SEL, CGPoint translation, id view)
         systemlog::write(kCFLogLevelError, "-[UIPanGestureRecognizer setTranslation:inView:]: refused a translation that is not a finite point");
         return;
     }
-    self_(self)->setTranslation(translation, viewArgument(view, "-[UIPanGestureRecognizer setTranslation:inView:]"));
+    asUIPanGestureRecognizer(self)->setTranslation(translation, viewArgument(view, "-[UIPanGestureRecognizer setTranslation:inView:]"));
 }
 
 CGPoint velocityInView(id self, SEL, id view)
 {
-    return self_(self)->velocityIn(viewArgument(view, "-[UIPanGestureRecognizer velocityInView:]"));
+    return asUIPanGestureRecognizer(self)->velocityIn(viewArgument(view, "-[UIPanGestureRecognizer velocityInView:]"));
 }
 
-unsigned long minimumNumberOfTouches(id self, SEL) { return self_(self)->minimumNumberOfTouches; }
-void setMinimumNumberOfTouches(id self, SEL, unsigned long count) { self_(self)->minimumNumberOfTouches = count; }
-unsigned long maximumNumberOfTouches(id self, SEL) { return self_(self)->maximumNumberOfTouches; }
-void setMaximumNumberOfTouches(id self, SEL, unsigned long count) { self_(self)->maximumNumberOfTouches = count; }
+unsigned long minimumNumberOfTouches(id self, SEL) { return asUIPanGestureRecognizer(self)->minimumNumberOfTouches; }
+void setMinimumNumberOfTouches(id self, SEL, unsigned long count) { asUIPanGestureRecognizer(self)->minimumNumberOfTouches = count; }
+unsigned long maximumNumberOfTouches(id self, SEL) { return asUIPanGestureRecognizer(self)->maximumNumberOfTouches; }
+void setMaximumNumberOfTouches(id self, SEL, unsigned long count) { asUIPanGestureRecognizer(self)->maximumNumberOfTouches = count; }
 
 CGPoint minus(CGPoint a, CGPoint b) { return { a.x - b.x, a.y - b.y }; }
 CGPoint plus(CGPoint a, CGPoint b) { return { a.x + b.x, a.y + b.y }; }

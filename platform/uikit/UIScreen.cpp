@@ -14,7 +14,7 @@ struct ScreenState {
     Strong<UIScreen> main;
 };
 
-ScreenState& state()
+ScreenState& screenState()
 {
     static auto* screen = new ScreenState;
     return *screen;
@@ -24,14 +24,14 @@ bool isPositive(CGFloat value) { return std::isfinite(value) && value > 0; }
 
 id mainScreen(id, SEL)
 {
-    auto& screen = state();
+    auto& screen = screenState();
     if (!screen.main)
         screen.main = adopt(static_cast<UIScreen*>(class_createInstance(g_UIScreen, 0)));
     return screen.main;
 }
 
-CGRect bounds(id, SEL) { return uikit::mainScreenBounds(); }
-CGFloat scale(id, SEL) { return uikit::mainScreenScale(); }
+CGRect screenBounds(id, SEL) { return uikit::mainScreenBounds(); }
+CGFloat screenScale(id, SEL) { return uikit::mainScreenScale(); }
 
 }
 
@@ -43,7 +43,7 @@ bool setMainScreenSize(CGFloat width, CGFloat height)
 {
     if (!isPositive(width) || !isPositive(height))
         return false;
-    state().size = { width, height };
+    screenState().size = { width, height };
     return true;
 }
 
@@ -51,23 +51,23 @@ bool setMainScreenScale(CGFloat scale)
 {
     if (!isPositive(scale))
         return false;
-    state().scale = scale;
+    screenState().scale = scale;
     return true;
 }
 
-CGRect mainScreenBounds() { return { {}, sizeInOrientation(state().size, state().orientation) }; }
-CGFloat mainScreenScale() { return state().scale; }
-CGSize mainScreenPortraitSize() { return state().size; }
+CGRect mainScreenBounds() { return { {}, sizeInOrientation(screenState().size, screenState().orientation) }; }
+CGFloat mainScreenScale() { return screenState().scale; }
+CGSize mainScreenPortraitSize() { return screenState().size; }
 
 bool setMainScreenOrientation(long orientation)
 {
     if (orientation < UIInterfaceOrientationPortrait || orientation > UIInterfaceOrientationLandscapeLeft)
         return false;
-    state().orientation = orientation;
+    screenState().orientation = orientation;
     return true;
 }
 
-long mainScreenOrientation() { return state().orientation; }
+long mainScreenOrientation() { return screenState().orientation; }
 
 bool isLandscapeOrientation(long orientation)
 {
@@ -83,7 +83,7 @@ CGSize sizeInOrientation(CGSize portrait, long orientation)
 
 void resetScreen()
 {
-    auto& screen = state();
+    auto& screen = screenState();
     screen.size = kDefaultMainScreenSize;
     screen.scale = kDefaultMainScreenScale;
     screen.orientation = UIInterfaceOrientationPortrait;
@@ -94,8 +94,8 @@ void registerUIScreen()
 {
     g_UIScreen = runtime::defineClass("UIScreen", foundation::NSObjectClass(), runtime::makeInstance<UIScreen>);
     addClassMethod(g_UIScreen, "mainScreen"_sel, mainScreen);
-    addMethod(g_UIScreen, "bounds"_sel, bounds);
-    addMethod(g_UIScreen, "scale"_sel, scale);
+    addMethod(g_UIScreen, "bounds"_sel, screenBounds);
+    addMethod(g_UIScreen, "scale"_sel, screenScale);
 }
 
 }

@@ -8,9 +8,9 @@ namespace {
 
 Class g_UITextField;
 
-UITextField* self_(id self) { return static_cast<UITextField*>(self); }
+UITextField* asUITextField(id self) { return static_cast<UITextField*>(self); }
 
-id initWithFrame(id self, SEL selector, CGRect frame)
+id initTextFieldWithFrame(id self, SEL selector, CGRect frame)
 {
     self = sendSuper<id>(self, g_UITextField, selector, frame);
     // The class is the tap's target: a field targeting itself would keep
@@ -28,27 +28,27 @@ void fieldTapped(id, SEL, id recognizer)
 
 NSString* checkedString(id value, const char* what)
 {
-    auto* string = static_cast<NSString*>(uikit::acceptOnly(value, foundation::NSStringClass(), what));
+    auto* string = uikit::acceptString(value, what);
     return string ? NSString::make(uikit::printableText(string->value)) : nullptr;
 }
 
-id text(id self, SEL)
+id textFieldText(id self, SEL)
 {
-    auto* field = self_(self);
+    auto* field = asUITextField(self);
     return field->text ? static_cast<id>(field->text) : static_cast<id>(NSSTR(""));
 }
 
-void setText(id self, SEL, id value) { self_(self)->text = checkedString(value, "-[UITextField setText:]"); }
-id placeholder(id self, SEL) { return self_(self)->placeholder; }
-void setPlaceholder(id self, SEL, id value) { self_(self)->placeholder = checkedString(value, "-[UITextField setPlaceholder:]"); }
-id delegate(id self, SEL) { return self_(self)->delegate; }
-void setDelegate(id self, SEL, id delegate) { self_(self)->delegate = delegate; }
+void setTextFieldText(id self, SEL, id value) { asUITextField(self)->text = checkedString(value, "-[UITextField setText:]"); }
+id placeholder(id self, SEL) { return asUITextField(self)->placeholder; }
+void setPlaceholder(id self, SEL, id value) { asUITextField(self)->placeholder = checkedString(value, "-[UITextField setPlaceholder:]"); }
+id textFieldDelegate(id self, SEL) { return asUITextField(self)->delegate; }
+void setDelegate(id self, SEL, id delegate) { asUITextField(self)->delegate = delegate; }
 
 bool isFirstResponder(id self, SEL) { return uikit::ApplicationKeyboard::shared().editingField() == self; }
 
 bool becomeFirstResponder(id self, SEL)
 {
-    uikit::ApplicationKeyboard::shared().fieldBeganEditing(self_(self));
+    uikit::ApplicationKeyboard::shared().fieldBeganEditing(asUITextField(self));
     return true;
 }
 
@@ -56,27 +56,27 @@ bool resignFirstResponder(id self, SEL)
 {
     auto& keyboard = uikit::ApplicationKeyboard::shared();
     if (keyboard.editingField() == self)
-        keyboard.fieldEndedEditing(self_(self));
+        keyboard.fieldEndedEditing(asUITextField(self));
     return true;
 }
 
-bool hasText(id self, SEL) { return self_(self)->text && !self_(self)->text->value.empty(); }
+bool hasText(id self, SEL) { return asUITextField(self)->text && !asUITextField(self)->text->value.empty(); }
 
 void insertText(id self, SEL, id value)
 {
-    auto* inserted = static_cast<NSString*>(uikit::acceptOnly(value, foundation::NSStringClass(), "-[UITextField insertText:]"));
+    auto* inserted = uikit::acceptString(value, "-[UITextField insertText:]");
     if (!inserted)
         return;
     std::string const printable = uikit::printableText(inserted->value);
     if (printable.empty())
         return;
-    auto* field = self_(self);
+    auto* field = asUITextField(self);
     field->text = NSString::make((field->text ? field->text->value : std::string()) + printable);
 }
 
 void deleteBackward(id self, SEL)
 {
-    auto* field = self_(self);
+    auto* field = asUITextField(self);
     if (!field->text || field->text->value.empty())
         return;
     std::string value = field->text->value;
@@ -156,13 +156,13 @@ void textFieldReturnPressed(UITextField* field)
 void registerUITextField()
 {
     g_UITextField = runtime::defineClass("UITextField", UIViewClass(), runtime::makeInstance<UITextField>);
-    addMethod(g_UITextField, "initWithFrame:"_sel, initWithFrame);
+    addMethod(g_UITextField, "initWithFrame:"_sel, initTextFieldWithFrame);
     addClassMethod(g_UITextField, "_fieldTapped:"_sel, fieldTapped);
-    addMethod(g_UITextField, "text"_sel, text);
-    addMethod(g_UITextField, "setText:"_sel, setText);
+    addMethod(g_UITextField, "text"_sel, textFieldText);
+    addMethod(g_UITextField, "setText:"_sel, setTextFieldText);
     addMethod(g_UITextField, "placeholder"_sel, placeholder);
     addMethod(g_UITextField, "setPlaceholder:"_sel, setPlaceholder);
-    addMethod(g_UITextField, "delegate"_sel, delegate);
+    addMethod(g_UITextField, "delegate"_sel, textFieldDelegate);
     addMethod(g_UITextField, "setDelegate:"_sel, setDelegate);
     addMethod(g_UITextField, "isFirstResponder"_sel, isFirstResponder);
     addMethod(g_UITextField, "isEditing"_sel, isFirstResponder);

@@ -7,24 +7,24 @@ namespace {
 
 Class g_UITouch;
 
-UITouch* self_(id self) { return static_cast<UITouch*>(self); }
+UITouch* asUITouch(id self) { return static_cast<UITouch*>(self); }
 
 UIView* viewOf(id object)
 {
     return static_cast<UIView*>(uikit::acceptOnly(object, uikit::UIViewClass(), "-[UITouch locationInView:]"));
 }
 
-CGPoint locationInView(id self, SEL, id view) { return self_(self)->location(viewOf(view)); }
-CGPoint previousLocationInView(id self, SEL, id view) { return self_(self)->previousLocation(viewOf(view)); }
-long phase(id self, SEL) { return self_(self)->phase; }
-double timestamp(id self, SEL) { return self_(self)->timestamp; }
-id view(id self, SEL) { return self_(self)->view; }
-id window(id self, SEL) { return self_(self)->window; }
+CGPoint touchLocationInView(id self, SEL, id view) { return asUITouch(self)->location(viewOf(view)); }
+CGPoint previousLocationInView(id self, SEL, id view) { return asUITouch(self)->previousLocation(viewOf(view)); }
+long phase(id self, SEL) { return asUITouch(self)->phase; }
+double touchTimestamp(id self, SEL) { return asUITouch(self)->timestamp; }
+id touchView(id self, SEL) { return asUITouch(self)->view; }
+id touchWindow(id self, SEL) { return asUITouch(self)->window; }
 
-id gestureRecognizers(id self, SEL)
+id touchGestureRecognizers(id self, SEL)
 {
     NSArray* list = NSArray::array();
-    for (auto const& recognizer : self_(self)->gestureRecognizers)
+    for (auto const& recognizer : asUITouch(self)->gestureRecognizers)
         list->items.emplace_back(recognizer.get());
     return list;
 }
@@ -48,13 +48,13 @@ Class UITouchClass() { return g_UITouch; }
 void registerUITouch()
 {
     g_UITouch = runtime::defineClass("UITouch", foundation::NSObjectClass(), runtime::makeInstance<UITouch>);
-    addMethod(g_UITouch, "locationInView:"_sel, locationInView);
+    addMethod(g_UITouch, "locationInView:"_sel, touchLocationInView);
     addMethod(g_UITouch, "previousLocationInView:"_sel, previousLocationInView);
     addMethod(g_UITouch, "phase"_sel, phase);
-    addMethod(g_UITouch, "timestamp"_sel, timestamp);
-    addMethod(g_UITouch, "view"_sel, view);
-    addMethod(g_UITouch, "window"_sel, window);
-    addMethod(g_UITouch, "gestureRecognizers"_sel, gestureRecognizers);
+    addMethod(g_UITouch, "timestamp"_sel, touchTimestamp);
+    addMethod(g_UITouch, "view"_sel, touchView);
+    addMethod(g_UITouch, "window"_sel, touchWindow);
+    addMethod(g_UITouch, "gestureRecognizers"_sel, touchGestureRecognizers);
 }
 
 }

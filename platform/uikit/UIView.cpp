@@ -12,7 +12,7 @@ namespace {
 
 Class g_UIView;
 
-UIView* self_(id self) { return static_cast<UIView*>(self); }
+UIView* asUIView(id self) { return static_cast<UIView*>(self); }
 
 // Takes the view out of its superview's list without a message: the tree
 // changes the same way whoever asks for it.
@@ -27,85 +27,85 @@ void detach(UIView* view)
     siblings.erase(std::remove_if(siblings.begin(), siblings.end(), [&](const Strong<UIView>& s) { return s.get() == view; }), siblings.end());
 }
 
-id initWithFrame(id self, SEL, CGRect frame)
+id initViewWithFrame(id self, SEL, CGRect frame)
 {
-    self_(self)->setFrame(frame);
+    asUIView(self)->setFrame(frame);
     return self;
 }
 
-id init(id self, SEL) { return send<id>(self, "initWithFrame:"_sel, CGRectZero); }
+id initView(id self, SEL) { return send<id>(self, "initWithFrame:"_sel, CGRectZero); }
 
 // Changes of the frame and alpha go through the animator, which animates
 // them inside an animation block.
-CGRect frame(id self, SEL) { return self_(self)->frame(); }
+CGRect frame(id self, SEL) { return asUIView(self)->frame(); }
 void setFrame(id self, SEL, CGRect frame)
 {
-    UIView* view = self_(self);
+    UIView* view = asUIView(self);
     uikit::ViewAnimator::shared().changeFrame(view, [&] { view->setFrame(frame); });
 }
-CGRect bounds(id self, SEL) { return self_(self)->bounds(); }
+CGRect viewBounds(id self, SEL) { return asUIView(self)->bounds(); }
 void setBounds(id self, SEL, CGRect bounds)
 {
-    UIView* view = self_(self);
+    UIView* view = asUIView(self);
     uikit::ViewAnimator::shared().changeFrame(view, [&] { view->setBounds(bounds); });
 }
-CGPoint center(id self, SEL) { return self_(self)->center(); }
+CGPoint center(id self, SEL) { return asUIView(self)->center(); }
 void setCenter(id self, SEL, CGPoint center)
 {
-    UIView* view = self_(self);
+    UIView* view = asUIView(self);
     uikit::ViewAnimator::shared().changeFrame(view, [&] { view->setCenter(center); });
 }
-CGAffineTransform transform(id self, SEL) { return self_(self)->transform; }
-void setTransform(id self, SEL, CGAffineTransform transform) { self_(self)->transform = transform; }
+CGAffineTransform transform(id self, SEL) { return asUIView(self)->transform; }
+void setTransform(id self, SEL, CGAffineTransform transform) { asUIView(self)->transform = transform; }
 
-bool isHidden(id self, SEL) { return self_(self)->hidden; }
+bool isHidden(id self, SEL) { return asUIView(self)->hidden; }
 void setHidden(id self, SEL, bool hidden)
 {
-    auto* view = self_(self);
+    auto* view = asUIView(self);
     if (view->hidden == hidden)
         return;
     view->hidden = hidden;
     view->hiddenDidChange();
 }
 
-CGFloat alpha(id self, SEL) { return self_(self)->alpha; }
+CGFloat alpha(id self, SEL) { return asUIView(self)->alpha; }
 void setAlpha(id self, SEL, CGFloat alpha)
 {
-    UIView* view = self_(self);
+    UIView* view = asUIView(self);
     uikit::ViewAnimator::shared().changeAlpha(view, [&] { view->alpha = alpha; });
 }
-bool isUserInteractionEnabled(id self, SEL) { return self_(self)->userInteractionEnabled; }
-void setUserInteractionEnabled(id self, SEL, bool enabled) { self_(self)->userInteractionEnabled = enabled; }
+bool isUserInteractionEnabled(id self, SEL) { return asUIView(self)->userInteractionEnabled; }
+void setUserInteractionEnabled(id self, SEL, bool enabled) { asUIView(self)->userInteractionEnabled = enabled; }
 // Clipping is the layer's: the two flags are one.
-bool clipsToBounds(id self, SEL) { return self_(self)->layer->masksToBounds; }
-void setClipsToBounds(id self, SEL, bool clips) { self_(self)->layer->masksToBounds = clips; }
-long contentMode(id self, SEL) { return self_(self)->contentMode; }
-void setContentMode(id self, SEL, long mode) { self_(self)->contentMode = mode; }
+bool clipsToBounds(id self, SEL) { return asUIView(self)->layer->masksToBounds; }
+void setClipsToBounds(id self, SEL, bool clips) { asUIView(self)->layer->masksToBounds = clips; }
+long contentMode(id self, SEL) { return asUIView(self)->contentMode; }
+void setContentMode(id self, SEL, long mode) { asUIView(self)->contentMode = mode; }
 
-id backgroundColor(id self, SEL) { return self_(self)->backgroundColor; }
+id backgroundColor(id self, SEL) { return asUIView(self)->backgroundColor; }
 void setBackgroundColor(id self, SEL, id color)
 {
-    self_(self)->backgroundColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UIView setBackgroundColor:]"));
+    asUIView(self)->backgroundColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UIView setBackgroundColor:]"));
 }
 
-id tintColor(id self, SEL) { return self_(self)->effectiveTintColor(); }
+id tintColor(id self, SEL) { return asUIView(self)->effectiveTintColor(); }
 void setTintColor(id self, SEL, id color)
 {
-    self_(self)->tintColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UIView setTintColor:]"));
+    asUIView(self)->tintColor = static_cast<UIColor*>(uikit::acceptOnly(color, uikit::UIColorClass(), "-[UIView setTintColor:]"));
 }
 
-id accessibilityHint(id self, SEL) { return self_(self)->accessibilityHint; }
+id accessibilityHint(id self, SEL) { return asUIView(self)->accessibilityHint; }
 void setAccessibilityHint(id self, SEL, id hint)
 {
-    self_(self)->accessibilityHint = static_cast<NSString*>(uikit::acceptOnly(hint, foundation::NSStringClass(), "-[UIView setAccessibilityHint:]"));
+    asUIView(self)->accessibilityHint = uikit::acceptString(hint, "-[UIView setAccessibilityHint:]");
 }
 
-id layer(id self, SEL) { return self_(self)->layer; }
-id superview(id self, SEL) { return self_(self)->superview; }
+id layer(id self, SEL) { return asUIView(self)->layer; }
+id superview(id self, SEL) { return asUIView(self)->superview; }
 
-id window(id self, SEL)
+id viewWindow(id self, SEL)
 {
-    UIView* root = self_(self);
+    UIView* root = asUIView(self);
     while (root->superview)
         root = root->superview;
     return foundation::isKindOf(root, uikit::UIWindowClass()) ? root : nullptr;
@@ -114,7 +114,7 @@ id window(id self, SEL)
 id subviews(id self, SEL)
 {
     NSArray* list = NSArray::array();
-    for (auto const& subview : self_(self)->subviews)
+    for (auto const& subview : asUIView(self)->subviews)
         list->items.emplace_back(subview.get());
     return list;
 }
@@ -123,9 +123,9 @@ void addSubview(id self, SEL, id subview)
 {
     if (!uikit::acceptOnly(subview, g_UIView, "-[UIView addSubview:]"))
         return;
-    auto* child = self_(subview);
+    auto* child = asUIView(subview);
     // A view inside its own subtree would own itself and never be freed.
-    for (UIView* ancestor = self_(self); ancestor; ancestor = ancestor->superview) {
+    for (UIView* ancestor = asUIView(self); ancestor; ancestor = ancestor->superview) {
         if (ancestor == child) {
             systemlog::write(kCFLogLevelError, "-[UIView addSubview:]: refused: the view is the receiver or one of its superviews");
             return;
@@ -133,17 +133,17 @@ void addSubview(id self, SEL, id subview)
     }
     Strong<UIView> keepAlive(child);
     detach(child);
-    child->superview = self_(self);
-    self_(self)->subviews.emplace_back(child);
+    child->superview = asUIView(self);
+    asUIView(self)->subviews.emplace_back(child);
 }
 
-void removeFromSuperview(id self, SEL) { detach(self_(self)); }
+void removeFromSuperview(id self, SEL) { detach(asUIView(self)); }
 
-id description(id self, SEL)
+id viewDescription(id self, SEL)
 {
-    CGRect const f = self_(self)->frame();
+    CGRect const f = asUIView(self)->frame();
     char text[200];
-    std::snprintf(text, sizeof text, "<%s: %p; frame = (%g %g; %g %g)%s>", class_getName(self->isa), static_cast<void*>(self), f.origin.x, f.origin.y, f.size.width, f.size.height, self_(self)->hidden ? "; hidden = YES" : "");
+    std::snprintf(text, sizeof text, "<%s: %p; frame = (%g %g; %g %g)%s>", class_getName(self->isa), static_cast<void*>(self), f.origin.x, f.origin.y, f.size.width, f.size.height, asUIView(self)->hidden ? "; hidden = YES" : "");
     return NSString::make(text);
 }
 
@@ -193,16 +193,21 @@ id acceptOnly(id object, Class cls, const char* what)
     return nullptr;
 }
 
+NSString* acceptString(id object, const char* what)
+{
+    return static_cast<NSString*>(acceptOnly(object, foundation::NSStringClass(), what));
+}
+
 void registerUIViewHitTesting(Class view);
 
 void registerUIView()
 {
     g_UIView = runtime::defineClass("UIView", UIResponderClass(), runtime::makeInstance<UIView>);
-    addMethod(g_UIView, "initWithFrame:"_sel, initWithFrame);
-    addMethod(g_UIView, "init"_sel, init);
+    addMethod(g_UIView, "initWithFrame:"_sel, initViewWithFrame);
+    addMethod(g_UIView, "init"_sel, initView);
     addMethod(g_UIView, "frame"_sel, frame);
     addMethod(g_UIView, "setFrame:"_sel, setFrame);
-    addMethod(g_UIView, "bounds"_sel, bounds);
+    addMethod(g_UIView, "bounds"_sel, viewBounds);
     addMethod(g_UIView, "setBounds:"_sel, setBounds);
     addMethod(g_UIView, "center"_sel, center);
     addMethod(g_UIView, "setCenter:"_sel, setCenter);
@@ -228,11 +233,11 @@ void registerUIView()
     addMethod(g_UIView, "setAccessibilityHint:"_sel, setAccessibilityHint);
     addMethod(g_UIView, "layer"_sel, layer);
     addMethod(g_UIView, "superview"_sel, superview);
-    addMethod(g_UIView, "window"_sel, window);
+    addMethod(g_UIView, "window"_sel, viewWindow);
     addMethod(g_UIView, "subviews"_sel, subviews);
     addMethod(g_UIView, "addSubview:"_sel, addSubview);
     addMethod(g_UIView, "removeFromSuperview"_sel, removeFromSuperview);
-    addMethod(g_UIView, "description"_sel, description);
+    addMethod(g_UIView, "description"_sel, viewDescription);
     registerUIViewHitTesting(g_UIView);
     registerUIViewGestureRecognizers(g_UIView);
 }

@@ -87,5 +87,7 @@ UIColor* defaultTintColor();
 // refused it and returns nil, so a wrongly typed argument never reaches code
 // that relies on the type.
 id acceptOnly(id object, Class cls, const char* what);
+// acceptOnly for a string argument.
+NSString* acceptString(id object, const char* what);
 
 }

@@ -19,7 +19,7 @@ void animateWithCompletion(id, SEL, double duration, id animations, id completio
         duration, [&] { invokeBlock(changes); }, std::move(finish));
 }
 
-void animate(id self, SEL, double duration, id animations)
+void animateWithDuration(id self, SEL, double duration, id animations)
 {
     animateWithCompletion(self, nullptr, duration, animations, nullptr);
 }
@@ -31,7 +31,7 @@ namespace uikit {
 void registerUIViewAnimations()
 {
     addClassMethod(UIViewClass(), "animateWithDuration:animations:completion:"_sel, animateWithCompletion);
-    addClassMethod(UIViewClass(), "animateWithDuration:animations:"_sel, animate);
+    addClassMethod(UIViewClass(), "animateWithDuration:animations:"_sel, animateWithDuration);
 }
 
 CGRect presentationUntransformedFrame(const UIView* view)

@@ -6,11 +6,11 @@ namespace {
 
 Class g_UIViewController;
 
-UIViewController* self_(id self) { return static_cast<UIViewController*>(self); }
+UIViewController* asUIViewController(id self) { return static_cast<UIViewController*>(self); }
 
-id view(id self, SEL)
+id controllerView(id self, SEL)
 {
-    auto* controller = self_(self);
+    auto* controller = asUIViewController(self);
     if (!controller->view) {
         // Made on first use, screen-sized, as loadView does on the phone.
         id made = send<id>(send<id>(uikit::UIViewClass(), "alloc"_sel), "initWithFrame:"_sel, uikit::mainScreenBounds());
@@ -21,12 +21,12 @@ id view(id self, SEL)
 
 void setView(id self, SEL, id view)
 {
-    self_(self)->view = static_cast<UIView*>(uikit::acceptOnly(view, uikit::UIViewClass(), "-[UIViewController setView:]"));
+    asUIViewController(self)->view = static_cast<UIView*>(uikit::acceptOnly(view, uikit::UIViewClass(), "-[UIViewController setView:]"));
 }
 
-void viewDidAppear(id, SEL, bool) { }
+void controllerViewDidAppear(id, SEL, bool) { }
 
-bool prefersStatusBarHidden(id self, SEL) { return self_(self)->statusBarHiddenPreference; }
+bool prefersStatusBarHidden(id self, SEL) { return asUIViewController(self)->statusBarHiddenPreference; }
 
 void setNeedsStatusBarAppearanceUpdate(id self, SEL)
 {
@@ -43,9 +43,9 @@ Class UIViewControllerClass() { return g_UIViewController; }
 void registerUIViewController()
 {
     g_UIViewController = runtime::defineClass("UIViewController", UIResponderClass(), runtime::makeInstance<UIViewController>);
-    addMethod(g_UIViewController, "view"_sel, view);
+    addMethod(g_UIViewController, "view"_sel, controllerView);
     addMethod(g_UIViewController, "setView:"_sel, setView);
-    addMethod(g_UIViewController, "viewDidAppear:"_sel, viewDidAppear);
+    addMethod(g_UIViewController, "viewDidAppear:"_sel, controllerViewDidAppear);
     addMethod(g_UIViewController, "prefersStatusBarHidden"_sel, prefersStatusBarHidden);
     addMethod(g_UIViewController, "setNeedsStatusBarAppearanceUpdate"_sel, setNeedsStatusBarAppearanceUpdate);
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-UIView* self_(id self) { return static_cast<UIView*>(self); }
+UIView* recognizingView(id self) { return static_cast<UIView*>(self); }
 
 UIGestureRecognizer* recognizerArgument(id recognizer, const char* what)
 {
@@ -19,31 +19,31 @@ UIGestureRecognizer* recognizerArgument(id recognizer, const char* what)
 void removeGestureRecognizer(id self, SEL, id argument)
 {
     UIGestureRecognizer* recognizer = recognizerArgument(argument, "-[UIView removeGestureRecognizer:]");
-    if (!recognizer || recognizer->view != self_(self))
+    if (!recognizer || recognizer->view != recognizingView(self))
         return;
     Strong<UIGestureRecognizer> keepAlive(recognizer);
     // Its gesture stops before it leaves, so its target hears the cancel while
     // the view is still there.
     recognizer->abandon();
-    std::erase_if(self_(self)->gestureRecognizers, [&](const Strong<UIGestureRecognizer>& r) { return r.get() == recognizer; });
+    std::erase_if(recognizingView(self)->gestureRecognizers, [&](const Strong<UIGestureRecognizer>& r) { return r.get() == recognizer; });
     recognizer->view = nullptr;
 }
 
 void addGestureRecognizer(id self, SEL, id argument)
 {
     UIGestureRecognizer* recognizer = recognizerArgument(argument, "-[UIView addGestureRecognizer:]");
-    if (!recognizer || recognizer->view == self_(self))
+    if (!recognizer || recognizer->view == recognizingView(self))
         return;
     // A recognizer belongs to one view at a time: it moves.
     if (recognizer->view)
         send(static_cast<id>(recognizer->view), "removeGestureRecognizer:"_sel, argument);
-    recognizer->view = self_(self);
-    self_(self)->gestureRecognizers.emplace_back(recognizer);
+    recognizer->view = recognizingView(self);
+    recognizingView(self)->gestureRecognizers.emplace_back(recognizer);
 }
 
-id gestureRecognizers(id self, SEL)
+id viewGestureRecognizers(id self, SEL)
 {
-    auto const& attached = self_(self)->gestureRecognizers;
+    auto const& attached = recognizingView(self)->gestureRecognizers;
     if (attached.empty())
         return nullptr;
     NSArray* list = NSArray::array();
@@ -60,7 +60,7 @@ void registerUIViewGestureRecognizers(Class view)
 {
     addMethod(view, "addGestureRecognizer:"_sel, addGestureRecognizer);
     addMethod(view, "removeGestureRecognizer:"_sel, removeGestureRecognizer);
-    addMethod(view, "gestureRecognizers"_sel, gestureRecognizers);
+    addMethod(view, "gestureRecognizers"_sel, viewGestureRecognizers);
 }
 
 }

@@ -13,30 +13,30 @@ struct WindowList {
     uint64_t nextOrder = 1;
 };
 
-WindowList& windows()
+WindowList& windowList()
 {
     static auto* list = new WindowList;
     return *list;
 }
 
-UIWindow* self_(id self) { return static_cast<UIWindow*>(self); }
+UIWindow* asUIWindow(id self) { return static_cast<UIWindow*>(self); }
 
-UIWindowLevel windowLevel(id self, SEL) { return self_(self)->windowLevel; }
-void setWindowLevel(id self, SEL, UIWindowLevel level) { self_(self)->windowLevel = level; }
+UIWindowLevel windowLevel(id self, SEL) { return asUIWindow(self)->windowLevel; }
+void setWindowLevel(id self, SEL, UIWindowLevel level) { asUIWindow(self)->windowLevel = level; }
 
 void makeKeyAndVisible(id self, SEL)
 {
     send(self, "setHidden:"_sel, false);
-    windows().key = self_(self);
+    windowList().key = asUIWindow(self);
 }
 
-bool isKeyWindow(id self, SEL) { return windows().key == self_(self); }
+bool isKeyWindow(id self, SEL) { return windowList().key == asUIWindow(self); }
 
-id rootViewController(id self, SEL) { return self_(self)->rootViewController; }
+id rootViewController(id self, SEL) { return asUIWindow(self)->rootViewController; }
 
 void setRootViewController(id self, SEL, id controller)
 {
-    self_(self)->rootViewController = static_cast<UIViewController*>(
+    asUIWindow(self)->rootViewController = static_cast<UIViewController*>(
         uikit::acceptOnly(controller, uikit::UIViewControllerClass(), "-[UIWindow setRootViewController:]"));
 }
 
@@ -44,7 +44,7 @@ void setRootViewController(id self, SEL, id controller)
 
 void UIWindow::hiddenDidChange()
 {
-    auto& list = windows();
+    auto& list = windowList();
     if (!hidden) {
         visibleOrder = list.nextOrder++;
         list.visible.emplace_back(this);
@@ -64,7 +64,7 @@ Class UIWindowClass() { return g_UIWindow; }
 std::vector<UIWindow*> visibleWindowsBackToFront()
 {
     std::vector<UIWindow*> result;
-    for (auto const& window : windows().visible)
+    for (auto const& window : windowList().visible)
         result.push_back(window.get());
     std::stable_sort(result.begin(), result.end(), [](const UIWindow* a, const UIWindow* b) {
         // A level that is not a number sorts as the normal level, keeping the order strict.
@@ -76,11 +76,11 @@ std::vector<UIWindow*> visibleWindowsBackToFront()
     return result;
 }
 
-UIWindow* keyWindow() { return windows().key; }
+UIWindow* keyWindow() { return windowList().key; }
 
 void resetWindows()
 {
-    auto& list = windows();
+    auto& list = windowList();
     list.key = nullptr;
     // Release outside the list: a window freed now must not find itself in it.
     auto released = std::move(list.visible);

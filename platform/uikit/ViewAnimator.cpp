@@ -13,14 +13,14 @@ namespace {
 // clock's range.
 constexpr double kLongestSeconds = 24 * 60 * 60;
 
-int64_t now() { return dispatch::RunLoop::main().nowNanoseconds(); }
+int64_t animatorClockNow() { return dispatch::RunLoop::main().nowNanoseconds(); }
 
 // The share of the change on screen now, for an animation from `start`.
 double easedProgress(int64_t start, int64_t duration)
 {
     if (duration <= 0)
         return 1;
-    return uikit::easeInEaseOut(static_cast<double>(now() - start) / static_cast<double>(duration));
+    return uikit::easeInEaseOut(static_cast<double>(animatorClockNow() - start) / static_cast<double>(duration));
 }
 
 CGFloat betweenValues(CGFloat from, CGFloat to, double share) { return from + (to - from) * share; }
@@ -57,7 +57,7 @@ void ViewAnimator::animate(double seconds, const std::function<void()>& changes,
     }
     seconds = std::min(seconds, kLongestSeconds);
     uint64_t const group = m_nextGroup++;
-    int64_t const start = now();
+    int64_t const start = animatorClockNow();
     int64_t const duration = std::llround(seconds * 1e9);
     m_pendingCompletions.emplace(group, std::move(completion));
     m_open.push_back({ group, start, duration });
