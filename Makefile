@@ -17,7 +17,7 @@
 #   make format             the C++ sources rewritten in the style of .clang-format (scripts/format.sh)
 #   make format-check       the sources that differ from that style, listed; fails if there are any
 #   make tidy               clang-tidy with .clang-tidy over every source, from a clang configuration of
-#                           its own in build-tidy/ (TIDY_FILES=deliverables: shell/ and client/ alone);
+#                           its own in build-tidy/ (TIDY_FILES=libraries: platform/, shell/, client/);
 #                           fails on any finding
 #   make build / clean
 
@@ -119,7 +119,7 @@ format-check:
 # clang-tidy reads the compile database of a clang configuration of its own:
 # configured, never built, and without precompiled headers, which clang-tidy
 # would check again for every file. TIDY_FILES: all (the default),
-# deliverables (shell/ and client/), or a regular expression of paths.
+# libraries (platform/, shell/, client/), or a regular expression of paths.
 tidy-configure: deps out-of-source
 	CC=clang CXX=clang++ cmake -S . -B $(TIDY_DIR) -G Ninja -DDRAWLET_BENCHMARKS=OFF -DDRAWLET_PRECOMPILED_HEADERS=OFF $(CMAKE_ARGS) >/dev/null
 

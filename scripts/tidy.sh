@@ -5,8 +5,8 @@
 # files include the header it is in, and exits 1 if there is any.
 #   scripts/tidy.sh [BUILD_DIR] [FILE_REGEX]
 # FILE_REGEX narrows the sources, e.g. '/shell/'; `all` (the default) is
-# platform/ shell/ client/ sim/ tests/ bench/, `deliverables` is shell/ and
-# client/ alone. TIDY_JOBS sets the parallel runs (2).
+# platform/ shell/ client/ sim/ tests/ bench/, `libraries` is platform/,
+# shell/ and client/. TIDY_JOBS sets the parallel runs (2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -27,7 +27,7 @@ escape() { printf '%s' "$1" | sed 's/[][\.*^$+?(){}|]/\\&/g'; }
 places="($(escape "$root")|$(escape "$(cd "$build" && pwd)"))"
 case ${2:-all} in
 all) files="^$places/(platform|shell|client|sim|tests|bench)/" ;;
-deliverables) files="^$places/(shell|client)/" ;;
+libraries) files="^$places/(platform|shell|client)/" ;;
 *) files=$2 ;;
 esac
 

@@ -1,10 +1,7 @@
 // Registers the Foundation classes that deal with files and what they hold.
+#include "FoundationRegistration.h"
 
 namespace foundation {
-
-void registerNSDate();
-void registerNSFileManager();
-void registerNSBundle();
 
 void registerFileClasses()
 {

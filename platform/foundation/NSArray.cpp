@@ -1,4 +1,5 @@
 #include "NSArray.h"
+#include "FoundationRegistration.h"
 #include "NSString.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "NSBundle.h"
 #include "DevicePath.h"
+#include "FoundationRegistration.h"
 #include "NSFileManager.h"
 #include "NSString.h"
 

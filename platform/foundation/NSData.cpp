@@ -1,4 +1,5 @@
 #include "NSData.h"
+#include "FoundationRegistration.h"
 
 namespace {
 

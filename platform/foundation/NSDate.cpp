@@ -1,4 +1,5 @@
 #include "NSDate.h"
+#include "FoundationRegistration.h"
 #include "NSString.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #include "NSDictionary.h"
+#include "FoundationRegistration.h"
 #include "NSArray.h"
 #include "NSString.h"
 #include "PropertyList.h"

@@ -1,5 +1,6 @@
 #include "NSFileManager.h"
 #include "DevicePath.h"
+#include "FoundationRegistration.h"
 #include "NSString.h"
 
 #include <sys/stat.h>

@@ -1,4 +1,5 @@
 #include "NSNumber.h"
+#include "FoundationRegistration.h"
 #include "NSString.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 #include "NSObject.h"
+#include "FoundationRegistration.h"
+#include "NSBlock.h"
 #include "NSString.h"
 
 #include <cstdio>
@@ -76,16 +78,6 @@ std::string describe(id object)
     auto* text = send<NSString*>(object, "description"_sel);
     return text ? text->value : "(null)";
 }
-
-void registerNSString();
-void registerNSNumber();
-void registerNSValue();
-void registerNSArray();
-void registerNSDictionary();
-void registerNSData();
-void registerFileClasses();
-void registerNSBlock();
-void registerNSURL();
 
 void registerClasses()
 {

@@ -1,4 +1,5 @@
 #include "NSString.h"
+#include "FoundationRegistration.h"
 
 #include <cctype>
 #include <cstdlib>

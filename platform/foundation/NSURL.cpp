@@ -1,4 +1,5 @@
 #include "NSURL.h"
+#include "FoundationRegistration.h"
 #include "NSString.h"
 
 #include <cctype>

@@ -1,4 +1,5 @@
 #include "NSValue.h"
+#include "FoundationRegistration.h"
 #include "NSString.h"
 
 #include <cstdio>
